@@ -1,0 +1,349 @@
+#include "bench/formexp.h"
+
+#include "bench/layout.h"
+#include "evaluation/formantwort.h"
+#include "model/circuit.h"
+#include "model/voltmeter.h"
+#include "numbers/numbers.h"
+#include "ui/controls.h"
+#include "ui/services.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFrame>
+#include <QLocale>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+#include <cmath>
+#include <limits>
+
+namespace bench {
+
+namespace {
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+} // namespace
+
+Formexp::Formexp(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Formexp"));
+    setWindowTitle(ui::appTitle);
+    buildWindow();
+    connectHandlers();
+    // The thermostat ticks from window creation to the end of the program.
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(200);
+    connect(Timer1, &QTimer::timeout, this, &Formexp::Timer1_Timer);
+    Timer1->start();
+    Form_Load();
+}
+
+Formexp::~Formexp()
+{
+    Timer1->stop();
+    delete formantwort_.data();
+}
+
+char Formexp::separator() const
+{
+    const QString point = QLocale().decimalPoint();
+    return point.isEmpty() ? '.' : point.at(0).toLatin1();
+}
+
+void Formexp::buildWindow()
+{
+    setFixedSize(ui::px(windowWidth), ui::px(windowHeight));
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    setPalette(pal);
+
+    const auto made = ui::buildControls(this, formexpLayout());
+    auto get = [&made](const char* name) { return made.value(QString::fromLatin1(name)); };
+    Picture1 = static_cast<ui::DrawingSurface*>(get("Picture1"));
+    Picture2 = static_cast<ui::DrawingSurface*>(get("Picture2"));
+    Frame1 = static_cast<QFrame*>(get("Frame1"));
+    Framesensor = static_cast<QFrame*>(get("Framesensor"));
+    for (int i = 0; i < model::sensorTypes; ++i)
+        Option1[i] = static_cast<QRadioButton*>(get(("Option1_" + std::to_string(i)).c_str()));
+    UpDownVoltmeter = static_cast<ui::UpDown*>(get("UpDownVoltmeter"));
+    UpDownT = static_cast<ui::UpDown*>(get("UpDownT"));
+    UpDownV = static_cast<ui::UpDown*>(get("UpDownV"));
+    UpDownR = static_cast<ui::UpDown*>(get("UpDownR"));
+    Command1 = static_cast<QPushButton*>(get("Command1"));
+    Labelsenstemp = static_cast<ui::Label*>(get("Labelsenstemp"));
+    Labelanz = static_cast<ui::Label*>(get("Labelanz"));
+    LabelT = static_cast<ui::Label*>(get("LabelT"));
+    LabelV = static_cast<ui::Label*>(get("LabelV"));
+    LabelR = static_cast<ui::Label*>(get("LabelR"));
+    ToggleButton1 = static_cast<QPushButton*>(get("ToggleButton1"));
+
+    Picture1->setBackgroundPainter([](QPainter& p, const QSize&) { paintTaskPage(p); });
+    Picture1->setFocusPolicy(Qt::StrongFocus);
+    Picture1->setCursor(Qt::PointingHandCursor);
+    Picture2->setFocusPolicy(Qt::StrongFocus);
+    Picture2->setEnabled(false);
+    // The lever, from its pivot (180, 540) to the moving end (X2, 0); open at 45.
+    Line1 = new ui::LineShape(180, 540, 45, 0, Picture2);
+    Line1->setObjectName(QStringLiteral("Line1"));
+
+    QPalette white = Frame1->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    Frame1->setPalette(white);
+    Framesensor->setAutoFillBackground(true);
+    Framesensor->setPalette(white);
+
+    Labelanz->setAlignment(Qt::AlignCenter);
+    Labelsenstemp->setAlignment(Qt::AlignCenter);
+    LabelR->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    LabelV->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    // Design positions, set before any handler listens.
+    struct Range {
+        ui::UpDown* control;
+        int minimum, maximum, step, value;
+    };
+    // The range control starts at position 1, the 20 V range that the meter
+    // starts in, so that control and range agree from the start.
+    for (const Range& r : {Range{UpDownVoltmeter, 0, 3, 1, 1}, Range{UpDownT, 20, 100, 1, 20},
+                           Range{UpDownV, 0, 24, 1, 10}, Range{UpDownR, 20, 70, 2, 40}}) {
+        r.control->setRange(r.minimum, r.maximum);
+        r.control->setSingleStep(r.step);
+        r.control->setPageStep(r.step);
+        r.control->setValue(r.value);
+    }
+    Option1[0]->setChecked(true);
+}
+
+void Formexp::connectHandlers()
+{
+    connect(UpDownR, &QAbstractSlider::valueChanged, this, &Formexp::UpDownR_Change);
+    connect(UpDownT, &QAbstractSlider::valueChanged, this, &Formexp::UpDownT_Change);
+    connect(UpDownV, &QAbstractSlider::valueChanged, this, &Formexp::UpDownV_Change);
+    connect(UpDownVoltmeter, &QAbstractSlider::valueChanged, this, &Formexp::UpDownVoltmeter_Change);
+    connect(LabelR, &ui::Label::change, this, &Formexp::LabelR_Change);
+    connect(LabelT, &ui::Label::change, this, &Formexp::LabelT_Change);
+    connect(LabelV, &ui::Label::change, this, &Formexp::LabelV_Change);
+    for (int i = 0; i < model::sensorTypes; ++i)
+        connect(Option1[i], &QAbstractButton::toggled, this, [this, i](bool on) {
+            if (on)
+                Option1_Click(i);
+        });
+    connect(Picture1, &ui::DrawingSurface::clicked, this, &Formexp::Picture1_Click);
+    connect(Picture2, &ui::DrawingSurface::clicked, this, &Formexp::Picture2_Click);
+    connect(Command1, &QPushButton::clicked, this, &Formexp::Command1_Click);
+    connect(ToggleButton1, &QPushButton::toggled, this, &Formexp::ToggleButton1_Click);
+}
+
+// ---------------------------------------------------------------- start-up
+
+void Formexp::Form_Load()
+{
+    Picture1->move(ui::px(15), ui::px(10));
+    // The working directory travels with the window as a property of its own;
+    // the student never sees it.
+    state_.pfad = QDir::currentPath().toStdString();
+    setProperty("pfad", QDir::currentPath());
+    model::setStartValues(state_, separator());
+    const auto problems = model::f_connect(state_, *this, random_);
+    f_instrujust();
+    f_anzeige();
+    model::f_alpha(state_);
+    if (!problems.empty())
+        ui::services().message(this, qs(model::problemReport(problems)));
+}
+
+void Formexp::f_instrujust()
+{
+    LabelV->setText(QString::number(state_.uquelle));
+    UpDownV->setValue(state_.uquelle);
+    LabelT->setText(qs(numbers::displayText(state_.tsoll, separator())));
+    UpDownT->setValue(static_cast<int>(numbers::roundHalfEven(state_.tsoll)));
+}
+
+// ---------------------------------------------------------------- circuit and meter
+
+void Formexp::f_anzeige()
+{
+    if (model::f_anzeige(state_) == model::Reading::Shown)
+        f_voltmeter(static_cast<float>(state_.umess));
+    // A fault leaves the display as it was; the thermostat tick treats it as
+    // the sensor's destruction.
+}
+
+void Formexp::f_voltmeter(float u)
+{
+    if (const auto text = model::voltmeterText(u, state_.messbereich, separator()))
+        Labelanz->setText(qs(*text));
+}
+
+void Formexp::UpDownVoltmeter_Change()
+{
+    state_.messbereich = model::rangeForPosition(UpDownVoltmeter->value());
+    f_voltmeter(static_cast<float>(state_.umess));
+}
+
+// ---------------------------------------------------------------- thermostat
+
+void Formexp::Timer1_Timer()
+{
+    if (destroyed_)
+        return;
+    model::applyPendingStep(state_, thermostat_);
+    const model::Reading reading = model::f_anzeige(state_);
+    if (reading == model::Reading::Shown)
+        f_voltmeter(static_cast<float>(state_.umess));
+    const bool computed = reading != model::Reading::Fault;
+    model::computeNextStep(state_, thermostat_);
+    if (std::isfinite(state_.tsensor))
+        Labelsenstemp->setText(qs(numbers::patternText(state_.tsensor, 1, 1, separator()) + " °C"));
+    // A characteristic that leaves the number range is the same overload.
+    if (!computed || model::isDestroyed(state_))
+        destroySensor();
+}
+
+void Formexp::destroySensor()
+{
+    // Shown once: no later tick reaches the test again.
+    destroyed_ = true;
+    Timer1->stop();
+    ui::services().alert();
+    ui::services().message(this, QStringLiteral("Sie haben den Sensor und damit das Experiment \r"
+                                                "durch thermische Überlastung zerstört!!"));
+    // The experiment window goes; with the evaluation window still open the
+    // program ends when that one is closed.
+    close();
+}
+
+void Formexp::ToggleButton1_Click()
+{
+    model::toggleSelfHeating(state_, thermostat_);
+    ToggleButton1->setText(thermostat_.eigen_ein ? QStringLiteral("Eigenerwärmung eingeschaltet")
+                                                 : QStringLiteral("Eigenerwärmung ausgeschaltet"));
+}
+
+// ---------------------------------------------------------------- bench controls
+
+void Formexp::UpDownR_Change()
+{
+    const int position = UpDownR->value();
+    if (position < 0 || position > std::numeric_limits<std::uint8_t>::max())
+        return; // no resistor step beyond a byte; the design range is 20..70
+    const double r = model::resistorForPosition(static_cast<std::uint8_t>(position));
+    state_.rvor = r;
+    const char sep = separator();
+    LabelR->setText(qs(numbers::displayText(r / 1000000, sep) + " MOhm"));
+    if (r < 1000000)
+        LabelR->setText(qs(numbers::displayText(r / 1000, sep) + " kOhm"));
+    if (r < 1000)
+        LabelR->setText(qs(numbers::displayText(r, sep) + " Ohm"));
+}
+
+void Formexp::UpDownT_Change() { LabelT->setText(QString::number(UpDownT->value()) + QStringLiteral("°C")); }
+
+void Formexp::UpDownV_Change() { LabelV->setText(QString::number(UpDownV->value()) + QStringLiteral(" V")); }
+
+void Formexp::LabelR_Change() { f_anzeige(); }
+
+void Formexp::LabelT_Change()
+{
+    const auto reading = numbers::readLeadingNumber(LabelT->text().toStdString());
+    if (!reading.overflow)
+        state_.tsoll = reading.value;
+    f_anzeige();
+}
+
+void Formexp::LabelV_Change()
+{
+    const double v = numbers::roundHalfEven(numbers::leadingNumber(LabelV->text().toStdString()));
+    // A voltage the 16-bit source cannot hold is refused, never wrapped.
+    if (v >= std::numeric_limits<std::int16_t>::min() && v <= std::numeric_limits<std::int16_t>::max())
+        state_.uquelle = static_cast<std::int16_t>(v);
+    f_anzeige();
+}
+
+void Formexp::Option1_Click(int index)
+{
+    state_.sensortyp = static_cast<std::uint8_t>(index);
+    f_anzeige();
+}
+
+void Formexp::Picture1_Click()
+{
+    Picture1->hide();
+    Frame1->hide();
+}
+
+void Formexp::Picture2_Click()
+{
+    if (state_.sensortyp == 4 || state_.sensortyp == 6) {
+        ui::services().message(this, QStringLiteral("Sie versuchen, den Sensor zu zerstören!"));
+        return;
+    }
+    state_.rvor_kurz = !state_.rvor_kurz;
+    UpDownR->setEnabled(!state_.rvor_kurz);
+    state_.rvor = state_.rvor_kurz ? 0.01 : model::resistorForPosition(static_cast<std::uint8_t>(UpDownR->value()));
+    Line1->setX2(state_.rvor_kurz ? 180 : 45);
+    f_anzeige();
+}
+
+void Formexp::Command1_Click()
+{
+    Command1->setEnabled(false);
+    setEnabled(false);
+    if (!formantwort_) {
+        formantwort_ = new evaluation::Formantwort(state_);
+        formantwort_->setAttribute(Qt::WA_DeleteOnClose);
+        connect(formantwort_, &evaluation::Formantwort::unloaded, this, &Formexp::evaluationClosed);
+    }
+    formantwort_->show();
+    formantwort_->raise();
+    formantwort_->activateWindow();
+}
+
+void Formexp::evaluationClosed()
+{
+    if (destroyed_)
+        return; // the experiment is over; the program ends with this window
+    setEnabled(true);
+    Framesensor->show();
+    ToggleButton1->show();
+    Picture2->setEnabled(true);
+    activateWindow();
+}
+
+void Formexp::closeEvent(QCloseEvent* e)
+{
+    // While the evaluation runs the bench cannot be closed; after the
+    // sensor's destruction it always can.
+    if (!isEnabled() && !destroyed_) {
+        e->ignore();
+        return;
+    }
+    e->accept();
+}
+
+// ---------------------------------------------------------------- configuration
+
+void Formexp::showSelfHeatingSwitch() { ToggleButton1->show(); }
+
+void Formexp::pressSelfHeatingSwitch() { ToggleButton1->setChecked(true); }
+
+void Formexp::hideSensorChoice() { Framesensor->hide(); }
+
+void Formexp::selectSensor(int index)
+{
+    if (index < 0 || index >= model::sensorTypes)
+        return;
+    // Selecting by program runs the click handler, also for the button that
+    // is already selected.
+    if (Option1[index]->isChecked())
+        Option1_Click(index);
+    else
+        Option1[index]->setChecked(true);
+}
+
+} // namespace bench

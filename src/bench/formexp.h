@@ -1,0 +1,107 @@
+#pragma once
+// The experiment window: the bench drawn as a circuit with live displays,
+// the thermostat's timer and the controls the student operates.
+
+#include "evaluation/formantwort.h"
+#include "model/config.h"
+#include "model/random.h"
+#include "model/state.h"
+#include "model/thermal.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <array>
+
+class QAbstractButton;
+class QFrame;
+class QPushButton;
+class QRadioButton;
+class QTimer;
+
+namespace ui {
+class DrawingSurface;
+class Label;
+class LineShape;
+class UpDown;
+} // namespace ui
+
+
+namespace bench {
+
+class Formexp : public QWidget, private model::ConfigTarget {
+    Q_OBJECT
+public:
+    explicit Formexp(QWidget* parent = nullptr);
+    ~Formexp() override;
+
+    const model::ExperimentState& state() const { return state_; }
+    model::ExperimentState& state() { return state_; }
+    const model::Thermostat& thermostat() const { return thermostat_; }
+    bool destroyed() const { return destroyed_; }
+    evaluation::Formantwort* evaluationWindow() const { return formantwort_; }
+
+    // Handlers, public so that tests can drive ticks without waiting.
+    void Timer1_Timer();
+    void f_anzeige();
+    void f_voltmeter(float u);
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void buildWindow();
+    void connectHandlers();
+    void Form_Load();
+    void f_instrujust();
+    void destroySensor();
+
+    void UpDownR_Change();
+    void UpDownT_Change();
+    void UpDownV_Change();
+    void UpDownVoltmeter_Change();
+    void LabelR_Change();
+    void LabelT_Change();
+    void LabelV_Change();
+    void Option1_Click(int index);
+    void Picture1_Click();
+    void Picture2_Click();
+    void Command1_Click();
+    void ToggleButton1_Click();
+    void evaluationClosed();
+
+    // ConfigTarget: the configuration file acting on the window.
+    void showSelfHeatingSwitch() override;
+    void pressSelfHeatingSwitch() override;
+    void hideSensorChoice() override;
+    void selectSensor(int index) override;
+
+    char separator() const;
+
+    model::ExperimentState state_;
+    model::Thermostat thermostat_;
+    model::Class1 random_;
+    bool destroyed_ = false;
+
+    QTimer* Timer1 = nullptr;
+    ui::DrawingSurface* Picture1 = nullptr;
+    ui::DrawingSurface* Picture2 = nullptr;
+    ui::LineShape* Line1 = nullptr;
+    QFrame* Frame1 = nullptr;
+    QFrame* Framesensor = nullptr;
+    std::array<QRadioButton*, model::sensorTypes> Option1{};
+    ui::UpDown* UpDownVoltmeter = nullptr;
+    ui::UpDown* UpDownT = nullptr;
+    ui::UpDown* UpDownV = nullptr;
+    ui::UpDown* UpDownR = nullptr;
+    QPushButton* Command1 = nullptr;
+    ui::Label* Labelsenstemp = nullptr;
+    ui::Label* Labelanz = nullptr;
+    ui::Label* LabelT = nullptr;
+    ui::Label* LabelV = nullptr;
+    ui::Label* LabelR = nullptr;
+    QPushButton* ToggleButton1 = nullptr;
+    QPointer<evaluation::Formantwort> formantwort_;
+};
+
+} // namespace bench

@@ -1,0 +1,114 @@
+#include "bench/layout.h"
+
+#include <QPainter>
+
+#include <array>
+
+namespace bench {
+
+using ui::ControlSpec;
+using ui::Face;
+using ui::Kind;
+
+namespace {
+
+constexpr ui::FontSpec arialBold975{Face::Sans, 9.75, true};
+constexpr ui::FontSpec sansBold825{Face::Sans, 8.25, true};
+
+// name, kind, left, top, width, height, text, font, parent, visible, accessible name, tooltip
+const std::array<ControlSpec, 23> rows = {{
+    {"ToggleButton1", Kind::Toggle, 8640, 5355, 2130, 600, "Eigenerwärmung ausgeschaltet",
+     {Face::Sans, 8.25, false}, nullptr, false, "Eigenerwärmung"},
+    {"Image1", Kind::ImageStretched, 360, 1710, 7800, 6090, ":/circuit.svg", {}, nullptr, true,
+     "Schaltung"},
+    {"LabelR", Kind::Label, 3285, 2610, 1050, 285, "10 kOhm", arialBold975, nullptr, true, "Vorwiderstand"},
+    {"LabelV", Kind::Label, 1125, 2835, 555, 285, "10 V", arialBold975, nullptr, true, "Quellspannung"},
+    {"LabelT", Kind::Label, 2295, 4725, 510, 285, "20 °C", arialBold975, nullptr, true,
+     "Thermostattemperatur"},
+    {"Labelanz", Kind::Label, 6165, 3105, 1635, 375, "0,0000", {Face::Sans, 14.25, true}, nullptr, true,
+     "Voltmeter"},
+    {"Labelsenstemp", Kind::Label, 3060, 5265, 780, 240, "20 °C", sansBold825, nullptr, true,
+     "Sensortemperatur"},
+    {"Picture2", Kind::Surface, 2070, 2205, 420, 555, "", {}, nullptr, true, "Überbrückungsschalter",
+     "Vorwiderstand überbrücken"},
+    {"Command1", Kind::Button, 495, 7110, 1365, 420, "Auswertung", {Face::Sans, 9.75, true}, nullptr, true,
+     "Auswertung"},
+    {"UpDownR", Kind::UpDownV, 4410, 2610, 195, 330, "", {}, nullptr, true, "Vorwiderstand",
+     "Vorwiderstand einstellen"},
+    {"UpDownV", Kind::UpDownV, 1755, 2790, 195, 330, "", {}, nullptr, true, "Spannung",
+     "Spannung einstellen"},
+    {"UpDownT", Kind::UpDownH, 1710, 5040, 1005, 195, "", {}, nullptr, true, "Temperatur",
+     "Temperatur einstellen"},
+    {"UpDownVoltmeter", Kind::UpDownH, 6435, 4005, 1230, 150, "", {}, nullptr, true, "Messbereich",
+     "Messbereich"},
+    {"Framesensor", Kind::Frame, 8685, 1620, 2085, 3255, "", {}, nullptr, true, "Sensorauswahl"},
+    {"Option1_0", Kind::Option, 135, 405, 1455, 285, "Sensor 1", arialBold975, "Framesensor", true, "Sensor 1"},
+    {"Option1_1", Kind::Option, 135, 765, 1455, 285, "Sensor 2", arialBold975, "Framesensor", true, "Sensor 2"},
+    {"Option1_2", Kind::Option, 135, 1125, 1455, 285, "Sensor 3", arialBold975, "Framesensor", true, "Sensor 3"},
+    {"Option1_3", Kind::Option, 135, 1485, 1455, 285, "Sensor 4", arialBold975, "Framesensor", true, "Sensor 4"},
+    {"Option1_4", Kind::Option, 135, 1845, 1455, 285, "Sensor 5", arialBold975, "Framesensor", true, "Sensor 5"},
+    {"Option1_5", Kind::Option, 135, 2205, 1455, 285, "Sensor 6", arialBold975, "Framesensor", true, "Sensor 6"},
+    {"Option1_6", Kind::Option, 135, 2565, 1455, 285, "Sensor 7", arialBold975, "Framesensor", true, "Sensor 7"},
+    {"Frame1", Kind::Panel, 8550, 1575, 2220, 4425, "", {}, nullptr, true},
+    {"Picture1", Kind::Surface, 180, 0, 10065, 7605, "", {}, nullptr, true,
+     "Aufgabenstellung", "Klicken Sie auf die Aufgabenstellung, um das Experiment zu beginnen"},
+}};
+
+struct PageLine {
+    int top;        // twips from the page top
+    int left;       // twips from the page's left edge
+    double points;
+    bool red;
+    const char* text;
+};
+
+// The assignment, in Times New Roman bold; items open with a hyphen at the
+// margin, their continuation lines are indented by two blanks.
+constexpr int margin = 300;
+const std::array<PageLine, 24> page = {{
+    {0, 700, 16, true, "Virtuelles Experiment „Aktive und passive Zweipole"},
+    {370, 3014, 16, true, "als Temperatursensoren“"},
+    {739, margin, 14, false, "Aufgabenstellung:"},
+    {1056, margin, 11, false, "-Ermitteln Sie für den angegebenen oder voreingestellten Sensor den Zusammenhang"},
+    {1306, margin, 11, false, "  zwischen der Temperatur und der für diesen Sensor typischen Größe (Strom, Spannung oder"},
+    {1560, margin, 11, false, "  Widerstand)."},
+    {1997, margin, 11, false, "-Stellen Sie das Ergebnis in einem Diagramm dar."},
+    {2251, margin, 11, false, "-Schlussfolgern Sie daraus den Sensortyp."},
+    {2501, margin, 11, false, "-Beschreiben Sie diesen Zusammenhang durch eine Gleichung."},
+    {2938, margin, 11, false, "-Für den Fall, dass es sich bei dem Sensor um einen reinen Widerstand handelt:"},
+    {3211, margin, 11, false, "  Berechnen Sie allgemein den Faktor α für die Näherung R(To+Δυ) = R(To)*(1+αΔυ)."},
+    {3696, margin, 14, false, "Hinweise:"},
+    {4013, margin, 11, false, "-Beachten Sie den eventuellen Zusammenhang zwischen der Ausgangsgröße des Sensors und der"},
+    {4267, margin, 11, false, "Sensorspannung, bzw. dem Sensorstrom und ermitteln Sie ggf. auch die U-I-Kennlinie."},
+    {4704, margin, 11, false, "-Falls der Sensor eine Diode  ist, so benötigen Sie die Parameter Is und Ut der Diodenkennlinie!!"},
+    {4958, margin, 11, false, "  Rechnen Sie in diesem Fall mit einer linearen Abhängigkeit der Flussspannung von der"},
+    {5208, margin, 11, false, "  Temperatur. Stellen Sie einen Diodenstrom von 1 mA so ein, dass er während der Messung"},
+    {5462, margin, 11, false, "  möglichst konstant bleibt."},
+    {5899, margin, 11, false, "-Sensoren besitzen gegenüber ihrer Umgebungstemperatur eine Trägheit. Beachten Sie die"},
+    {6154, margin, 11, false, "  Temperaturdifferenz zwischen Sensor und Thermostat!"},
+    {6590, margin, 11, false, "-Durch die im Sensor umgesetzte Leistung kann er sich erwärmen. Beobachten Sie diesen"},
+    {6845, margin, 11, false, "  Effekt! Was passiert, wenn der Sensor ohne Vorwiderstand an einer Spannungsquelle oder"},
+    {7094, margin, 11, false, "  Stromquelle betrieben wird?"},
+    {7354, margin, 14, true, "<<Start durch Doppelklick>>"},
+}};
+
+} // namespace
+
+std::span<const ControlSpec> formexpLayout() { return rows; }
+
+void paintTaskPage(QPainter& p)
+{
+    p.save();
+    p.setRenderHint(QPainter::TextAntialiasing);
+    for (const PageLine& line : page) {
+        QFont f = ui::designFont({Face::Serif, line.points, true});
+        p.setFont(f);
+        p.setPen(line.red ? QColor(200, 0, 0) : QColor(Qt::black));
+        const QFontMetricsF fm(f);
+        p.drawText(QPointF(line.left / ui::twipsPerPixel, line.top / ui::twipsPerPixel + fm.ascent()),
+                   QString::fromUtf8(line.text));
+    }
+    p.restore();
+}
+
+} // namespace bench

@@ -1,0 +1,241 @@
+#include "numbers.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+
+namespace numbers {
+
+namespace {
+
+// Decimal digits and exponent of a value rounded to 15 significant digits.
+struct Decimal {
+    bool negative = false;
+    std::string digits; // significant digits without trailing zeros, at least one
+    int exponent = 0;   // decimal exponent of the first digit
+};
+
+Decimal toDecimal(double value)
+{
+    Decimal d;
+    std::array<char, 64> buf{};
+    // 14 digits after the point in scientific form: 15 significant digits,
+    // correctly rounded from the exact binary value.
+    auto res = std::to_chars(buf.data(), buf.data() + buf.size(), value,
+                             std::chars_format::scientific, 14);
+    std::string_view s(buf.data(), static_cast<std::size_t>(res.ptr - buf.data()));
+    std::size_t i = 0;
+    if (i < s.size() && s[i] == '-') {
+        d.negative = true;
+        ++i;
+    }
+    const auto ePos = s.find('e');
+    for (; i < ePos; ++i)
+        if (s[i] != '.')
+            d.digits.push_back(s[i]);
+    int exp = 0;
+    std::from_chars(s.data() + ePos + 1 + (s[ePos + 1] == '+' ? 1 : 0), s.data() + s.size(), exp);
+    d.exponent = exp;
+    while (d.digits.size() > 1 && d.digits.back() == '0')
+        d.digits.pop_back();
+    if (d.digits == "0")
+        d.negative = false;
+    return d;
+}
+
+} // namespace
+
+std::string displayText(double value, char separator)
+{
+    if (!std::isfinite(value) || value == 0.0)
+        return "0";
+    const Decimal d = toDecimal(value);
+    std::string out;
+    if (d.negative)
+        out.push_back('-');
+    const int n = static_cast<int>(d.digits.size());
+    if (d.exponent < -4 || d.exponent > 14) {
+        out.push_back(d.digits[0]);
+        if (n > 1) {
+            out.push_back(separator);
+            out.append(d.digits, 1);
+        }
+        out.push_back('E');
+        out.push_back(d.exponent < 0 ? '-' : '+');
+        const int a = std::abs(d.exponent);
+        if (a < 10)
+            out.push_back('0');
+        out += std::to_string(a);
+        return out;
+    }
+    if (d.exponent < 0) {
+        out += "0";
+        out.push_back(separator);
+        out.append(static_cast<std::size_t>(-d.exponent - 1), '0');
+        out += d.digits;
+        return out;
+    }
+    const int intDigits = d.exponent + 1;
+    if (n <= intDigits) {
+        out += d.digits;
+        out.append(static_cast<std::size_t>(intDigits - n), '0');
+    } else {
+        out.append(d.digits, 0, static_cast<std::size_t>(intDigits));
+        out.push_back(separator);
+        out.append(d.digits, static_cast<std::size_t>(intDigits));
+    }
+    return out;
+}
+
+std::string patternText(double value, int integerDigits, int decimals, char separator)
+{
+    if (!std::isfinite(value))
+        value = 0.0;
+    std::array<char, 400> buf{};
+    auto res = std::to_chars(buf.data(), buf.data() + buf.size(), std::fabs(value),
+                             std::chars_format::fixed, decimals);
+    std::string body(buf.data(), res.ptr);
+    const auto point = body.find('.');
+    std::string intPart = point == std::string::npos ? body : body.substr(0, point);
+    std::string fracPart = point == std::string::npos ? std::string() : body.substr(point + 1);
+    bool allZero = true;
+    for (char c : body)
+        if (c >= '1' && c <= '9')
+            allZero = false;
+    while (static_cast<int>(intPart.size()) < integerDigits)
+        intPart.insert(intPart.begin(), '0');
+    // "#0.0": an optional digit position never removes the last integer digit.
+    std::string out;
+    if (value < 0 && !allZero)
+        out.push_back('-');
+    out += intPart;
+    if (decimals > 0) {
+        out.push_back(separator);
+        out += fracPart;
+    }
+    return out;
+}
+
+Reading readLeadingNumber(std::string_view text)
+{
+    Reading r;
+    std::string clean;     // the literal without blanks and without a leading '+'
+    bool negative = false;
+    bool signSeen = false, pointSeen = false, inExponent = false, expSignSeen = false;
+    bool expDigits = false;
+    int mantissaDigits = 0;
+    std::string exponentText;
+    long firstNonZeroPos = 0; // >0: index of the first non-zero integer digit; <0: minus its decimal place
+    long intDigitCount = 0;
+    long fracIndex = 0;
+    for (char c : text) {
+        if (c == ' ' || c == '\t' || c == '\n' || c == '\r')
+            continue;
+        if (!inExponent) {
+            if ((c == '+' || c == '-') && !signSeen && mantissaDigits == 0 && !pointSeen) {
+                signSeen = true;
+                negative = c == '-';
+                continue;
+            }
+            if (c >= '0' && c <= '9') {
+                ++mantissaDigits;
+                if (pointSeen)
+                    ++fracIndex;
+                else
+                    ++intDigitCount;
+                if (c != '0' && firstNonZeroPos == 0)
+                    firstNonZeroPos = pointSeen ? -fracIndex : intDigitCount;
+                clean.push_back(c);
+                continue;
+            }
+            if (c == '.' && !pointSeen) {
+                pointSeen = true;
+                clean.push_back(c);
+                continue;
+            }
+            if ((c == 'e' || c == 'E') && mantissaDigits > 0) {
+                inExponent = true;
+                continue;
+            }
+            break;
+        }
+        if ((c == '+' || c == '-') && !expSignSeen && !expDigits) {
+            expSignSeen = true;
+            if (c == '-')
+                exponentText.push_back('-');
+            continue;
+        }
+        if (c >= '0' && c <= '9') {
+            expDigits = true;
+            exponentText.push_back(c);
+            continue;
+        }
+        break;
+    }
+    if (mantissaDigits == 0)
+        return r;
+    r.found = true;
+    if (expDigits) {
+        clean.push_back('e');
+        clean += exponentText;
+    }
+    double v = 0.0;
+    auto res = std::from_chars(clean.data(), clean.data() + clean.size(), v);
+    if (res.ec == std::errc::result_out_of_range) {
+        // Decide overflow or underflow from the decimal magnitude.
+        long exp = 0;
+        if (expDigits) {
+            // Clamp long exponent texts: only the sign of the magnitude matters.
+            const bool negExp = !exponentText.empty() && exponentText[0] == '-';
+            std::string_view digits(exponentText);
+            if (negExp)
+                digits.remove_prefix(1);
+            while (digits.size() > 1 && digits.front() == '0')
+                digits.remove_prefix(1);
+            exp = digits.size() > 6 ? 1000000 : std::atol(std::string(digits).c_str());
+            if (negExp)
+                exp = -exp;
+        }
+        // Decimal exponent of the first significant digit.
+        const long magnitude =
+            exp + (firstNonZeroPos > 0 ? intDigitCount - firstNonZeroPos : firstNonZeroPos);
+        if (magnitude > 0) {
+            r.overflow = true;
+            v = HUGE_VAL;
+        } else {
+            v = 0.0;
+        }
+    }
+    r.value = negative ? -v : v;
+    return r;
+}
+
+double roundHalfEven(double value)
+{
+    // The default rounding mode rounds to nearest, ties to even.
+    return std::nearbyint(value);
+}
+
+double roundDecimals(double value, int decimals)
+{
+    if (!std::isfinite(value))
+        return value;
+    std::array<char, 400> buf{};
+    auto res = std::to_chars(buf.data(), buf.data() + buf.size(), value,
+                             std::chars_format::fixed, decimals);
+    double out = 0.0;
+    std::from_chars(buf.data(), res.ptr, out);
+    return out;
+}
+
+std::size_t utf8Length(std::string_view text)
+{
+    std::size_t n = 0;
+    for (unsigned char c : text)
+        if ((c & 0xC0) != 0x80)
+            ++n;
+    return n;
+}
+
+} // namespace numbers

@@ -1,0 +1,100 @@
+#include "ui/layout.h"
+
+#include "ui/controls.h"
+
+#include <QFrame>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <cmath>
+
+namespace ui {
+
+int px(int twips) { return static_cast<int>(std::lround(twips / twipsPerPixel)); }
+
+QRect pxRect(int left, int top, int width, int height)
+{
+    // Edges are rounded, not sizes, so that neighbouring controls still meet.
+    const int l = px(left), t = px(top);
+    return QRect(l, t, px(left + width) - l, px(top + height) - t);
+}
+
+QFont designFont(const FontSpec& f)
+{
+    QFont font;
+    switch (f.face) {
+    case Face::Default: break;
+    case Face::Sans: font = QFont(QStringLiteral("Liberation Sans")); font.setStyleHint(QFont::SansSerif); break;
+    case Face::Serif: font = QFont(QStringLiteral("Liberation Serif")); font.setStyleHint(QFont::Serif); break;
+    case Face::Mono: font = QFont(QStringLiteral("Liberation Mono")); font.setStyleHint(QFont::Monospace); break;
+    }
+    if (f.points > 0)
+        font.setPointSizeF(f.points);
+    font.setBold(f.bold);
+    return font;
+}
+
+namespace {
+
+QWidget* create(const ControlSpec& row, QWidget* parent)
+{
+    const QString text = QString::fromUtf8(row.text);
+    switch (row.kind) {
+    case Kind::Label: {
+        auto* w = new Label(parent);
+        w->setText(text);
+        return w;
+    }
+    case Kind::UpDownV: return new UpDown(Qt::Vertical, parent);
+    case Kind::UpDownH: return new UpDown(Qt::Horizontal, parent);
+    case Kind::Button: return new QPushButton(text, parent);
+    case Kind::Toggle: {
+        auto* w = new QPushButton(text, parent);
+        w->setCheckable(true);
+        return w;
+    }
+    case Kind::Option: return new QRadioButton(text, parent);
+    case Kind::Frame: {
+        auto* w = new QFrame(parent);
+        w->setFrameShape(QFrame::NoFrame);
+        return w;
+    }
+    case Kind::Panel: {
+        auto* w = new QFrame(parent);
+        w->setFrameShape(QFrame::NoFrame);
+        w->setAutoFillBackground(true);
+        return w;
+    }
+    case Kind::Surface: return new DrawingSurface(parent);
+    case Kind::List: return new QListWidget(parent);
+    case Kind::TextBox: return new TextBox(parent);
+    case Kind::Image: return new ImageBox(text, false, parent);
+    case Kind::ImageStretched: return new ImageBox(text, true, parent);
+    }
+    return nullptr;
+}
+
+} // namespace
+
+QHash<QString, QWidget*> buildControls(QWidget* window, std::span<const ControlSpec> rows)
+{
+    QHash<QString, QWidget*> made;
+    for (const ControlSpec& row : rows) {
+        QWidget* parent = row.parent ? made.value(QString::fromLatin1(row.parent), window) : window;
+        QWidget* w = create(row, parent);
+        w->setObjectName(QString::fromLatin1(row.name));
+        w->setGeometry(pxRect(row.left, row.top, row.width, row.height));
+        if (row.font.face != Face::Default || row.font.points > 0 || row.font.bold)
+            w->setFont(designFont(row.font));
+        if (row.accessibleName)
+            w->setAccessibleName(QString::fromUtf8(row.accessibleName));
+        if (row.toolTip)
+            w->setToolTip(QString::fromUtf8(row.toolTip));
+        w->setVisible(row.visible);
+        made.insert(w->objectName(), w);
+    }
+    return made;
+}
+
+} // namespace ui

@@ -1,0 +1,64 @@
+#pragma once
+// Layout as data: each window's controls come from one table of rows, with
+// positions and sizes in twips (15 twips to a logical pixel), built into
+// real widgets named by their control names.
+
+#include <QFont>
+#include <QHash>
+#include <QString>
+#include <QWidget>
+
+#include <span>
+
+namespace ui {
+
+inline constexpr double twipsPerPixel = 15.0;
+
+// Twips to logical pixels, rounded to the nearest pixel.
+int px(int twips);
+QRect pxRect(int left, int top, int width, int height);
+
+enum class Kind {
+    Label,      // ui::Label
+    UpDownV,    // ui::UpDown, arrows up and down
+    UpDownH,    // ui::UpDown, arrows left and right
+    Button,     // QPushButton
+    Toggle,     // QPushButton, checkable
+    Option,     // QRadioButton
+    Frame,      // QFrame without caption
+    Panel,      // QFrame, blank cover
+    Surface,    // ui::DrawingSurface
+    List,       // QListWidget
+    TextBox,    // ui::TextBox
+    Image,      // ui::ImageBox at the picture's own size; text is the resource
+    ImageStretched, // ui::ImageBox stretched to the box
+};
+
+// Font faces of the design, served by their metric twins.
+enum class Face { Default, Sans, Serif, Mono };
+
+struct FontSpec {
+    Face face = Face::Default;
+    double points = 0; // 0: the toolkit's default size
+    bool bold = false;
+};
+
+struct ControlSpec {
+    const char* name;
+    Kind kind;
+    int left, top, width, height; // twips, relative to the parent
+    const char* text = "";
+    FontSpec font{};
+    const char* parent = nullptr; // name of the containing control, or the window
+    bool visible = true;
+    const char* accessibleName = nullptr;
+    const char* toolTip = nullptr;
+};
+
+QFont designFont(const FontSpec& f);
+
+// Builds the rows in order; a row placed later lies in front of the ones
+// before it. Returns the widgets by name.
+QHash<QString, QWidget*> buildControls(QWidget* window, std::span<const ControlSpec> rows);
+
+} // namespace ui

@@ -1,0 +1,47 @@
+#pragma once
+// The services that block or reach outside the program: the modal message
+// box, the alert sound and the printer. The windows reach them only through
+// ui::services(); a test installs a recorder, so nothing ever blocks it.
+
+#include <QString>
+
+class QWidget;
+class QPainter;
+class QPagedPaintDevice;
+
+namespace ui {
+
+// The application's title, the caption of every message box.
+inline const QString appTitle = QStringLiteral("KORA - Temperatursensoren als Zweipol");
+
+// One printed page: the callback paints it on a device measured in the
+// device's own units; printPage reports whether the page reached a printer
+// or a file.
+class PageSource {
+public:
+    virtual ~PageSource() = default;
+    virtual void paintPage(QPainter& painter, QPagedPaintDevice& device) = 0;
+};
+
+class Services {
+public:
+    virtual ~Services() = default;
+    // Modal, one OK button, the application's title; every CR is a line break.
+    virtual void message(QWidget* parent, const QString& text);
+    // The system's alert sound, once.
+    virtual void alert();
+    // Print one page on the default printer; where there is none, or
+    // printing fails, offer to save it as a PDF file. Returns true when the
+    // page went somewhere.
+    virtual bool printPage(QWidget* parent, PageSource& page);
+};
+
+// The services in force; the real ones unless a test installed others.
+Services& services();
+// Installs `s` (not owned) or, with nullptr, the real services again.
+void setServices(Services* s);
+
+// CR (code 13) line breaks as the toolkit shows them.
+QString withLineBreaks(const QString& text);
+
+} // namespace ui

@@ -1,0 +1,46 @@
+#include "recorder.h"
+
+#include <QDir>
+#include <QLocale>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QCoreApplication>
+
+namespace testsupport {
+
+Recorder::Recorder()
+{
+    pdfFolder = QDir::temp().filePath(QStringLiteral("kora-test-pages"));
+    QDir().mkpath(pdfFolder);
+    ui::setServices(this);
+}
+
+Recorder::~Recorder() { ui::setServices(nullptr); }
+
+void Recorder::message(QWidget*, const QString& text)
+{
+    messages << text;
+    if (onMessage)
+        onMessage(text);
+}
+
+void Recorder::alert() { ++alerts; }
+
+bool Recorder::printPage(QWidget*, ui::PageSource& page)
+{
+    const QString file =
+        QDir(pdfFolder).filePath(QStringLiteral("page-%1-%2.pdf").arg(QCoreApplication::applicationPid()).arg(pdfFiles.size()));
+    QPdfWriter writer(file);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setResolution(300);
+    QPainter painter(&writer);
+    page.paintPage(painter, writer);
+    painter.end();
+    pdfFiles << file;
+    return true;
+}
+
+void useGermanNumbers() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
+
+} // namespace testsupport
