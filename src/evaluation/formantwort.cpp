@@ -1,26 +1,371 @@
 #include "evaluation/formantwort.h"
 
+#include "evaluation/layout.h"
+#include "evaluation/scoring.h"
+#include "formula/interpreter.h"
+#include "model/characteristic.h"
+#include "numbers/numbers.h"
+#include "ui/controls.h"
 #include "ui/layout.h"
 #include "ui/services.h"
 
 #include <QCloseEvent>
+#include <QFrame>
+#include <QListWidget>
+#include <QLocale>
+#include <QPalette>
+#include <QPushButton>
+
+#include <cfloat>
+#include <cmath>
+#include <exception>
 
 namespace evaluation {
+
+namespace {
+
+const QChar cr(13);
+
+// Joins lines with the CR line break of the message texts.
+QString lines(std::initializer_list<QString> parts)
+{
+    QString out;
+    bool first = true;
+    for (const QString& part : parts) {
+        if (!first)
+            out += cr;
+        out += part;
+        first = false;
+    }
+    return out;
+}
+
+// The comparison gives up on a value that its arithmetic or the surface's
+// single-precision coordinates cannot hold.
+bool usable(double v) { return std::isfinite(v) && std::fabs(v) <= FLT_MAX; }
+
+// Arithmetic the comparison cannot go on with; it ends the run exactly as
+// a failure inside the interpreter does.
+struct ComparisonFailed : std::exception {};
+
+} // namespace
 
 Formantwort::Formantwort(model::ExperimentState& state, QWidget* parent) : QWidget(parent), state_(state)
 {
     setObjectName(QStringLiteral("Formantwort"));
     setWindowTitle(QStringLiteral("KORA - Temperatursensoren als Zweipol - Auswertung"));
     setFixedSize(ui::px(11790), ui::px(8820));
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(224, 224, 224));
+    setPalette(pal);
+    setAutoFillBackground(true);
+
+    const auto made = ui::buildControls(this, formantwortRows());
+    Labelmeldung = qobject_cast<ui::Label*>(made.value(QStringLiteral("Labelmeldung")));
+    Listsensoren = qobject_cast<QListWidget*>(made.value(QStringLiteral("Listsensoren")));
+    Command1 = qobject_cast<QPushButton*>(made.value(QStringLiteral("Command1")));
+    Labelglseite = qobject_cast<ui::Label*>(made.value(QStringLiteral("Labelglseite")));
+    Textformel = qobject_cast<ui::TextBox*>(made.value(QStringLiteral("Textformel")));
+    Frametable = qobject_cast<QFrame*>(made.value(QStringLiteral("Frametable")));
+    Picture1 = qobject_cast<ui::DrawingSurface*>(made.value(QStringLiteral("Picture1")));
+    Commanddruck = qobject_cast<QPushButton*>(made.value(QStringLiteral("Commanddruck")));
+    for (int i = 0; i < model::sensorTypes; ++i)
+        Imagesensor[i] = qobject_cast<ui::ImageBox*>(made.value(QStringLiteral("Imagesensor_%1").arg(i)));
+
+    Labelmeldung->setWordWrap(false);
+    Listsensoren->setSelectionMode(QAbstractItemView::SingleSelection);
+    Listsensoren->setSortingEnabled(false);
+    Frametable->setAutoFillBackground(true);
+    // Horizontally degrees Celsius from 20; the vertical scale is set by
+    // each comparison.
+    Picture1->setScale(20, 1, 110.0625, -1);
+    Picture1->setBackgroundSvg(QStringLiteral(":/plotgrid.svg"));
+
+    connect(Listsensoren, &QListWidget::itemSelectionChanged, this, &Formantwort::Listsensoren_Click);
+    connect(Command1, &QPushButton::clicked, this, &Formantwort::Command1_Click);
+    Textformel->setKeyFilter([this](int& keyAscii) { Textformel_KeyPress(keyAscii); });
+
     Form_Load();
 }
 
-void Formantwort::Form_Load() { state_.punkte = 0; }
+QString Formantwort::display(double value) const
+{
+    return QString::fromStdString(numbers::displayText(value, QLocale().decimalPoint().at(0).toLatin1()));
+}
+
+void Formantwort::showMessage(const QString& text)
+{
+    // The label is sized to its text; it carries up to fourteen lines.
+    Labelmeldung->setText(text);
+    Labelmeldung->adjustSize();
+}
+
+void Formantwort::Form_Load()
+{
+    state_.punkte = 0;
+    f_antwortablauf();
+    for (ui::ImageBox* image : Imagesensor)
+        image->move(ui::px(3500), ui::px(200));
+}
+
+void Formantwort::f_antwortablauf() { f_antwortschritt1(); }
+
+void Formantwort::f_antwortschritt1()
+{
+    schritt_ = 1;
+    showMessage(lines({QStringLiteral("So, Sie glauben also, fertig zu sein."), QStringLiteral("Dann wollen wir sehen."),
+                       QString(), QStringLiteral("Verraten Sie mir zunächst,"),
+                       QStringLiteral("welchen Sensortyp Sie hier vermuten."),
+                       QStringLiteral("Suchen Sie einen aus der Liste aus"),
+                       QStringLiteral("und bestätigen Sie mit OK")}));
+    const QSignalBlocker quiet(Listsensoren);
+    Listsensoren->clear();
+    for (const std::string& name : state_.sensorname)
+        Listsensoren->addItem(QString::fromStdString(name));
+}
+
+void Formantwort::Listsensoren_Click()
+{
+    const QList<QListWidgetItem*> chosen = Listsensoren->selectedItems();
+    if (chosen.isEmpty())
+        return;
+    Command1->show();
+    auswahl_ = static_cast<std::uint8_t>(Listsensoren->row(chosen.first()));
+}
+
+void Formantwort::Command1_Click() { f_antwortschritt2(); }
+
+void Formantwort::f_antwortschritt2()
+{
+    schritt_ = 2;
+    const int t = state_.sensortyp;
+    const QString name = QString::fromStdString(state_.sensorname[t]);
+    if (auswahl_ == state_.sensortyp) {
+        showMessage(lines({QStringLiteral("Das war richtig."), QStringLiteral("Es handelt sich um einen ") + name,
+                           QStringLiteral("Dafür gibt es zwei Punkte.")}));
+        state_.punkte += 2;
+    } else {
+        showMessage(lines({QStringLiteral("Das war glattweg falsch."),
+                           QStringLiteral("Eigentlich handelt es sich um einen ") + name,
+                           QStringLiteral("Dafür gibt es nichts, kann nur besser werden.")}));
+    }
+
+    QString first, second, third;
+    if (t == 4) {
+        // The prompt names the current at which the curve is scored.
+        first = QStringLiteral("Geben Sie jetzt die Gleichung für die Diode bei einem Strom von ") +
+                display(state_.diode_i * 1000) + QStringLiteral(" mA an.");
+        second = QStringLiteral("Setzen Sie für alle Konstanten die numerischen Werte ein,");
+        third = QStringLiteral("also z.B. Ud(T)= 500 + 1,4*T.");
+    } else {
+        first = QStringLiteral("Geben Sie jetzt die Gleichung an.");
+        second = QStringLiteral("Setzen Sie für alle Konstanten die numerischen Werte ein!");
+        third = QStringLiteral("Also z.B. R(T)=0.4*T+25");
+    }
+    const QString prompt =
+        lines({first, second, third, QStringLiteral("Als Operatoren stehen zur Verfügung + - * / ^ "),
+               QStringLiteral("Funktionen: SIN(), COS(), TAN() "), QStringLiteral("EXP() - e-Fkt."),
+               QStringLiteral("LN() - log-naturalis-Fkt."), QStringLiteral("LG() - dek. Logarithmus."),
+               QStringLiteral("LD() - dualer Logarithmus."), QStringLiteral("Bestätigen Sie mit <Enter>.")});
+    showMessage(Labelmeldung->text() + cr + cr + prompt);
+
+    Listsensoren->hide();
+    Command1->hide();
+    f_antwortschritt3();
+}
+
+void Formantwort::f_antwortschritt3()
+{
+    schritt_ = 3;
+    Labelglseite->show();
+    Textformel->show();
+    Frametable->hide();
+    switch (state_.sensortyp) {
+    case 4: Labelglseite->setText(QStringLiteral("Ud(T)/mV =")); break;
+    case 5: Labelglseite->setText(QStringLiteral("I(T)/µA =")); break;
+    case 6: Labelglseite->setText(QStringLiteral("U(T)/mV =")); break;
+    default: Labelglseite->setText(QStringLiteral("R(T)/Ohm =")); break;
+    }
+    Textformel->setFocus();
+}
+
+void Formantwort::Textformel_KeyPress(int& keyAscii)
+{
+    // An empty box takes its first character as typed.
+    if (Textformel->text().isEmpty())
+        return;
+    if (keyAscii == ',')
+        keyAscii = '.';
+    if (keyAscii >= 40 && keyAscii <= 57)
+        return;
+    if (keyAscii == 't')
+        keyAscii = 'T';
+    if ((keyAscii >= 'A' && keyAscii <= 'X') || keyAscii == '^' || keyAscii == 8)
+        return;
+    if (keyAscii == 13) {
+        if (schritt_ < 5)
+            f_anzeige();
+        else
+            f_antwortschritt6();
+        return;
+    }
+    keyAscii = 0;
+}
+
+void Formantwort::f_anzeige()
+{
+    if (schritt_ != 3)
+        return;
+    state_.eingabeformel = Textformel->text().toUpper().toStdString();
+    Frametable->show();
+    Textformel->hide();
+    Labelglseite->hide();
+    showMessage(QStringLiteral("Die richtige Kurve ist rot, ") + cr + QStringLiteral("Ihre Kurve cyan."));
+    switch (state_.sensortyp) {
+    case 4: compareCurves(4, QStringLiteral(" mV")); break;
+    case 5: compareCurves(5, QStringLiteral(" µA")); break;
+    case 6: compareCurves(6, QStringLiteral(" mV")); break;
+    default: compareCurves(state_.sensortyp, QStringLiteral(" Ohm")); break;
+    }
+}
+
+void Formantwort::compareCurves(int type, const QString& unit)
+{
+    try {
+        abweichung_ = 0;
+        const double v = model::scaleTopValue(state_, type);
+        if (!usable(v))
+            throw ComparisonFailed{};
+        // The top is the next power of ten above the value's whole number:
+        // 10 to the number of characters of its display text.
+        const std::size_t digits =
+            numbers::utf8Length(numbers::displayText(numbers::roundHalfEven(v), QLocale().decimalPoint().at(0).toLatin1()));
+        const double top = std::pow(10.0, static_cast<double>(digits));
+        if (!usable(top))
+            throw ComparisonFailed{};
+        Picture1->setScale(20, top, 110.0625, -top);
+
+        // Five labels from the top down, each with its top at the height it
+        // names, in whatever colour the surface draws with at the moment.
+        for (int i = 1; i <= 5; ++i) {
+            const double height = type == 4 ? 1000 - (i - 1) * 200 : (1 - (i - 1) * 0.2) * top;
+            Picture1->setCurrent(21, static_cast<float>(height));
+            Picture1->printText(display((1 - (i - 1) / 5.0) * top) + unit);
+        }
+
+        // Repeated addition on purpose: its drift gives 400 samples, 20 to
+        // 99.8 °C, and the kelvin texts the students' equations see.
+        for (double t = 20.0; t <= 100; t += 0.2) {
+            const double y = model::trueCharacteristic(state_, type, t);
+            if (!usable(y))
+                throw ComparisonFailed{};
+            Picture1->setForeColor(ui::paletteColor(12));
+            Picture1->pset(t, y);
+
+            const std::string result =
+                formula::f_formel(withTemperature(state_.eingabeformel, numbers::formulaText(t + 273)));
+
+            Picture1->setForeColor(ui::paletteColor(11));
+            const numbers::Reading reading = numbers::readLeadingNumber(result);
+            const double u = reading.value;
+            if (reading.overflow || !usable(u))
+                throw ComparisonFailed{};
+            Picture1->pset(t, u);
+            // Relative to the student's value, as the point tables expect.
+            if (u == 0)
+                throw ComparisonFailed{};
+            const double ratio = y / u;
+            const double error = (ratio - 1) * (ratio - 1);
+            if (!std::isfinite(ratio) || !std::isfinite(error) || !std::isfinite(abweichung_ + error))
+                throw ComparisonFailed{};
+            abweichung_ += error;
+        }
+    } catch (const std::exception&) {
+        // Our own arithmetic, FormulaError and anything else the
+        // interpreter's work may throw; the partial points stay drawn.
+        ui::services().message(this, QStringLiteral("Fehler in Formel"));
+        f_antwortschritt3();
+        return;
+    }
+    f_antwortschritt4();
+}
+
+void Formantwort::f_antwortschritt4()
+{
+    schritt_ = 4;
+    const int t = state_.sensortyp;
+    abweichung_ = equationDeviation(abweichung_);
+    const int p = equationPoints(abweichung_, state_.toleranz[t]);
+    state_.punkte += static_cast<std::uint8_t>(p);
+    ui::services().message(
+        this, lines({QStringLiteral("Die richtige Formel lautet:"), QString::fromStdString(state_.formeltext[t]),
+                     QStringLiteral("Die Abweichung Ihrer Formel beträgt ") + display(abweichung_) +
+                         QStringLiteral(" %"),
+                     QStringLiteral("Sie erhalten dafür ") + QString::number(p) +
+                         QStringLiteral(" Punkte und haben insgesamt ") + display(state_.punkte) +
+                         QStringLiteral(" Punkte")}));
+    if (t >= 4)
+        f_sensoransicht();
+    else
+        f_antwortschritt5();
+}
+
+void Formantwort::f_antwortschritt5()
+{
+    schritt_ = 5;
+    Frametable->hide();
+    Textformel->show();
+    Textformel->setText(QStringLiteral("0"));
+    Textformel->setFocus();
+    showMessage(lines({QStringLiteral("Jetzt möchte ich von Ihnen noch den Temperaturkoeffizienten"),
+                       QStringLiteral("alpha aus der Näherung für die Temperatur Teta = ") + display(state_.teta) +
+                           QStringLiteral(" °C"),
+                       QStringLiteral(" R(To+dT) = R(To)(1 + alpha*dT) "), QStringLiteral("wissen:")}) +
+                cr);
+}
+
+void Formantwort::f_antwortschritt6()
+{
+    const int t = state_.sensortyp;
+    const numbers::Reading reading = numbers::readLeadingNumber(Textformel->text().toStdString());
+    // A literal beyond the range of a double is no number the student meant;
+    // it counts as 0 like any other non-number.
+    const double x = reading.overflow ? 0 : reading.value;
+    const double a = state_.alpha[t];
+    abweichung_alpha_ = std::fabs((a - x) / a);
+    QString p = QStringLiteral("0");
+    if (alphaScores(abweichung_alpha_, state_.toleranz[t])) {
+        state_.punkte += 2;
+        p = QStringLiteral("2");
+    }
+    abweichung_alpha_ = numbers::roundHalfEven(100 * abweichung_alpha_);
+    ui::services().message(
+        this, lines({QStringLiteral("Richtig ist: alpha = ") + display(numbers::roundDecimals(a, 3)),
+                     QStringLiteral("Die Abweichung Ihres Faktors beträgt ") + display(abweichung_alpha_) +
+                         QStringLiteral(" %"),
+                     QStringLiteral("Sie erhalten dafür ") + p + QStringLiteral(" Punkte und haben insgesamt ") +
+                         display(state_.punkte) + QStringLiteral(" Punkte")}));
+    Textformel->hide();
+    Frametable->hide();
+    f_sensoransicht();
+}
+
+void Formantwort::f_sensoransicht()
+{
+    // The plot leaves the window but keeps its drawing for the report.
+    Frametable->hide();
+    showMessage(QStringLiteral("Sensorvariante: "));
+    Imagesensor[state_.sensortyp]->show();
+    Commanddruck->show();
+}
 
 void Formantwort::Form_Unload()
 {
+    // The four resistive sensors can reach 10 points, the others 8.
+    const QString most = state_.sensortyp <= 3 ? QStringLiteral(" von 10 Punkten erreicht")
+                                               : QStringLiteral(" von 8 Punkten erreicht");
     ui::services().message(this, QStringLiteral(" Sie haben in diesem virtuellen Experiment ") +
-                                     QString::number(state_.punkte) + QStringLiteral(" von 8 Punkten erreicht"));
+                                     display(state_.punkte) + most);
     emit unloaded();
 }
 

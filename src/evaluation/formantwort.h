@@ -7,6 +7,20 @@
 
 #include <QWidget>
 
+#include <array>
+#include <cstdint>
+
+class QFrame;
+class QListWidget;
+class QPushButton;
+
+namespace ui {
+class DrawingSurface;
+class ImageBox;
+class Label;
+class TextBox;
+} // namespace ui
+
 namespace evaluation {
 
 class Formantwort : public QWidget {
@@ -14,6 +28,15 @@ class Formantwort : public QWidget {
 public:
     // `state` is the experiment's; the window writes only punkte and eingabeformel.
     explicit Formantwort(model::ExperimentState& state, QWidget* parent = nullptr);
+
+    // What the report needs once the questions are answered.
+    std::uint8_t schritt() const { return schritt_; }
+    // The equation's deviation in whole percent after its scoring (during a
+    // comparison, and after a failed one, the running sum).
+    double abweichung() const { return abweichung_; }
+    // The alpha answer's deviation in whole percent after its scoring.
+    double abweichungAlpha() const { return abweichung_alpha_; }
+    const model::ExperimentState& state() const { return state_; }
 
 signals:
     // Raised by Form_Unload after the closing message, before the window goes.
@@ -25,8 +48,40 @@ protected:
 private:
     void Form_Load();
     void Form_Unload();
+    void f_antwortablauf();
+    void f_antwortschritt1();
+    void f_antwortschritt2();
+    void f_antwortschritt3();
+    void f_antwortschritt4();
+    void f_antwortschritt5();
+    void f_antwortschritt6();
+    void f_sensoransicht();
+    void f_anzeige();
+    void Listsensoren_Click();
+    void Command1_Click();
+    void Textformel_KeyPress(int& keyAscii);
+
+    // The seven comparisons differ only in the true curve, the scale top and
+    // the unit, which come from the type; one loop serves them all.
+    void compareCurves(int type, const QString& unit);
+    void showMessage(const QString& text);
+    QString display(double value) const;
 
     model::ExperimentState& state_;
+    std::uint8_t schritt_ = 0;
+    std::uint8_t auswahl_ = 0;
+    double abweichung_ = 0;
+    double abweichung_alpha_ = 0;
+
+    ui::Label* Labelmeldung = nullptr;
+    QListWidget* Listsensoren = nullptr;
+    QPushButton* Command1 = nullptr;
+    ui::Label* Labelglseite = nullptr;
+    ui::TextBox* Textformel = nullptr;
+    QFrame* Frametable = nullptr;
+    ui::DrawingSurface* Picture1 = nullptr;
+    QPushButton* Commanddruck = nullptr;
+    std::array<ui::ImageBox*, model::sensorTypes> Imagesensor{};
 };
 
 } // namespace evaluation

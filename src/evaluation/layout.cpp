@@ -1,0 +1,45 @@
+#include "evaluation/layout.h"
+
+#include <array>
+
+namespace evaluation {
+
+using ui::ControlSpec;
+using ui::Face;
+using ui::Kind;
+
+namespace {
+
+constexpr ui::FontSpec sansBold975{Face::Sans, 9.75, true};
+
+// name, kind, left, top, width, height, text, font, parent, visible, accessible name, tooltip
+const std::array<ControlSpec, 15> rows = {{
+    {"Labelmeldung", Kind::Label, 180, 180, 720, 240, "Labelmeldung", sansBold975, nullptr, true, "Meldung"},
+    {"Listsensoren", Kind::List, 135, 2970, 3345, 1590, "", {}, nullptr, true, "Sensortypen"},
+    {"Command1", Kind::Button, 135, 4770, 2580, 420, "OK", {Face::Sans, 12, true}, nullptr, false, "OK"},
+    {"Labelglseite", Kind::Label, 180, 4185, 1635, 375, "Linke Seite", sansBold975, nullptr, false,
+     "Linke Seite"},
+    {"Textformel", Kind::TextBox, 1980, 4185, 4560, 375, "", sansBold975, nullptr, false, "Gleichung"},
+    {"Frametable", Kind::Frame, 1350, 2700, 10410, 6045, "", {}, nullptr, false},
+    {"Picture1", Kind::Surface, 1395, 315, 8835, 5415, "", {}, "Frametable", true, "Kennlinien"},
+    {"Commanddruck", Kind::Button, 90, 7650, 1995, 465, "Ergebnisse drucken", {Face::Sans, 9, true}, nullptr,
+     false, "Ergebnisse drucken"},
+    {"Imagesensor_0", Kind::Image, 3500, 200, 5280, 4230, ":/sensor0_ntc.svg", {}, nullptr, false,
+     "NTC-Widerstand"},
+    {"Imagesensor_1", Kind::ImageStretched, 3500, 200, 5130, 5490, ":/sensor1_ptc.svg", {}, nullptr, false,
+     "PTC-Widerstand"},
+    {"Imagesensor_2", Kind::Image, 3500, 200, 2280, 3030, ":/sensor2_pt100.svg", {}, nullptr, false, "Pt 100"},
+    {"Imagesensor_3", Kind::Image, 3500, 200, 4755, 5280, ":/sensor3_pt1000.svg", {}, nullptr, false,
+     "Pt 1000"},
+    {"Imagesensor_4", Kind::Image, 3500, 200, 9780, 6060, ":/sensor4_diode.svg", {}, nullptr, false, "Si-Diode"},
+    {"Imagesensor_5", Kind::ImageStretched, 3500, 200, 6720, 5070, ":/sensor5_current.svg", {}, nullptr, false,
+     "Stromfühler"},
+    {"Imagesensor_6", Kind::Image, 3500, 200, 4635, 2625, ":/sensor6_thermocouple.svg", {}, nullptr, false,
+     "Thermoelement"},
+}};
+
+} // namespace
+
+std::span<const ControlSpec> formantwortRows() { return rows; }
+
+} // namespace evaluation

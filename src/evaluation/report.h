@@ -1,0 +1,41 @@
+#pragma once
+// The one-page result report: date, sensor, true and entered equation,
+// deviation, for the resistive sensors the alpha result, the plot and the
+// point total, placed in centimetres from the top-left of the printable area.
+
+#include "ui/services.h"
+
+#include <QImage>
+#include <QString>
+
+namespace evaluation {
+
+struct ReportData {
+    QString date;          // in the user's short date format
+    QString sensorname;
+    QString formeltext;
+    QString eingabeformel;
+    QString abweichung;    // whole percent, as display text
+    bool withAlpha = false; // the resistive sensors, the ones asked for alpha
+    QString alpha;         // full precision, as display text
+    QString alphaEingabe;  // the alpha answer exactly as typed
+    QString abweichungAlpha;
+    QString punkte;
+    QImage plot;           // the plot surface with both curves
+};
+
+class Report : public ui::PageSource {
+public:
+    explicit Report(ReportData data) : data_(std::move(data)) {}
+    void paintPage(QPainter& painter, QPagedPaintDevice& device) override;
+    const ReportData& data() const { return data_; }
+
+private:
+    ReportData data_;
+};
+
+// The plot picture's own size on paper: 8835 x 5415 twips.
+inline constexpr double plotWidthCm = 8835 / 1440.0 * 2.54;
+inline constexpr double plotHeightCm = 5415 / 1440.0 * 2.54;
+
+} // namespace evaluation

@@ -1,0 +1,600 @@
+// The evaluation window driven as a student drives it: offscreen, German
+// number settings, message boxes recorded instead of shown.
+
+#include "evaluation/formantwort.h"
+#include "evaluation/scoring.h"
+#include "model/state.h"
+#include "recorder.h"
+#include "ui/controls.h"
+#include "ui/layout.h"
+
+#include <QFrame>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <memory>
+
+using evaluation::Formantwort;
+
+namespace {
+
+const QString cr(QChar(13));
+
+// Equations that reproduce each type's true characteristic with the start
+// values (T in kelvin).
+const char* const exactEquation[model::sensorTypes] = {
+    "0.000357*EXP(5000/T)",
+    "0.0000001*EXP(0.065*T)",
+    "100+0.38505*(T-273)",
+    "1000+3.8505*(T-273)",
+    "T*0.0000875*LN(10000000000*(273/T)^3*EXP(1.2*((1/T)/0.0000875-1/0.0239)))*1000",
+    "1*T",
+    "0.05*(T-273)",
+};
+
+} // namespace
+
+class TestFormantwort : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<testsupport::Recorder> rec;
+    std::unique_ptr<model::ExperimentState> state;
+    std::unique_ptr<Formantwort> w;
+
+    template <class T> T* find(const char* name) const
+    {
+        auto* c = w->findChild<T*>(QString::fromLatin1(name));
+        if (!c)
+            qFatal("no control %s", name);
+        return c;
+    }
+    QString caption(const char* name) const { return find<ui::Label>(name)->text(); }
+    bool shown(const char* name) const { return find<QWidget>(name)->isVisible(); }
+    ui::TextBox* box() const { return find<ui::TextBox>("Textformel"); }
+
+    void open(int type)
+    {
+        state = std::make_unique<model::ExperimentState>();
+        model::setStartValues(*state, ',');
+        model::f_alpha(*state);
+        state->sensortyp = static_cast<std::uint8_t>(type);
+        w = std::make_unique<Formantwort>(*state);
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    }
+    void pickFromList(int index)
+    {
+        auto* list = find<QListWidget>("Listsensoren");
+        const QRect r = list->visualItemRect(list->item(index));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, r.center());
+    }
+    void answerType(int index)
+    {
+        pickFromList(index);
+        QTest::mouseClick(find<QPushButton>("Command1"), Qt::LeftButton);
+    }
+    void enter(const QString& text)
+    {
+        QTest::keyClicks(box(), text);
+        QTest::keyClick(box(), Qt::Key_Return);
+    }
+    void clearBox()
+    {
+        QTest::keyClick(box(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(box(), Qt::Key_Backspace);
+        QCOMPARE(box()->text(), QString());
+    }
+    // Pixels of the persistent drawing in one colour (a point is 2 x 2 pixels).
+    int pixelsOf(const QColor& colour) const
+    {
+        const QImage& img = find<ui::DrawingSurface>("Picture1")->drawing();
+        int n = 0;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                n += img.pixelColor(x, y).rgb() == colour.rgb() && img.pixelColor(x, y).alpha() == 255;
+        return n;
+    }
+    static QString equationVerdict(const QString& deviation, int points, int total, const std::string& formula)
+    {
+        return QStringLiteral("Die richtige Formel lautet:") + cr + QString::fromStdString(formula) + cr +
+               QStringLiteral("Die Abweichung Ihrer Formel beträgt ") + deviation + QStringLiteral(" %") + cr +
+               QStringLiteral("Sie erhalten dafür %1 Punkte und haben insgesamt %2 Punkte").arg(points).arg(total);
+    }
+
+private slots:
+    void initTestCase() { testsupport::useGermanNumbers(); }
+    void init() { rec = std::make_unique<testsupport::Recorder>(); }
+    void cleanup()
+    {
+        if (w)
+            w->disconnect();
+        w.reset();
+        state.reset();
+        rec.reset();
+    }
+
+    void windowOpensWithTheTypeQuestion()
+    {
+        open(0);
+        QCOMPARE(w->objectName(), QStringLiteral("Formantwort"));
+        QCOMPARE(w->windowTitle(), QStringLiteral("KORA - Temperatursensoren als Zweipol - Auswertung"));
+        QCOMPARE(w->size(), QSize(ui::px(11790), ui::px(8820)));
+        QCOMPARE(w->palette().color(QPalette::Window), QColor(224, 224, 224));
+        QCOMPARE(state->punkte, 0);
+        QCOMPARE(caption("Labelmeldung"),
+                 QStringLiteral("So, Sie glauben also, fertig zu sein.") + cr + "Dann wollen wir sehen." + cr + cr +
+                     QStringLiteral("Verraten Sie mir zunächst,") + cr + "welchen Sensortyp Sie hier vermuten." + cr +
+                     "Suchen Sie einen aus der Liste aus" + cr + QStringLiteral("und bestätigen Sie mit OK"));
+        // The label grows with its seven lines.
+        QVERIFY(find<QWidget>("Labelmeldung")->height() > ui::px(240));
+        auto* list = find<QListWidget>("Listsensoren");
+        QStringList entries;
+        for (int i = 0; i < list->count(); ++i)
+            entries << list->item(i)->text();
+        QCOMPARE(entries, (QStringList{"NTC-Widerstand", "PTC-Widerstand", "Pt 100", "Pt 1000",
+                                       "Flussspannung Si-Diode (konstanter Strom)", QStringLiteral("Stromfühler"),
+                                       "Thermoelement"}));
+        QVERIFY(shown("Listsensoren"));
+        for (const char* hidden : {"Command1", "Labelglseite", "Textformel", "Frametable", "Commanddruck"})
+            QVERIFY2(!shown(hidden), hidden);
+        for (int i = 0; i < model::sensorTypes; ++i) {
+            auto* image = find<ui::ImageBox>(QStringLiteral("Imagesensor_%1").arg(i).toLatin1().constData());
+            QVERIFY(!image->isVisible());
+            QCOMPARE(image->pos(), QPoint(ui::px(3500), ui::px(200)));
+        }
+    }
+
+    void okAppearsWithTheFirstSelectionAndTheLastOneCounts()
+    {
+        open(2);
+        QVERIFY(!shown("Command1"));
+        pickFromList(5);
+        QVERIFY(shown("Command1"));
+        pickFromList(2);
+        QTest::mouseClick(find<QPushButton>("Command1"), Qt::LeftButton);
+        QVERIFY(caption("Labelmeldung").startsWith(QStringLiteral("Das war richtig.")));
+        QCOMPARE(state->punkte, 2);
+    }
+
+    void typeAnswerIsJudged_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("verdict");
+        QTest::addColumn<int>("punkte");
+        QTest::addColumn<QString>("leftSide");
+        const QString right = QStringLiteral("Das war richtig.") + cr + "Es handelt sich um einen %1" + cr +
+                              QStringLiteral("Dafür gibt es zwei Punkte.");
+        const QString wrong = QStringLiteral("Das war glattweg falsch.") + cr +
+                              "Eigentlich handelt es sich um einen %1" + cr +
+                              QStringLiteral("Dafür gibt es nichts, kann nur besser werden.");
+        QTest::newRow("NTC right") << 0 << 0 << right.arg("NTC-Widerstand") << 2 << "R(T)/Ohm =";
+        QTest::newRow("NTC taken for PTC") << 0 << 1 << wrong.arg("NTC-Widerstand") << 0 << "R(T)/Ohm =";
+        QTest::newRow("PTC right") << 1 << 1 << right.arg("PTC-Widerstand") << 2 << "R(T)/Ohm =";
+        QTest::newRow("Pt 100 taken for Pt 1000") << 2 << 3 << wrong.arg("Pt 100") << 0 << "R(T)/Ohm =";
+        QTest::newRow("Pt 1000 right") << 3 << 3 << right.arg("Pt 1000") << 2 << "R(T)/Ohm =";
+        QTest::newRow("diode right") << 4 << 4 << right.arg("Flussspannung Si-Diode (konstanter Strom)") << 2
+                                     << "Ud(T)/mV =";
+        QTest::newRow("current sensor taken for NTC")
+            << 5 << 0 << wrong.arg(QStringLiteral("Stromfühler")) << 0 << QStringLiteral("I(T)/µA =");
+        QTest::newRow("thermocouple right") << 6 << 6 << right.arg("Thermoelement") << 2 << "U(T)/mV =";
+        QTest::newRow("thermocouple taken for diode") << 6 << 4 << wrong.arg("Thermoelement") << 0 << "U(T)/mV =";
+    }
+    void typeAnswerIsJudged()
+    {
+        QFETCH(int, type);
+        QFETCH(int, answer);
+        QFETCH(QString, verdict);
+        QFETCH(int, punkte);
+        QFETCH(QString, leftSide);
+        open(type);
+        answerType(answer);
+        const QString general = QStringLiteral("Geben Sie jetzt die Gleichung an.") + cr +
+                                QStringLiteral("Setzen Sie für alle Konstanten die numerischen Werte ein!") + cr +
+                                "Also z.B. R(T)=0.4*T+25";
+        const QString diode = QStringLiteral("Geben Sie jetzt die Gleichung für die Diode bei einem Strom von 1 mA an.") +
+                              cr + QStringLiteral("Setzen Sie für alle Konstanten die numerischen Werte ein,") + cr +
+                              "also z.B. Ud(T)= 500 + 1,4*T.";
+        const QString rest = cr + QStringLiteral("Als Operatoren stehen zur Verfügung + - * / ^ ") + cr +
+                             "Funktionen: SIN(), COS(), TAN() " + cr + "EXP() - e-Fkt." + cr +
+                             "LN() - log-naturalis-Fkt." + cr + "LG() - dek. Logarithmus." + cr +
+                             "LD() - dualer Logarithmus." + cr + QStringLiteral("Bestätigen Sie mit <Enter>.");
+        QCOMPARE(caption("Labelmeldung"), verdict + cr + cr + (type == 4 ? diode : general) + rest);
+        QCOMPARE(int(state->punkte), punkte);
+        QCOMPARE(caption("Labelglseite"), leftSide);
+        QVERIFY(shown("Labelglseite"));
+        QVERIFY(shown("Textformel"));
+        QVERIFY(!shown("Listsensoren"));
+        QVERIFY(!shown("Command1"));
+        QVERIFY(!shown("Frametable"));
+        QCOMPARE(w->schritt(), 3);
+    }
+
+    void keyFilter_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("comma is the point") << "1" << "," << "1.";
+        QTest::newRow("small t is T") << "1" << "t" << "1T";
+        QTest::newRow("small y dropped") << "1" << "y" << "1";
+        QTest::newRow("capital Z dropped") << "1" << "Z" << "1";
+        QTest::newRow("capital Y dropped") << "1" << "Y" << "1";
+        QTest::newRow("blank dropped") << "1" << " " << "1";
+        QTest::newRow("semicolon dropped") << "1" << ";" << "1";
+        QTest::newRow("small e dropped") << "1" << "e" << "1";
+        QTest::newRow("capital X kept") << "1" << "X" << "1X";
+        QTest::newRow("A kept") << "1" << "A" << "1A";
+        QTest::newRow("power kept") << "1" << "^" << "1^";
+        QTest::newRow("brackets and operators kept") << "1" << "()*+-./9" << "1()*+-./9";
+        QTest::newRow("first character y stays") << "" << "y" << "y";
+        QTest::newRow("first character blank stays") << "" << " " << " ";
+        QTest::newRow("first character comma stays") << "" << "," << ",";
+        QTest::newRow("first t stays small, the next is T") << "" << "tt" << "tT";
+    }
+    void keyFilter()
+    {
+        QFETCH(QString, before);
+        QFETCH(QString, typed);
+        QFETCH(QString, after);
+        open(0);
+        answerType(0);
+        QTest::keyClicks(box(), before);
+        QTest::keyClicks(box(), typed);
+        QCOMPARE(box()->text(), after);
+        QCOMPARE(w->schritt(), 3);
+    }
+
+    void backspacePassesTheFilter()
+    {
+        open(0);
+        answerType(0);
+        QTest::keyClicks(box(), "12");
+        QTest::keyClick(box(), Qt::Key_Backspace);
+        QCOMPARE(box()->text(), QStringLiteral("1"));
+    }
+
+    void enterInTheEmptyBoxDoesNothing()
+    {
+        open(0);
+        answerType(0);
+        QTest::keyClick(box(), Qt::Key_Return);
+        QCOMPARE(w->schritt(), 3);
+        QVERIFY(rec->messages.isEmpty());
+        QVERIFY(shown("Textformel"));
+        QVERIFY(!shown("Frametable"));
+    }
+
+    void exactEquationScoresSixPoints_data()
+    {
+        QTest::addColumn<int>("type");
+        for (int t = 0; t < model::sensorTypes; ++t)
+            QTest::newRow(exactEquation[t]) << t;
+    }
+    void exactEquationScoresSixPoints()
+    {
+        QFETCH(int, type);
+        open(type);
+        answerType(type);
+        enter(QString::fromLatin1(exactEquation[type]));
+        QCOMPARE(rec->messages.value(0), equationVerdict("0", 6, 8, state->formeltext[type]));
+        QCOMPARE(QString::fromStdString(state->eingabeformel), QString::fromLatin1(exactEquation[type]));
+        // The student's points lie on the true ones: cyan everywhere, red nowhere.
+        QCOMPARE(pixelsOf(ui::paletteColor(11)), 400 * 4);
+        QCOMPARE(pixelsOf(ui::paletteColor(12)), 0);
+        if (type < 4) {
+            QCOMPARE(w->schritt(), 5);
+        } else {
+            // No alpha question: straight to the sensor's picture.
+            QCOMPARE(rec->messages.size(), 1);
+            QCOMPARE(caption("Labelmeldung"), QStringLiteral("Sensorvariante: "));
+            QVERIFY(find<QWidget>(QStringLiteral("Imagesensor_%1").arg(type).toLatin1().constData())->isVisible());
+            QVERIFY(shown("Commanddruck"));
+            QVERIFY(!shown("Frametable"));
+            QVERIFY(!shown("Textformel"));
+        }
+    }
+
+    void scaleTopFitsTheSensor_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<double>("top");
+        QTest::newRow("NTC 9201 Ohm") << 0 << 10000.0;
+        QTest::newRow("PTC 3384 Ohm") << 1 << 10000.0;
+        QTest::newRow("Pt 100") << 2 << 1000.0;
+        QTest::newRow("Pt 1000") << 3 << 10000.0;
+        QTest::newRow("diode fixed") << 4 << 1000.0;
+        QTest::newRow("current sensor") << 5 << 1000.0;
+        QTest::newRow("thermocouple") << 6 << 10.0;
+    }
+    void scaleTopFitsTheSensor()
+    {
+        QFETCH(int, type);
+        QFETCH(double, top);
+        open(type);
+        answerType(type);
+        enter(QString::fromLatin1(exactEquation[type]));
+        auto* plot = find<ui::DrawingSurface>("Picture1");
+        QCOMPARE(plot->scaleTop(), top);
+        QCOMPARE(plot->scaleHeight(), -top);
+        QCOMPARE(plot->scaleLeft(), 20.0);
+        QCOMPARE(plot->scaleWidth(), 110.0625);
+    }
+
+    void diodeLineOfTheRightFormulaScoresFull()
+    {
+        open(4);
+        answerType(4);
+        // The "right formula" shown afterwards, typed back in as the answer.
+        QString line = QString::fromStdString(model::diodeFormulaText(*state, '.'));
+        QVERIFY(line.startsWith("Ud/mV = "));
+        line = line.mid(8).replace(" * (T/K - 293)", "*(T-293)").remove(' ');
+        enter(line);
+        QVERIFY(rec->messages.value(0).contains(QStringLiteral("Sie erhalten dafür 6 Punkte")));
+        QCOMPARE(state->punkte, 8);
+    }
+
+    void constantFactorOf1_1GivesEightPercent_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("points");
+        QTest::newRow("NTC, tolerance 5 %") << 0 << 0;
+        QTest::newRow("Pt 1000, tolerance 1 %") << 3 << 0;
+        QTest::newRow("diode, tolerance 10 %") << 4 << 2;
+        QTest::newRow("thermocouple, tolerance 3 %") << 6 << 0;
+    }
+    void constantFactorOf1_1GivesEightPercent()
+    {
+        QFETCH(int, type);
+        QFETCH(int, points);
+        open(type);
+        answerType(type);
+        enter(QStringLiteral("1.1*(%1)").arg(exactEquation[type]));
+        QCOMPARE(rec->messages.value(0), equationVerdict("8", points, 2 + points, state->formeltext[type]));
+    }
+
+    void zeroAtTheFirstSampleStopsAfterOnePair()
+    {
+        open(0);
+        answerType(0);
+        enter("T-293");
+        QCOMPARE(rec->messages, QStringList{"Fehler in Formel"});
+        QCOMPARE(w->schritt(), 3);
+        QCOMPARE(box()->text(), QStringLiteral("T-293"));
+        QVERIFY(shown("Textformel"));
+        QVERIFY(shown("Labelglseite"));
+        QVERIFY(!shown("Frametable"));
+        QCOMPARE(caption("Labelmeldung"), QStringLiteral("Die richtige Kurve ist rot, ") + cr + "Ihre Kurve cyan.");
+        QCOMPARE(state->punkte, 2);
+        // One red point; the cyan one sits at 0, on the bottom edge.
+        QCOMPARE(pixelsOf(ui::paletteColor(12)), 4);
+    }
+
+    void correctedFormulaRunsAgainFromZero()
+    {
+        open(0);
+        answerType(0);
+        // Twice the true value until T = 313 K, where it divides by zero:
+        // a hundred samples with an error of 0.25 each before it stops; the
+        // true point of the failing sample is drawn, the student's is not.
+        enter("2*0.000357*EXP(5000/T)*(T-313)/(T-313)");
+        QCOMPARE(rec->messages, QStringList{"Fehler in Formel"});
+        QCOMPARE(w->abweichung(), 25.0);
+        QCOMPARE(pixelsOf(ui::paletteColor(12)), 101 * 4);
+        clearBox();
+        enter(QString::fromLatin1(exactEquation[0]));
+        QCOMPARE(rec->messages.value(1), equationVerdict("0", 6, 8, state->formeltext[0]));
+        QCOMPARE(w->abweichung(), 0.0);
+    }
+
+    void tanAndAtnKeepTheirT()
+    {
+        open(0);
+        answerType(0);
+        enter("0.000357*EXP(5000/T)+TAN(0)+ATN(0)");
+        QCOMPARE(rec->messages.value(0), equationVerdict("0", 6, 8, state->formeltext[0]));
+    }
+
+    void temperatureIsPutIn_data()
+    {
+        QTest::addColumn<QString>("equation");
+        QTest::addColumn<QString>("kelvin");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("plain") << "2*T+T" << "293" << "2*293+293";
+        QTest::newRow("drifted") << "T" << "341.200000000001" << "341.200000000001";
+        QTest::newRow("tan and atn") << "TAN(T)+ATN(T)" << "300" << "TAN(300)+ATN(300)";
+        QTest::newRow("T after atn letters") << "TATN(T)" << "1" << "1ATN(1)";
+        QTest::newRow("no T") << "EXP(5)" << "1" << "EXP(5)";
+    }
+    void temperatureIsPutIn()
+    {
+        QFETCH(QString, equation);
+        QFETCH(QString, kelvin);
+        QFETCH(QString, result);
+        QCOMPARE(QString::fromStdString(evaluation::withTemperature(equation.toStdString(), kelvin.toStdString())),
+                 result);
+    }
+
+    void equationPointsByTolerance_data()
+    {
+        QTest::addColumn<double>("tolerance");
+        QTest::addColumn<double>("deviation");
+        QTest::addColumn<int>("points");
+        struct Row {
+            double tolerance;
+            double deviation;
+            int points;
+        };
+        const Row rows[] = {
+            {0.05, 0, 6}, {0.05, 1, 6}, {0.05, 2, 4}, {0.05, 3, 2}, {0.05, 4, 2}, {0.05, 5, 0}, {0.05, 8, 0},
+            {0.01, 0, 6}, {0.01, 1, 0},
+            {0.1, 0, 6}, {0.1, 2, 6}, {0.1, 3, 4}, {0.1, 4, 4}, {0.1, 5, 2}, {0.1, 9, 2}, {0.1, 10, 0},
+            {0.03, 0, 6}, {0.03, 1, 4}, {0.03, 2, 2}, {0.03, 3, 0},
+            // 0.07 x 100 and 0.14 x 100 are a hair above 7 and 14 in binary.
+            {0.07, 7, 0}, {0.07, 6, 2}, {0.07, 3, 4}, {0.07, 1, 6}, {0.14, 7, 2}, {0.14, 14, 0},
+            {0.28, 7, 4}, {0.56, 14, 4}, {0.57, 14, 6},
+        };
+        for (const Row& r : rows)
+            QTest::addRow("tolerance %g, %g %%", r.tolerance, r.deviation) << r.tolerance << r.deviation << r.points;
+    }
+    void equationPointsByTolerance()
+    {
+        QFETCH(double, tolerance);
+        QFETCH(double, deviation);
+        QFETCH(int, points);
+        QCOMPARE(evaluation::equationPoints(deviation, tolerance), points);
+    }
+
+    void deviationInWholePercent_data()
+    {
+        QTest::addColumn<double>("sum");
+        QTest::addColumn<double>("percent");
+        const double factor = 1 / 1.1 - 1;
+        QTest::newRow("factor 1.1") << 400 * factor * factor << 8.0;
+        QTest::newRow("2.5 % goes down to 2") << 0.3125 << 2.0;
+        QTest::newRow("3.5 % goes up to 4") << 0.6125 << 4.0;
+        QTest::newRow("zero") << 0.0 << 0.0;
+        QTest::newRow("divisor 500, not 400") << 5.0 << 10.0;
+    }
+    void deviationInWholePercent()
+    {
+        QFETCH(double, sum);
+        QFETCH(double, percent);
+        QCOMPARE(evaluation::equationDeviation(sum), percent);
+    }
+
+    void alphaQuestionFollowsForResistiveSensors()
+    {
+        open(0);
+        answerType(0);
+        enter(QString::fromLatin1(exactEquation[0]));
+        QCOMPARE(w->schritt(), 5);
+        QCOMPARE(box()->text(), QStringLiteral("0"));
+        QVERIFY(shown("Textformel"));
+        QVERIFY(!shown("Labelglseite"));
+        QVERIFY(!shown("Frametable"));
+        QCOMPARE(caption("Labelmeldung"),
+                 QStringLiteral("Jetzt möchte ich von Ihnen noch den Temperaturkoeffizienten") + cr +
+                     QStringLiteral("alpha aus der Näherung für die Temperatur Teta = 20 °C") + cr +
+                     " R(To+dT) = R(To)(1 + alpha*dT) " + cr + "wissen:" + cr);
+    }
+
+    void alphaAnswer_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("typed"); // behind the preset 0
+        QTest::addColumn<bool>("deletePreset");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("punkte");
+        const QString form = "Richtig ist: alpha = %1" + cr + QStringLiteral("Die Abweichung Ihres Faktors beträgt %2 %") +
+                             cr + QStringLiteral("Sie erhalten dafür %3 Punkte und haben insgesamt %4 Punkte");
+        QTest::newRow("preset 0 left") << 0 << "" << false << form.arg("-0,058", "100", "0", "8") << 8;
+        QTest::newRow("behind the preset reads 0") << 0 << "-0.058" << false << form.arg("-0,058", "100", "0", "8")
+                                                   << 8;
+        QTest::newRow("NTC right") << 0 << "-0.0582" << true << form.arg("-0,058", "0", "2", "10") << 10;
+        QTest::newRow("NTC 4 % off") << 0 << "-0.0606" << true << form.arg("-0,058", "4", "2", "10") << 10;
+        QTest::newRow("NTC 6 % off") << 0 << "-0.0617" << true << form.arg("-0,058", "6", "0", "8") << 8;
+        QTest::newRow("Pt 100 exact") << 2 << "0.0038505" << true << form.arg("0,004", "0", "2", "10") << 10;
+        QTest::newRow("Pt 100 with exponent") << 2 << "3.8505E-3" << true << form.arg("0,004", "0", "2", "10") << 10;
+        QTest::newRow("Pt 1000 2 % off") << 3 << "0.00393" << true << form.arg("0,004", "2", "0", "8") << 8;
+        QTest::newRow("PTC text") << 1 << "ABC" << true << form.arg("0,065", "100", "0", "8") << 8;
+    }
+    void alphaAnswer()
+    {
+        QFETCH(int, type);
+        QFETCH(QString, typed);
+        QFETCH(bool, deletePreset);
+        QFETCH(QString, message);
+        QFETCH(int, punkte);
+        open(type);
+        answerType(type);
+        enter(QString::fromLatin1(exactEquation[type]));
+        if (deletePreset)
+            QTest::keyClick(box(), Qt::Key_Backspace);
+        enter(typed);
+        QCOMPARE(rec->messages.size(), 2);
+        QCOMPARE(rec->messages.value(1), message);
+        QCOMPARE(int(state->punkte), punkte);
+        QCOMPARE(caption("Labelmeldung"), QStringLiteral("Sensorvariante: "));
+        QVERIFY(!shown("Textformel"));
+        QVERIFY(!shown("Frametable"));
+        QVERIFY(shown("Commanddruck"));
+        QVERIFY(find<QWidget>(QStringLiteral("Imagesensor_%1").arg(type).toLatin1().constData())->isVisible());
+    }
+
+    void perfectResistiveRunReportsTenOfTen()
+    {
+        open(2);
+        QSignalSpy unloaded(w.get(), &Formantwort::unloaded);
+        answerType(2);
+        enter(QString::fromLatin1(exactEquation[2]));
+        QTest::keyClick(box(), Qt::Key_Backspace);
+        enter("0.0038505");
+        QCOMPARE(state->punkte, 10);
+        QCOMPARE(w->abweichung(), 0.0);
+        QCOMPARE(w->abweichungAlpha(), 0.0);
+        w->close();
+        QCOMPARE(rec->messages.size(), 3);
+        QCOMPARE(rec->messages.last(), QStringLiteral(" Sie haben in diesem virtuellen Experiment 10 von 10 Punkten erreicht"));
+        QCOMPARE(unloaded.count(), 1);
+    }
+
+    void closingEarlyReportsThePointsSoFar_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("answer"); // -1: closed at the type question
+        QTest::addColumn<QString>("message");
+        QTest::newRow("NTC in step 1") << 0 << -1
+                                       << " Sie haben in diesem virtuellen Experiment 0 von 10 Punkten erreicht";
+        QTest::newRow("thermocouple in step 1")
+            << 6 << -1 << " Sie haben in diesem virtuellen Experiment 0 von 8 Punkten erreicht";
+        QTest::newRow("diode after its type")
+            << 4 << 4 << " Sie haben in diesem virtuellen Experiment 2 von 8 Punkten erreicht";
+        QTest::newRow("Pt 1000 after its type")
+            << 3 << 3 << " Sie haben in diesem virtuellen Experiment 2 von 10 Punkten erreicht";
+    }
+    void closingEarlyReportsThePointsSoFar()
+    {
+        QFETCH(int, type);
+        QFETCH(int, answer);
+        QFETCH(QString, message);
+        open(type);
+        QSignalSpy unloaded(w.get(), &Formantwort::unloaded);
+        if (answer >= 0)
+            answerType(answer);
+        w->close();
+        QCOMPARE(rec->messages, QStringList{message});
+        QCOMPARE(unloaded.count(), 1);
+    }
+
+    void anyTextTheFilterLetsThroughEndsInScoreOrError_data()
+    {
+        QTest::addColumn<QString>("equation");
+        QTest::newRow("open bracket") << "(T";
+        QTest::newRow("operators only") << "1+*/";
+        QTest::newRow("letters") << "1ABCX";
+        QTest::newRow("overflow") << "10^400";
+        QTest::newRow("huge exponent") << "EXP(T)";
+        QTest::newRow("long") << QString("1+T").repeated(300);
+        QTest::newRow("nested") << QString("(").repeated(200) + "T" + QString(")").repeated(200);
+        QTest::newRow("power of power") << "T^T^T^T";
+        QTest::newRow("empty brackets") << "1()";
+        QTest::newRow("negative") << "-T";
+    }
+    void anyTextTheFilterLetsThroughEndsInScoreOrError()
+    {
+        QFETCH(QString, equation);
+        open(0);
+        answerType(0);
+        enter(equation);
+        QCOMPARE(rec->messages.size(), 1);
+        const QString m = rec->messages.first();
+        QVERIFY2(m == "Fehler in Formel" || m.startsWith("Die richtige Formel lautet:"), qPrintable(m));
+        QVERIFY(w->schritt() == 3 || w->schritt() == 5);
+    }
+};
+
+QTEST_MAIN(TestFormantwort)
+#include "test_formantwort.moc"
