@@ -594,6 +594,26 @@ private slots:
         QVERIFY2(m == "Fehler in Formel" || m.startsWith("Die richtige Formel lautet:"), qPrintable(m));
         QVERIFY(w->schritt() == 3 || w->schritt() == 5);
     }
+
+    // One whole comparison, 400 samples with drawing, as Enter runs it: it
+    // must feel instant (well below 50 ms).
+    void benchmarkOneComparison_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::newRow("NTC") << 0;
+        QTest::newRow("diode, the longest equation") << 4;
+    }
+    void benchmarkOneComparison()
+    {
+        QFETCH(int, type);
+        open(type);
+        answerType(type);
+        QTest::keyClicks(box(), QString::fromLatin1(exactEquation[type]));
+        QBENCHMARK_ONCE {
+            QTest::keyClick(box(), Qt::Key_Return);
+        }
+        QVERIFY(rec->messages.value(0).contains(QStringLiteral("Sie erhalten dafür 6 Punkte")));
+    }
 };
 
 QTEST_MAIN(TestFormantwort)
