@@ -1,0 +1,412 @@
+// The teacher's cmmup.dlx read into a fresh experiment state: what each line
+// stores, what it asks of the window, and what a bad line reports.
+
+#include "model/config.h"
+#include "model/random.h"
+#include "model/state.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+using model::ConfigProblem;
+using model::ExperimentState;
+
+// Records what the reader asks of the window, in order.
+struct FakeTarget : model::ConfigTarget {
+    std::vector<std::string> calls;
+    ExperimentState* state = nullptr;
+    void showSelfHeatingSwitch() override { calls.push_back("show"); }
+    void pressSelfHeatingSwitch() override { calls.push_back("press"); }
+    void hideSensorChoice() override { calls.push_back("hide"); }
+    void selectSensor(int index) override
+    {
+        calls.push_back("select" + std::to_string(index));
+        // The option button stores the index again, as on the bench.
+        state->sensortyp = static_cast<std::uint8_t>(index);
+    }
+};
+
+class Folder {
+public:
+    Folder()
+    {
+        static int n = 0;
+        path_ = std::filesystem::temp_directory_path() /
+                ("kora_config_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
+                 std::to_string(n++));
+        std::filesystem::remove_all(path_);
+        std::filesystem::create_directories(path_);
+    }
+    ~Folder() { std::filesystem::remove_all(path_); }
+    void write(const std::string& content) const
+    {
+        std::ofstream out(path_ / "cmmup.dlx", std::ios::binary);
+        out << content;
+    }
+    std::string path() const { return path_.string(); }
+
+private:
+    std::filesystem::path path_;
+};
+
+struct Outcome {
+    ExperimentState s;
+    FakeTarget target;
+    std::vector<ConfigProblem> problems;
+};
+
+void startValues(ExperimentState& s) { model::setStartValues(s, ','); }
+
+void read(Outcome& r, const Folder& f, model::Class1& random)
+{
+    r.s.pfad = f.path();
+    r.target.state = &r.s;
+    r.problems = model::f_connect(r.s, r.target, random);
+}
+
+Outcome runFile(const std::string& content)
+{
+    Folder f;
+    f.write(content);
+    Outcome r;
+    startValues(r.s);
+    model::Class1 random;
+    read(r, f, random);
+    return r;
+}
+
+using Calls = std::vector<std::string>;
+
+// ---------------------------------------------------------------------------
+// Lines that are used.
+
+struct GoodCase {
+    const char* name;
+    std::string file;
+    Calls calls;
+    std::function<void(const ExperimentState&)> check;
+};
+
+std::ostream& operator<<(std::ostream& os, const GoodCase& c) { return os << c.name; }
+
+class GoodLines : public ::testing::TestWithParam<GoodCase> {};
+
+TEST_P(GoodLines, StoreAndAskTheWindow)
+{
+    const auto& c = GetParam();
+    Outcome r = runFile(c.file);
+    EXPECT_TRUE(r.problems.empty()) << model::problemReport(r.problems);
+    EXPECT_EQ(r.target.calls, c.calls);
+    c.check(r.s);
+}
+
+const ExperimentState& fresh()
+{
+    static ExperimentState s = [] {
+        ExperimentState x;
+        startValues(x);
+        return x;
+    }();
+    return s;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Config, GoodLines,
+    ::testing::Values(
+        GoodCase{"UpperCaseWarmupShowsAndPresses", "WARMUP:A=YES:B=YES\n", {"show", "press"},
+                 [](const ExperimentState& s) { EXPECT_EQ(s.eigenerwarmung, 1); }},
+        GoodCase{"YesWithTrailingBlankIsNotYes", "warmup:a=yes :b=no\n", {},
+                 [](const ExperimentState& s) { EXPECT_EQ(s.eigenerwarmung, 0); }},
+        GoodCase{"SelfHeatingOnWithoutOfferingTheSwitch", "warmup:a=no:b=yes\n", {"press"},
+                 [](const ExperimentState& s) { EXPECT_EQ(s.eigenerwarmung, 1); }},
+        GoodCase{"BasicVoltageRoundsHalfToEven", "basic:u=12.5:x:t=22.5\n", {},
+                 [](const ExperimentState& s) {
+                     EXPECT_EQ(s.uquelle, 12);
+                     EXPECT_EQ(s.tsoll, 22.5);
+                     EXPECT_EQ(s.teta, 22.5);
+                 }},
+        GoodCase{"SecondBasicLineWins", "basic:u=5:x:t=30\r\nrem: anything\r\nbasic:u=7:r=0:t=40\r\n", {},
+                 [](const ExperimentState& s) {
+                     EXPECT_EQ(s.uquelle, 7);
+                     EXPECT_EQ(s.tsoll, 40);
+                     EXPECT_EQ(s.teta, 40);
+                 }},
+        GoodCase{"MistypedVoltageIsZero", "basic:u=zwölf:x:t=25\n", {},
+                 [](const ExperimentState& s) { EXPECT_EQ(s.uquelle, 0); }},
+        GoodCase{"SensorIndexThreeAndAHalfIsFour", "sensor:nr=3.5\n", {"select4"},
+                 [](const ExperimentState& s) { EXPECT_EQ(s.sensortyp, 4); }},
+        GoodCase{"SensorIndexTwoAndAHalfIsTwo", "sensor:nr=2.5\n", {"select2"},
+                 [](const ExperimentState& s) { EXPECT_EQ(s.sensortyp, 2); }},
+        GoodCase{"OffHidesTheChoiceFirst", "Sensor:wahl=3:OFF\n", {"hide", "select3"},
+                 [](const ExperimentState& s) { EXPECT_EQ(s.sensortyp, 3); }},
+        GoodCase{"OtherWordKeepsTheChoiceVisible", "sensor:egal=3:aus\n", {"select3"},
+                 [](const ExperimentState&) {}},
+        GoodCase{"UpperCaseRandFormDraws", "typ0:a=RAND(1,2):b=4000:ntc:0.1\n", {},
+                 [](const ExperimentState& s) {
+                     EXPECT_GE(s.ntc_a, 1);
+                     EXPECT_LT(s.ntc_a, 2);
+                     EXPECT_EQ(s.ntc_b, 4000);
+                 }},
+        GoodCase{"RandintInTypLineDrawsFromZero", "typ2:r0=randint(90,110):a=0.4:pt100:0.02\n", {},
+                 [](const ExperimentState& s) {
+                     EXPECT_GT(s.pt100_r0, 0);
+                     EXPECT_LT(s.pt100_r0, 110);
+                     EXPECT_EQ(s.pt100_a, 0.4);
+                     EXPECT_EQ(s.sensorname[2], "pt100");
+                     EXPECT_EQ(s.toleranz[2], 0.02);
+                 }},
+        GoodCase{"Typ5HasNoRandomForm", "typ5:i0=rand(270,280):k=2:strom:0.1\n", {},
+                 [](const ExperimentState& s) {
+                     EXPECT_EQ(s.strom_i0, 0);
+                     EXPECT_EQ(s.strom_k, 2);
+                 }},
+        GoodCase{"Typ4ChangesOnlyNameAndTolerance", "typ4:x=1:y=2:Diode:0.2\n", {},
+                 [](const ExperimentState& s) {
+                     ExperimentState e = fresh();
+                     e.sensorname[4] = "diode";
+                     e.toleranz[4] = 0.2;
+                     EXPECT_EQ(s.sensorname, e.sensorname);
+                     EXPECT_EQ(s.toleranz, e.toleranz);
+                     EXPECT_EQ(s.diode_is, e.diode_is);
+                     EXPECT_EQ(s.strom_i0, e.strom_i0);
+                     EXPECT_EQ(s.thermo_k, e.thermo_k);
+                 }},
+        GoodCase{"Typ6NameAndToleranceOneFieldEarlier", "typ6:k=rand(4e-05,4e-05):thermo:0.3\n", {},
+                 [](const ExperimentState& s) {
+                     EXPECT_EQ(s.thermo_k, 4e-05);
+                     EXPECT_EQ(s.sensorname[6], "thermo");
+                     EXPECT_EQ(s.toleranz[6], 0.3);
+                 }},
+        GoodCase{"Typ0NamedSensorAlsoSelects", "typ0:a=0.0003:b=4000:sensor-ntc:0.05\n", {"select0"},
+                 [](const ExperimentState& s) {
+                     EXPECT_EQ(s.sensorname[0], "sensor-ntc");
+                     EXPECT_EQ(s.ntc_a, 0.0003);
+                 }},
+        GoodCase{"Latin1NameArrivesAsUtf8", "typ5:i=273:k=1:Stromf\xFChler:0.1\n", {},
+                 [](const ExperimentState& s) { EXPECT_EQ(s.sensorname[5], "stromf\xC3\xBChler"); }},
+        GoodCase{"Utf8CapitalUmlautIsLowered", "typ5:i=273:k=1:STROMF\xC3\x9CHLER:0.1\n", {},
+                 [](const ExperimentState& s) { EXPECT_EQ(s.sensorname[5], "stromf\xC3\xBChler"); }},
+        GoodCase{"LinesWithoutKeywordAreRemarks", "\nDies ist eine Bemerkung.\n\n", {},
+                 [](const ExperimentState& s) { EXPECT_EQ(s.uquelle, fresh().uquelle); }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// ---------------------------------------------------------------------------
+// Lines that are not (fully) used: reported, unusable values not stored,
+// earlier steps of the line kept.
+
+struct BadCase {
+    const char* name;
+    std::string line;
+    std::string reason; // a part of the reason the teacher reads
+    Calls calls;
+    std::function<void(const ExperimentState&)> check;
+};
+
+std::ostream& operator<<(std::ostream& os, const BadCase& c) { return os << c.name; }
+
+class BadLines : public ::testing::TestWithParam<BadCase> {};
+
+TEST_P(BadLines, ReportedAndTheRestIsRead)
+{
+    const auto& c = GetParam();
+    // A good line after the bad one shows that reading goes on.
+    Outcome r = runFile("rem\n" + c.line + "\ntyp4:x=1:y=2:weiter:0.5\n");
+    ASSERT_EQ(r.problems.size(), 1u);
+    EXPECT_EQ(r.problems[0].line, 2);
+    EXPECT_NE(r.problems[0].reason.find(c.reason), std::string::npos) << r.problems[0].reason;
+    EXPECT_EQ(r.target.calls, c.calls);
+    EXPECT_EQ(r.s.sensorname[4], "weiter");
+    c.check(r.s);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Config, BadLines,
+    ::testing::Values(
+        BadCase{"BasicWithoutThirdField", "basic:u=12:t=22", "Feld 3 fehlt", {},
+                [](const ExperimentState& s) {
+                    EXPECT_EQ(s.uquelle, 12); // the first step stays
+                    EXPECT_EQ(s.tsoll, 20);
+                }},
+        BadCase{"ValueWithoutEquals", "basic:u12:x:t=30", "\"=\"", {},
+                [](const ExperimentState& s) {
+                    EXPECT_EQ(s.uquelle, 10);
+                    EXPECT_EQ(s.tsoll, 20);
+                }},
+        BadCase{"WarmupWithoutEquals", "warmup:yes:b=yes", "\"=\"", {},
+                [](const ExperimentState& s) { EXPECT_EQ(s.eigenerwarmung, 0); }},
+        BadCase{"RandomFormWithoutComma", "sensor:nr=randint(2 4)", "Komma", {},
+                [](const ExperimentState& s) { EXPECT_EQ(s.sensortyp, 0); }},
+        BadCase{"SensorIndexSeven", "sensor:nr=7", "zwischen 0 und 6", {},
+                [](const ExperimentState& s) { EXPECT_EQ(s.sensortyp, 0); }},
+        BadCase{"NegativeIndexStillHides", "sensor:nr=-1:off", "zwischen 0 und 6", {"hide"},
+                [](const ExperimentState& s) { EXPECT_EQ(s.sensortyp, 0); }},
+        BadCase{"IndexSixAndAHalfRoundsToSix", "sensor:nr=6.6", "zwischen 0 und 6", {},
+                [](const ExperimentState& s) { EXPECT_EQ(s.sensortyp, 0); }},
+        BadCase{"VoltageAboveTheSource", "basic:u=30:x:t=30", "Quellenspannung", {},
+                [](const ExperimentState& s) {
+                    EXPECT_EQ(s.uquelle, 10);
+                    EXPECT_EQ(s.tsoll, 20);
+                }},
+        BadCase{"VoltageBeyondSixteenBits", "basic:u=70000:x:t=30", "Quellenspannung", {},
+                [](const ExperimentState& s) { EXPECT_EQ(s.uquelle, 10); }},
+        BadCase{"AbsoluteZeroThermostat", "basic:u=5:x:t=-273", "Thermostattemperatur", {},
+                [](const ExperimentState& s) {
+                    EXPECT_EQ(s.uquelle, 5);
+                    EXPECT_EQ(s.tsoll, 20);
+                    EXPECT_EQ(s.teta, 20);
+                }},
+        BadCase{"ThermostatAboveHundred", "basic:u=5:x:t=randint(101,120)", "Thermostattemperatur", {},
+                [](const ExperimentState& s) { EXPECT_EQ(s.tsoll, 20); }},
+        BadCase{"ZeroPt100R0", "typ2:r0=0:a=0.4:pt:0.02", "R0", {},
+                [](const ExperimentState& s) {
+                    EXPECT_EQ(s.pt100_r0, 100);
+                    EXPECT_EQ(s.pt100_a, fresh().pt100_a);
+                    EXPECT_EQ(s.sensorname[2], fresh().sensorname[2]);
+                }},
+        BadCase{"ZeroPt1000R0", "typ3:r0=0:a=4:pt:0.02", "R0", {},
+                [](const ExperimentState& s) { EXPECT_EQ(s.pt1000_r0, 1000); }},
+        BadCase{"ZeroNtcB", "typ0:a=0.0003:b=0:n:0.1", "B = 0", {},
+                [](const ExperimentState& s) {
+                    EXPECT_EQ(s.ntc_a, 0.0003); // the first step stays
+                    EXPECT_EQ(s.ntc_b, 5000);
+                }},
+        BadCase{"ZeroPtcB", "typ1:a=1e-7:b=0:p:0.1", "b = 0", {},
+                [](const ExperimentState& s) { EXPECT_EQ(s.ptc_b, fresh().ptc_b); }},
+        BadCase{"PtcExponentialOverflows", "typ1:a=1e-7:b=5:p:0.1", "unendlich", {},
+                [](const ExperimentState& s) { EXPECT_EQ(s.ptc_b, fresh().ptc_b); }},
+        BadCase{"NtcExponentialOverflows", "typ0:a=1:b=1e6:n:0.1", "unendlich", {},
+                [](const ExperimentState& s) {
+                    EXPECT_EQ(s.ntc_a, 1);
+                    EXPECT_EQ(s.ntc_b, 5000);
+                }},
+        BadCase{"NumberTooLarge", "typ6:k=1e999:t:0.1", "zu groß", {},
+                [](const ExperimentState& s) { EXPECT_EQ(s.thermo_k, fresh().thermo_k); }},
+        BadCase{"Typ6WithoutTolerance", "typ6:k=6e-05:thermo", "Feld 3 fehlt", {},
+                [](const ExperimentState& s) {
+                    EXPECT_EQ(s.thermo_k, 6e-05);
+                    EXPECT_EQ(s.sensorname[6], "thermo");
+                }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Config, SeveralBadLinesEachReportedInFileOrder)
+{
+    Outcome r = runFile("sensor:nr=9\nbasic:u=3:x:t=50\nBASIC:U=99:X:T=50\n");
+    ASSERT_EQ(r.problems.size(), 2u);
+    EXPECT_EQ(r.problems[0].line, 1);
+    EXPECT_EQ(r.problems[1].line, 3);
+    EXPECT_EQ(r.problems[1].text, "BASIC:U=99:X:T=50"); // as the teacher wrote it
+    EXPECT_EQ(r.s.uquelle, 3);
+    EXPECT_EQ(r.s.tsoll, 50);
+}
+
+TEST(Config, MissingFileChangesNothing)
+{
+    Folder f;
+    Outcome r;
+    startValues(r.s);
+    model::Class1 random;
+    read(r, f, random);
+    EXPECT_TRUE(r.problems.empty());
+    EXPECT_TRUE(r.target.calls.empty());
+    EXPECT_EQ(r.s.uquelle, fresh().uquelle);
+}
+
+TEST(Config, UnreadableFileIsReported)
+{
+    Folder f;
+    std::filesystem::create_directory(std::filesystem::path(f.path()) / "cmmup.dlx");
+    Outcome r;
+    startValues(r.s);
+    model::Class1 random;
+    read(r, f, random);
+    ASSERT_EQ(r.problems.size(), 1u);
+    EXPECT_NE(model::problemReport(r.problems).find("nicht lesen"), std::string::npos);
+}
+
+TEST(Config, ReportListsEachLineAfterACarriageReturn)
+{
+    const std::vector<ConfigProblem> p = {{2, "sensor:nr=9", "Grund eins"}, {5, "basic:u=1", "Grund zwei"}};
+    EXPECT_EQ(model::problemReport(p), "In der Datei cmmup.dlx wurden folgende Zeilen nicht verwendet:"
+                                       "\rZeile 2: sensor:nr=9 – Grund eins"
+                                       "\rZeile 5: basic:u=1 – Grund zwei");
+    EXPECT_EQ(model::problemReport({}), "");
+}
+
+// ---------------------------------------------------------------------------
+// Random draws.
+
+TEST(Config, SensorRandint2To4FavoursTheMiddle)
+{
+    Folder f;
+    f.write("sensor:nr=randint(2,4)\n");
+    model::Class1 random;
+    std::map<int, int> count;
+    const int n = 2000;
+    for (int i = 0; i < n; ++i) {
+        Outcome r;
+        read(r, f, random);
+        ASSERT_EQ(r.target.calls.size(), 1u);
+        EXPECT_EQ(r.target.calls[0], "select" + std::to_string(r.s.sensortyp));
+        ++count[r.s.sensortyp];
+    }
+    EXPECT_EQ(count.size(), 3u);
+    EXPECT_NEAR(count[2], n / 4, 120);
+    EXPECT_NEAR(count[3], n / 2, 150);
+    EXPECT_NEAR(count[4], n / 4, 120);
+}
+
+TEST(Random, RandintZeroToSixEndsHalfAsOften)
+{
+    model::Class1 random;
+    const int n = 6000;
+    std::array<int, 7> count{};
+    int run = 1;
+    int longest = 1;
+    double last = -1;
+    for (int i = 0; i < n; ++i) {
+        const double v = random.RANDINT(0, 6);
+        ASSERT_EQ(v, std::floor(v));
+        ASSERT_GE(v, 0);
+        ASSERT_LE(v, 6);
+        ++count[static_cast<std::size_t>(v)];
+        run = v == last ? run + 1 : 1;
+        longest = std::max(longest, run);
+        last = v;
+    }
+    // Expected 500 at the ends, 1000 inside; a truncating draw would give
+    // about 857 each and 0 for the 6, a plain rounding the same shape too,
+    // but half-up would shift weight, so check every value.
+    EXPECT_NEAR(count[0], 500, 150);
+    EXPECT_NEAR(count[6], 500, 150);
+    for (std::size_t k = 1; k <= 5; ++k)
+        EXPECT_NEAR(count[k], 1000, 200) << k;
+    // A seed that repeats between quick calls shows as long runs.
+    EXPECT_LT(longest, 12);
+}
+
+TEST(Random, RandStaysWithinItsBounds)
+{
+    model::Class1 random;
+    for (int i = 0; i < 500; ++i) {
+        const double up = random.RAND(1, 2);
+        EXPECT_GE(up, 1);
+        EXPECT_LT(up, 2);
+        const double down = random.RAND(2, 1);
+        EXPECT_GT(down, 1);
+        EXPECT_LE(down, 2);
+    }
+    EXPECT_EQ(random.RAND(3, 3), 3);
+}
+
+} // namespace
