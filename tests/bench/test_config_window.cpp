@@ -1,0 +1,154 @@
+// The experiment window started in a folder holding a cmmup.dlx: what the
+// student sees afterwards, and the one message the teacher gets.
+
+#include "bench/formexp.h"
+#include "recorder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFrame>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <memory>
+
+using bench::Formexp;
+
+class TestConfigWindow : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<testsupport::Recorder> rec;
+    std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<Formexp> w;
+    QString home;
+
+    template <class T> T* find(const char* name) const
+    {
+        auto* c = w->findChild<T*>(QString::fromLatin1(name));
+        if (!c)
+            qFatal("no control %s", name);
+        return c;
+    }
+    QString caption(const char* name) const { return find<QWidget>(name)->property("text").toString(); }
+
+    void start(const QByteArray& file)
+    {
+        dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(dir->isValid());
+        QFile f(dir->filePath(QStringLiteral("cmmup.dlx")));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(file);
+        f.close();
+        QVERIFY(QDir::setCurrent(dir->path()));
+        w = std::make_unique<Formexp>();
+        w->findChild<QTimer*>("Timer1")->stop();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        testsupport::useGermanNumbers();
+        home = QDir::currentPath();
+    }
+    void init() { rec = std::make_unique<testsupport::Recorder>(); }
+    void cleanup()
+    {
+        w.reset();
+        QDir::setCurrent(home);
+        dir.reset();
+        rec.reset();
+    }
+
+    void hiddenFixedSensor()
+    {
+        start("sensor:nr=3:off\n");
+        QVERIFY(find<QFrame>("Framesensor")->isHidden());
+        QVERIFY(find<QRadioButton>("Option1_3")->isChecked());
+        QCOMPARE(int(w->state().sensortyp), 3);
+        QVERIFY(rec->messages.isEmpty());
+    }
+
+    void choiceStaysVisibleWithoutOff()
+    {
+        start("sensor:nr=2.5:an\n");
+        QVERIFY(!find<QFrame>("Framesensor")->isHidden());
+        QVERIFY(find<QRadioButton>("Option1_2")->isChecked());
+    }
+
+    void selfHeatingOfferedAndOn()
+    {
+        start("WARMUP:A=YES:B=YES\n");
+        auto* b = find<QPushButton>("ToggleButton1");
+        QVERIFY(!b->isHidden());
+        QVERIFY(b->isChecked());
+        QCOMPARE(b->text(), QStringLiteral("Eigenerwärmung eingeschaltet"));
+        QCOMPARE(int(w->state().eigenerwarmung), 1);
+    }
+
+    void trailingBlankOffersNothing()
+    {
+        start("warmup:a=yes :b=no\n");
+        QVERIFY(find<QPushButton>("ToggleButton1")->isHidden());
+        QCOMPARE(int(w->state().eigenerwarmung), 0);
+    }
+
+    void basicLineSetsTheInstruments()
+    {
+        start("basic:u=12.5:x:t=22.5\n");
+        QCOMPARE(caption("LabelV"), QStringLiteral("12 V"));
+        QCOMPARE(caption("LabelT"), QStringLiteral("22°C")); // the thermostat control shows whole degrees
+        QCOMPARE(w->state().teta, 22.5);
+        QVERIFY(rec->messages.isEmpty());
+    }
+
+    void badLinesInOneMessage()
+    {
+        start("sensor:nr=9\r\nbasic:u=12:t=22\r\nbasic:u=8:x:t=30\r\n");
+        QCOMPARE(rec->messages.size(), 1);
+        const QString m = rec->messages.front();
+        QVERIFY(m.startsWith(QStringLiteral("In der Datei cmmup.dlx wurden folgende Zeilen nicht verwendet:")));
+        QVERIFY(m.contains(QStringLiteral("\rZeile 1: sensor:nr=9 – ")));
+        QVERIFY(m.contains(QStringLiteral("\rZeile 2: basic:u=12:t=22 – ")));
+        QVERIFY(!m.contains(QStringLiteral("Zeile 3")));
+        QCOMPARE(caption("LabelV"), QStringLiteral("8 V"));
+        QCOMPARE(caption("LabelT"), QStringLiteral("30°C"));
+        QCOMPARE(int(w->state().sensortyp), 0);
+    }
+
+    void latin1NameArrivesRight()
+    {
+        start("typ5:i=273:k=1:Stromf\xFChler:0.1\n");
+        QCOMPARE(QString::fromStdString(w->state().sensorname[5]), QStringLiteral("stromfühler"));
+        QVERIFY(rec->messages.isEmpty());
+    }
+
+    void teacherExamplesStartWithoutMessage_data()
+    {
+        QTest::addColumn<QString>("name");
+        const QDir examples(QFileInfo(QStringLiteral(__FILE__)).dir().filePath(QStringLiteral("../../docs/examples")));
+        const auto files = examples.entryInfoList({QStringLiteral("*.dlx")}, QDir::Files, QDir::Name);
+        QCOMPARE(files.size(), 4);
+        for (const auto& f : files)
+            QTest::newRow(qPrintable(f.fileName())) << f.absoluteFilePath();
+    }
+    void teacherExamplesStartWithoutMessage()
+    {
+        QFETCH(QString, name);
+        QFile f(name);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        // Each draw is checked anew, so start every example a few times.
+        for (int i = 0; i < 5; ++i) {
+            start(f.readAll());
+            f.seek(0);
+            QVERIFY2(rec->messages.isEmpty(), qPrintable(rec->messages.join(QLatin1Char('\n'))));
+            w.reset();
+        }
+    }
+};
+
+QTEST_MAIN(TestConfigWindow)
+#include "test_config_window.moc"
