@@ -10,8 +10,8 @@
 
 namespace formula::detail {
 
-// Every working text is indexed with 16-bit positions in the design this
-// program follows, so no text may grow beyond this many characters.
+// Positions, lengths and counters of the interpreter are 16-bit signed
+// integers, so no working text may grow beyond this many characters.
 inline constexpr std::size_t maxTextLength = 32767;
 
 class Evaluation {
@@ -50,13 +50,26 @@ public:
     std::string f_minus(std::string_view step);
     std::string f_plus(std::string_view step);
 
+    // A place in rechentext. An operand reads the same in rechentext as in
+    // trenntext, since the two differ only at separators.
+    struct Span {
+        std::size_t start = 0;
+        std::size_t length = 0;
+    };
+
     std::string rechentext;
     std::string trenntext;
-    // Views into trenntext; valid until the next f_zerlegen.
-    std::vector<std::string_view> operanden;
-    // One operator character per entry, '\0' for an empty entry.
+    // trenntext cut at every "!"; after an operator step only the entries
+    // before the changed place are kept and the rest is scanned on demand.
+    std::vector<Span> operanden;
+    // The operator characters in their order; every entry beyond them is
+    // empty, which operatorEntry() reports as '\0'.
     std::vector<char> operatoren;
     std::int16_t opanzahl = 0;
+
+    // Entry i of operanden, or nothing past the last one.
+    bool operandEntry(std::size_t i, std::string_view& text);
+    char operatorEntry(std::size_t i);
 
 private:
     using Procedure = std::string (Evaluation::*)(std::string_view);
@@ -64,9 +77,22 @@ private:
     void functionPass(std::string_view name, Procedure procedure);
     void operatorPass(char op, Procedure procedure);
     double functionArgument(std::string_view token, std::string_view name, bool degrees);
+    double naturalLogarithm(std::string_view token, std::string_view name);
 
-    std::string scratch; // reused buffer for replacements
-    std::string step;    // the step text of the operator pass
+    // The re-tokenisation after a step that rewrote rechentext from `pos`
+    // on: what f_neuzerlegen would give, with the lists completed lazily.
+    void retokeniseFrom(std::size_t pos);
+    bool scanOperand();
+    bool scanOperator();
+
+    static constexpr std::size_t complete = std::string::npos;
+    std::size_t operandScan = complete;  // where the next unscanned operand starts
+    std::size_t operatorScan = complete; // where the search for the next operator goes on
+    std::vector<std::size_t> operatorPositions;
+
+    std::string scratch;  // reused buffer for replacements
+    std::string step;     // the step text of the operator pass
+    std::string argument; // the argument text of a function token
 };
 
 } // namespace formula::detail
