@@ -110,6 +110,207 @@ private slots:
         }
     }
 
+    void resistorStepsUpAndDown_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QStringList>("captions");
+        QTest::newRow("up") << int(Qt::Key_Up)
+                            << QStringList{"15 kOhm", "22 kOhm", "33 kOhm", "47 kOhm", "100 kOhm"};
+        QTest::newRow("down") << int(Qt::Key_Down)
+                              << QStringList{"4,7 kOhm", "3,3 kOhm", "2,2 kOhm", "1,5 kOhm", "1 kOhm", "470 Ohm"};
+    }
+    void resistorStepsUpAndDown()
+    {
+        QFETCH(int, key);
+        QFETCH(QStringList, captions);
+        startBench();
+        auto* r = updown("UpDownR");
+        for (const QString& c : captions) {
+            QTest::keyClick(r, Qt::Key(key));
+            QCOMPARE(caption("LabelR"), c);
+        }
+        QCOMPARE(w->state().rvor, key == Qt::Key_Up ? 100000.0 : 470.0);
+    }
+
+    void resistorEnds()
+    {
+        auto* r = updown("UpDownR");
+        r->setValue(20);
+        QCOMPARE(caption("LabelR"), QStringLiteral("100 Ohm"));
+        r->setValue(70);
+        QCOMPARE(caption("LabelR"), QStringLiteral("10 MOhm"));
+        r->setValue(60);
+        QCOMPARE(caption("LabelR"), QStringLiteral("1 MOhm"));
+        r->setValue(90); // beyond the design range: clamped by the control
+        QCOMPARE(r->value(), 70);
+    }
+
+    void upDownsWriteTheirLabels()
+    {
+        startBench();
+        updown("UpDownT")->setValue(25);
+        QCOMPARE(caption("LabelT"), QStringLiteral("25°C"));
+        QCOMPARE(w->state().tsoll, 25.0);
+        updown("UpDownV")->setValue(0);
+        QCOMPARE(caption("LabelV"), QStringLiteral("0 V"));
+        QCOMPARE(w->state().uquelle, std::int16_t(0));
+        QCOMPARE(caption("Labelanz"), QStringLiteral("00,00 V"));
+        // A caption with a decimal comma reads only up to the comma.
+        find<ui::Label>("LabelT")->setText(QStringLiteral("22,5"));
+        QCOMPARE(w->state().tsoll, 22.0);
+    }
+
+    void sensorChoiceRecomputesAtOnce()
+    {
+        startBench();
+        QTest::mouseClick(find<QRadioButton>("Option1_2"), Qt::LeftButton);
+        QCOMPARE(w->state().sensortyp, std::uint8_t(2));
+        // Pt 100 at 0 °C: 10 V * 100 / 10100
+        QCOMPARE(caption("Labelanz"), QStringLiteral("00,10 V"));
+        QTest::mouseClick(find<QRadioButton>("Option1_6"), Qt::LeftButton);
+        QCOMPARE(caption("Labelanz"), QStringLiteral("00,00 V"));
+    }
+
+    void bypassIsLockedUntilTheEvaluationHasBeenClosed()
+    {
+        startBench();
+        auto* sw = find<QWidget>("Picture2");
+        QVERIFY(!sw->isEnabled());
+        QTest::mouseClick(sw, Qt::LeftButton);
+        QVERIFY(!w->state().rvor_kurz);
+        QTest::mouseClick(find<QPushButton>("Command1"), Qt::LeftButton);
+        QVERIFY(!w->isEnabled());
+        QVERIFY(!find<QPushButton>("Command1")->isEnabled());
+        auto* eval = w->evaluationWindow();
+        QVERIFY(eval);
+        QCOMPARE(eval->windowTitle(), QStringLiteral("KORA - Temperatursensoren als Zweipol - Auswertung"));
+        eval->close();
+        QTRY_VERIFY(w->evaluationWindow() == nullptr);
+        QVERIFY(w->isEnabled());
+        QVERIFY(sw->isEnabled());
+        QVERIFY(!find<QWidget>("ToggleButton1")->isHidden());
+        QVERIFY(!find<QPushButton>("Command1")->isEnabled());
+
+        // Closed bypass with the NTC at 10 kOhm, and open again.
+        auto* lever = find<ui::LineShape>("Line1");
+        QCOMPARE(lever->x2(), 45);
+        QTest::mouseClick(sw, Qt::LeftButton);
+        QCOMPARE(w->state().rvor, 0.01);
+        QVERIFY(!updown("UpDownR")->isEnabled());
+        QCOMPARE(lever->x2(), 180);
+        QTest::mouseClick(sw, Qt::LeftButton);
+        QCOMPARE(w->state().rvor, 10000.0);
+        QVERIFY(updown("UpDownR")->isEnabled());
+        QCOMPARE(lever->x2(), 45);
+
+        // The diode and the thermocouple refuse it.
+        for (const char* option : {"Option1_4", "Option1_6"}) {
+            QTest::mouseClick(find<QRadioButton>(option), Qt::LeftButton);
+            rec->messages.clear();
+            QTest::mouseClick(sw, Qt::LeftButton);
+            QCOMPARE(rec->messages, QStringList{"Sie versuchen, den Sensor zu zerstören!"});
+            QVERIFY(!w->state().rvor_kurz);
+            QCOMPARE(lever->x2(), 45);
+        }
+    }
+
+    void benchCannotBeClosedDuringTheEvaluation()
+    {
+        startBench();
+        QTest::mouseClick(find<QPushButton>("Command1"), Qt::LeftButton);
+        w->close();
+        QVERIFY(w->isVisible());
+        w->evaluationWindow()->close();
+    }
+
+    void togglingTwiceRestoresCaptionAndFactor()
+    {
+        auto* toggle = find<QPushButton>("ToggleButton1");
+        QVERIFY(toggle->isHidden());
+        toggle->show();
+        QTest::mouseClick(toggle, Qt::LeftButton);
+        QCOMPARE(toggle->text(), QStringLiteral("Eigenerwärmung eingeschaltet"));
+        QCOMPARE(w->state().eigenerwarmung, std::uint8_t(1));
+        QTest::mouseClick(toggle, Qt::LeftButton);
+        QCOMPARE(toggle->text(), QStringLiteral("Eigenerwärmung ausgeschaltet"));
+        QCOMPARE(w->state().eigenerwarmung, std::uint8_t(0));
+    }
+
+    void bridgedPt100At24VoltsIsDestroyedOnce()
+    {
+        startBench();
+        QTest::mouseClick(find<QPushButton>("Command1"), Qt::LeftButton);
+        w->evaluationWindow()->close();
+        QTRY_VERIFY(w->evaluationWindow() == nullptr);
+        QTest::mouseClick(find<QRadioButton>("Option1_2"), Qt::LeftButton);
+        updown("UpDownV")->setValue(24);
+        w->state().tsensor = 20;
+        QTest::mouseClick(find<QPushButton>("ToggleButton1"), Qt::LeftButton);
+        QTest::mouseClick(find<QWidget>("Picture2"), Qt::LeftButton);
+        rec->messages.clear();
+        int ticks = 0;
+        while (!w->destroyed() && ticks < 50) {
+            tick();
+            ++ticks;
+        }
+        QVERIFY(w->destroyed());
+        QVERIFY2(ticks <= 10, qPrintable(QString::number(ticks)));
+        tick(5);
+        QCOMPARE(rec->messages, QStringList{"Sie haben den Sensor und damit das Experiment \r"
+                                            "durch thermische Überlastung zerstört!!"});
+        QCOMPARE(rec->alerts, 1);
+        QVERIFY(!w->isVisible());
+    }
+
+    void runawayCharacteristicIsADestructionNotANumber()
+    {
+        QTest::mouseClick(find<QRadioButton>("Option1_1"), Qt::LeftButton); // the PTC
+        const QString before = caption("Labelanz");
+        w->state().tsensor = 20000;
+        tick();
+        QVERIFY(w->destroyed());
+        QCOMPARE(caption("Labelanz"), before);
+        QCOMPARE(rec->messages.size(), 1);
+    }
+
+    void destructionDuringTheEvaluationEndsWithIt()
+    {
+        startBench();
+        QTest::mouseClick(find<QPushButton>("Command1"), Qt::LeftButton);
+        QPointer<QWidget> eval = w->evaluationWindow();
+        w->state().tsensor = 151;
+        tick();
+        QVERIFY(w->destroyed());
+        QVERIFY(eval && eval->isVisible());
+        eval->close();
+        QTRY_VERIFY(eval.isNull());
+        QVERIFY(!w->isVisible()); // not shown again
+    }
+
+    void soakEveryDisplayStaysFinite()
+    {
+        startBench();
+        QTest::mouseClick(find<QPushButton>("Command1"), Qt::LeftButton);
+        w->evaluationWindow()->close();
+        QTRY_VERIFY(w->evaluationWindow() == nullptr);
+        auto* toggle = find<QPushButton>("ToggleButton1");
+        for (int i = 0; i < 300 && !w->destroyed(); ++i) {
+            if (i % 40 == 0)
+                QTest::mouseClick(find<QRadioButton>(qPrintable(QString("Option1_%1").arg((i / 40) % 7))),
+                                  Qt::LeftButton);
+            if (i % 25 == 0)
+                QTest::mouseClick(toggle, Qt::LeftButton);
+            updown("UpDownV")->setValue((i * 7) % 25);
+            updown("UpDownR")->setValue(20 + 2 * ((i * 3) % 26));
+            tick();
+            QVERIFY(std::isfinite(w->state().tsensor));
+            for (const char* label : {"Labelanz", "Labelsenstemp", "LabelR", "LabelV", "LabelT"}) {
+                const QString t = caption(label).toLower();
+                QVERIFY2(!t.contains("nan") && !t.contains("inf"), qPrintable(t));
+            }
+        }
+    }
+
     void realTimerTicksFiveTimesASecond()
     {
         auto* timer = w->findChild<QTimer*>("Timer1");
