@@ -1,5 +1,9 @@
 #include "evaluation/formantwort.h"
 
+#include "evaluation/report.h"
+#include <QDate>
+#include <QLocale>
+
 #include "evaluation/layout.h"
 #include "evaluation/scoring.h"
 #include "formula/interpreter.h"
@@ -72,6 +76,7 @@ Formantwort::Formantwort(model::ExperimentState& state, QWidget* parent) : QWidg
     for (int i = 0; i < model::sensorTypes; ++i)
         Imagesensor[i] = qobject_cast<ui::ImageBox*>(made.value(QStringLiteral("Imagesensor_%1").arg(i)));
 
+    connect(Commanddruck, &QPushButton::clicked, this, &Formantwort::Commanddruck_Click);
     Labelmeldung->setWordWrap(false);
     Listsensoren->setSelectionMode(QAbstractItemView::SingleSelection);
     Listsensoren->setSortingEnabled(false);
@@ -373,6 +378,30 @@ void Formantwort::closeEvent(QCloseEvent* e)
 {
     Form_Unload();
     e->accept();
+}
+
+} // namespace evaluation
+
+namespace evaluation {
+
+void Formantwort::Commanddruck_Click()
+{
+    // One page per click, always the same page.
+    const int t = state_.sensortyp;
+    ReportData d;
+    d.date = QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
+    d.sensorname = QString::fromStdString(state_.sensorname[t]);
+    d.formeltext = QString::fromStdString(state_.formeltext[t]);
+    d.eingabeformel = QString::fromStdString(state_.eingabeformel);
+    d.abweichung = display(abweichung_);
+    d.withAlpha = t <= 3;
+    d.alpha = display(state_.alpha[t]);
+    d.alphaEingabe = Textformel->QLineEdit::text();
+    d.abweichungAlpha = display(abweichung_alpha_);
+    d.punkte = QString::number(state_.punkte);
+    d.plot = Picture1->image();
+    Report report(std::move(d));
+    ui::services().printPage(this, report);
 }
 
 } // namespace evaluation

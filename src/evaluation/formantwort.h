@@ -56,6 +56,7 @@ private:
     void f_antwortschritt5();
     void f_antwortschritt6();
     void f_sensoransicht();
+    void Commanddruck_Click();
     void f_anzeige();
     void Listsensoren_Click();
     void Command1_Click();

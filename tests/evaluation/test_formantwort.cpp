@@ -294,6 +294,11 @@ private slots:
             QVERIFY(shown("Commanddruck"));
             QVERIFY(!shown("Frametable"));
             QVERIFY(!shown("Textformel"));
+            // Each click prints one page, and no message box is in the way.
+            QTest::mouseClick(find<QPushButton>("Commanddruck"), Qt::LeftButton);
+            QTest::mouseClick(find<QPushButton>("Commanddruck"), Qt::LeftButton);
+            QCOMPARE(rec->pdfFiles.size(), 2);
+            QCOMPARE(rec->messages.size(), 1);
         }
     }
 
