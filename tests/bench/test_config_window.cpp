@@ -26,13 +26,7 @@ class TestConfigWindow : public QObject {
     std::unique_ptr<Formexp> w;
     QString home;
 
-    template <class T> T* find(const char* name) const
-    {
-        auto* c = w->findChild<T*>(QString::fromLatin1(name));
-        if (!c)
-            qFatal("no control %s", name);
-        return c;
-    }
+    template <class T> T* find(const char* name) const { return testsupport::control<T>(w.get(), name); }
     QString caption(const char* name) const { return find<QWidget>(name)->property("text").toString(); }
 
     void start(const QByteArray& file)

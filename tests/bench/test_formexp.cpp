@@ -23,13 +23,7 @@ class TestFormexp : public QObject {
     std::unique_ptr<testsupport::Recorder> rec;
     std::unique_ptr<Formexp> w;
 
-    template <class T> T* find(const char* name) const
-    {
-        auto* c = w->findChild<T*>(QString::fromLatin1(name));
-        if (!c)
-            qFatal("no control %s", name);
-        return c;
-    }
+    template <class T> T* find(const char* name) const { return testsupport::control<T>(w.get(), name); }
     QString caption(const char* name) const { return find<QWidget>(name)->property("text").toString(); }
     QAbstractSlider* updown(const char* name) const { return find<QAbstractSlider>(name); }
     void tick(int n = 1)

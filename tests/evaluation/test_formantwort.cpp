@@ -43,13 +43,7 @@ class TestFormantwort : public QObject {
     std::unique_ptr<model::ExperimentState> state;
     std::unique_ptr<Formantwort> w;
 
-    template <class T> T* find(const char* name) const
-    {
-        auto* c = w->findChild<T*>(QString::fromLatin1(name));
-        if (!c)
-            qFatal("no control %s", name);
-        return c;
-    }
+    template <class T> T* find(const char* name) const { return testsupport::control<T>(w.get(), name); }
     QString caption(const char* name) const { return find<ui::Label>(name)->text(); }
     bool shown(const char* name) const { return find<QWidget>(name)->isVisible(); }
     ui::TextBox* box() const { return find<ui::TextBox>("Textformel"); }

@@ -5,6 +5,7 @@
 #include "ui/services.h"
 
 #include <QImage>
+#include <QWidget>
 #include <QStringList>
 
 #include <functional>
@@ -26,6 +27,16 @@ public:
     std::function<void(const QString&)> onMessage;
     QString pdfFolder;           // where printed pages go; a temporary folder by default
 };
+
+// The control of that name below `root`; a missing one ends the test program,
+// since every later step would only report the same fault.
+template <class T> T* control(const QWidget* root, const char* name)
+{
+    auto* c = root->findChild<T*>(QString::fromLatin1(name));
+    if (!c)
+        qFatal("no control %s", name);
+    return c;
+}
 
 // German number settings for the whole test program (decimal comma).
 void useGermanNumbers();
