@@ -55,11 +55,7 @@ char Formexp::separator() const
 
 void Formexp::buildWindow()
 {
-    setFixedSize(ui::px(windowWidth), ui::px(windowHeight));
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    setPalette(pal);
+    ui::setUpWindow(this, windowWidth, windowHeight, Qt::white);
 
     const auto made = ui::buildControls(this, formexpLayout());
     auto get = [&made](const char* name) { return made.value(QString::fromLatin1(name)); };
@@ -81,7 +77,7 @@ void Formexp::buildWindow()
     LabelR = static_cast<ui::Label*>(get("LabelR"));
     ToggleButton1 = static_cast<QPushButton*>(get("ToggleButton1"));
 
-    Picture1->setBackgroundPainter([](QPainter& p, const QSize&) { paintTaskPage(p); });
+    Picture1->setBackgroundPainter(paintTaskPage);
     Picture1->setFocusPolicy(Qt::StrongFocus);
     Picture1->setCursor(Qt::PointingHandCursor);
     Picture2->setFocusPolicy(Qt::StrongFocus);

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include <algorithm>
 #include <array>
 
 namespace bench {
@@ -96,7 +97,7 @@ const std::array<PageLine, 24> page = {{
 
 std::span<const ControlSpec> formexpLayout() { return rows; }
 
-void paintTaskPage(QPainter& p)
+void paintTaskPage(QPainter& p, const QSize& surface)
 {
     p.save();
     p.setRenderHint(QPainter::TextAntialiasing);
@@ -105,8 +106,11 @@ void paintTaskPage(QPainter& p)
         p.setFont(f);
         p.setPen(line.red ? QColor(200, 0, 0) : QColor(Qt::black));
         const QFontMetricsF fm(f);
-        p.drawText(QPointF(line.left / ui::twipsPerPixel, line.top / ui::twipsPerPixel + fm.ascent()),
-                   QString::fromUtf8(line.text));
+        // The page is taller than its surface: the start line, which would
+        // lose its descenders at the surface's bottom edge, moves up just
+        // enough to stand whole.
+        const double top = std::min(line.top / ui::twipsPerPixel, surface.height() - fm.height());
+        p.drawText(QPointF(line.left / ui::twipsPerPixel, top + fm.ascent()), QString::fromUtf8(line.text));
     }
     p.restore();
 }

@@ -6,6 +6,7 @@
 #include <span>
 
 class QPainter;
+class QSize;
 
 namespace bench {
 
@@ -16,6 +17,6 @@ inline constexpr int windowHeight = 7815;
 std::span<const ui::ControlSpec> formexpLayout();
 
 // The task page, drawn unscaled from the top-left corner of its surface.
-void paintTaskPage(QPainter& p);
+void paintTaskPage(QPainter& p, const QSize& surface);
 
 } // namespace bench

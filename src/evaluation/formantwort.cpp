@@ -58,11 +58,7 @@ Formantwort::Formantwort(model::ExperimentState& state, QWidget* parent) : QWidg
 {
     setObjectName(QStringLiteral("Formantwort"));
     setWindowTitle(QStringLiteral("KORA - Temperatursensoren als Zweipol - Auswertung"));
-    setFixedSize(ui::px(11790), ui::px(8820));
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(224, 224, 224));
-    setPalette(pal);
-    setAutoFillBackground(true);
+    ui::setUpWindow(this, 11790, 8820, QColor(224, 224, 224));
 
     const auto made = ui::buildControls(this, formantwortRows());
     Labelmeldung = qobject_cast<ui::Label*>(made.value(QStringLiteral("Labelmeldung")));

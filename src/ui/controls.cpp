@@ -15,6 +15,11 @@
 
 namespace ui {
 
+namespace {
+// Below this a condensed caption would no longer read as the design's font.
+constexpr double minimumCondensing = 0.8;
+} // namespace
+
 QColor paletteColor(int index)
 {
     static const std::array<QRgb, 16> colours = {
@@ -34,6 +39,36 @@ void Label::setText(const QString& caption)
     caption_ = caption;
     QLabel::setText(withLineBreaks(caption));
     emit change();
+}
+
+double Label::condensing() const
+{
+    const QString shown = QLabel::text();
+    if (wordWrap() || shown.contains(QLatin1Char('\n')) || shown.isEmpty())
+        return 1;
+    const double need = QFontMetricsF(font()).horizontalAdvance(shown);
+    const double room = contentsRect().width();
+    return need <= room ? 1 : std::max(minimumCondensing, room / need);
+}
+
+void Label::paintEvent(QPaintEvent* e)
+{
+    const double factor = condensing();
+    if (factor == 1) {
+        QLabel::paintEvent(e);
+        return;
+    }
+    // A caption a little wider than its box ("100°C" in the thermostat's
+    // frame) is drawn narrower rather than cut off.
+    QPainter p(this);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.setFont(font());
+    p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole()));
+    const QRectF box = contentsRect();
+    p.translate(box.left(), 0);
+    p.scale(factor, 1);
+    p.drawText(QRectF(0, box.top(), box.width() / factor, box.height()), static_cast<int>(alignment()),
+               QLabel::text());
 }
 
 // ---------------------------------------------------------------- UpDown
@@ -300,6 +335,35 @@ void ImageBox::paintEvent(QPaintEvent*)
         svg_->render(&p, QRectF(rect()));
     else
         svg_->render(&p, QRectF(QPointF(0, 0), QSizeF(svg_->defaultSize())));
+}
+
+// ---------------------------------------------------------------- ToggleButton
+
+ToggleButton::ToggleButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent)
+{
+    setCheckable(true);
+}
+
+void ToggleButton::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    QStyleOptionButton opt;
+    initStyleOption(&opt);
+    const QString caption = opt.text;
+    opt.text.clear();
+    style()->drawControl(QStyle::CE_PushButton, &opt, &p, this);
+    p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    QRect room = rect().adjusted(4, 2, -4, -2);
+    if (isDown() || isChecked())
+        room.translate(style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &opt, this),
+                       style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &opt, this));
+    p.drawText(room, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, caption);
+    if (hasFocus()) {
+        QStyleOptionFocusRect f;
+        f.initFrom(this);
+        f.rect = rect().adjusted(3, 3, -3, -3);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &f, &p, this);
+    }
 }
 
 // ---------------------------------------------------------------- TextBox

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <QPushButton>
 #include <QWidget>
 
 #include <functional>
@@ -30,8 +31,14 @@ public:
     explicit Label(QWidget* parent = nullptr);
     QString text() const { return caption_; }
     void setText(const QString& caption);
+    // How much narrower a one-line caption is drawn so that it fits its box
+    // (1: as designed). Size and weight always stay the design's.
+    double condensing() const;
 signals:
     void change();
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
 
 private:
     QString caption_;
@@ -149,6 +156,17 @@ private:
     QString resource_;
     bool stretch_;
     std::shared_ptr<QSvgRenderer> svg_;
+};
+
+// A two-state push button whose caption wraps onto several lines when one
+// line is too narrow for it.
+class ToggleButton : public QPushButton {
+    Q_OBJECT
+public:
+    explicit ToggleButton(const QString& caption, QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
 };
 
 // Single-line text box whose key filter sees every typed character first:

@@ -24,15 +24,24 @@ QFont designFont(const FontSpec& f)
 {
     QFont font;
     switch (f.face) {
-    case Face::Default: break;
+    case Face::Default:
     case Face::Sans: font = QFont(QStringLiteral("Liberation Sans")); font.setStyleHint(QFont::SansSerif); break;
     case Face::Serif: font = QFont(QStringLiteral("Liberation Serif")); font.setStyleHint(QFont::Serif); break;
     case Face::Mono: font = QFont(QStringLiteral("Liberation Mono")); font.setStyleHint(QFont::Monospace); break;
     }
-    if (f.points > 0)
-        font.setPointSizeF(f.points);
+    font.setPointSizeF(f.points > 0 ? f.points : defaultPoints);
     font.setBold(f.bold);
     return font;
+}
+
+void setUpWindow(QWidget* window, int widthTwips, int heightTwips, const QColor& background)
+{
+    window->setFixedSize(px(widthTwips), px(heightTwips));
+    QPalette pal = window->palette();
+    pal.setColor(QPalette::Window, background);
+    window->setPalette(pal);
+    window->setAutoFillBackground(true);
+    window->setFont(designFont({}));
 }
 
 namespace {
@@ -49,11 +58,7 @@ QWidget* create(const ControlSpec& row, QWidget* parent)
     case Kind::UpDownV: return new UpDown(Qt::Vertical, parent);
     case Kind::UpDownH: return new UpDown(Qt::Horizontal, parent);
     case Kind::Button: return new QPushButton(text, parent);
-    case Kind::Toggle: {
-        auto* w = new QPushButton(text, parent);
-        w->setCheckable(true);
-        return w;
-    }
+    case Kind::Toggle: return new ToggleButton(text, parent);
     case Kind::Option: return new QRadioButton(text, parent);
     case Kind::Frame: {
         auto* w = new QFrame(parent);
@@ -85,8 +90,7 @@ QHash<QString, QWidget*> buildControls(QWidget* window, std::span<const ControlS
         QWidget* w = create(row, parent);
         w->setObjectName(QString::fromLatin1(row.name));
         w->setGeometry(pxRect(row.left, row.top, row.width, row.height));
-        if (row.font.face != Face::Default || row.font.points > 0 || row.font.bold)
-            w->setFont(designFont(row.font));
+        w->setFont(designFont(row.font));
         if (row.accessibleName)
             w->setAccessibleName(QString::fromUtf8(row.accessibleName));
         if (row.toolTip)

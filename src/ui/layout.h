@@ -23,7 +23,7 @@ enum class Kind {
     UpDownV,    // ui::UpDown, arrows up and down
     UpDownH,    // ui::UpDown, arrows left and right
     Button,     // QPushButton
-    Toggle,     // QPushButton, checkable
+    Toggle,     // ui::ToggleButton, two states, caption wraps
     Option,     // QRadioButton
     Frame,      // QFrame without caption
     Panel,      // QFrame, blank cover
@@ -34,14 +34,18 @@ enum class Kind {
     ImageStretched, // ui::ImageBox stretched to the box
 };
 
-// Font faces of the design, served by their metric twins.
+// Font faces of the design, served by their metric twins from
+// fonts-liberation2. Default is the design's system font, a sans-serif
+// face at 8.25 points.
 enum class Face { Default, Sans, Serif, Mono };
 
 struct FontSpec {
     Face face = Face::Default;
-    double points = 0; // 0: the toolkit's default size
+    double points = 0; // 0: the design's default size, 8.25 points
     bool bold = false;
 };
+
+inline constexpr double defaultPoints = 8.25;
 
 struct ControlSpec {
     const char* name;
@@ -56,6 +60,10 @@ struct ControlSpec {
 };
 
 QFont designFont(const FontSpec& f);
+
+// A window of the design: fixed client size in twips, its background
+// colour and the default font that its controls inherit.
+void setUpWindow(QWidget* window, int widthTwips, int heightTwips, const QColor& background);
 
 // Builds the rows in order; a row placed later lies in front of the ones
 // before it. Returns the widgets by name.
