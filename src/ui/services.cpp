@@ -15,6 +15,7 @@ namespace ui {
 namespace {
 Services realServices;
 Services* current = nullptr;
+} // namespace
 
 bool printToPdf(const QString& file, PageSource& page)
 {
@@ -29,7 +30,6 @@ bool printToPdf(const QString& file, PageSource& page)
     page.paintPage(painter, writer);
     return painter.end();
 }
-} // namespace
 
 QString withLineBreaks(const QString& text)
 {
@@ -47,26 +47,41 @@ void Services::message(QWidget* parent, const QString& text)
 
 void Services::alert() { QApplication::beep(); }
 
+Services::Printed Services::printOnDefaultPrinter(PageSource& page, QString& name)
+{
+    if (QPrinterInfo::defaultPrinter().isNull())
+        return Printed::NoPrinter;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setDocName(QStringLiteral("KORA - Auswertung"));
+    name = printer.printerName();
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return Printed::Failed;
+    page.paintPage(painter, printer);
+    return painter.end() && printer.printerState() != QPrinter::Error ? Printed::Done : Printed::Failed;
+}
+
+QString Services::askPdfFileName(QWidget* parent, const QString& title, const QString& proposal)
+{
+    return QFileDialog::getSaveFileName(parent, title, proposal, QStringLiteral("PDF-Dateien (*.pdf)"));
+}
+
 bool Services::printPage(QWidget* parent, PageSource& page)
 {
-    if (!QPrinterInfo::defaultPrinter().isNull()) {
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setPageSize(QPageSize(QPageSize::A4));
-        printer.setDocName(QStringLiteral("KORA - Auswertung"));
-        QPainter painter;
-        if (painter.begin(&printer)) {
-            page.paintPage(painter, printer);
-            if (painter.end() && printer.printerState() != QPrinter::Error) {
-                message(parent, QStringLiteral("Die Ergebnisse wurden an den Drucker ") +
-                                    printer.printerName() + QStringLiteral(" geschickt."));
-                return true;
-            }
-        }
+    QString printerName;
+    const Printed printed = printOnDefaultPrinter(page, printerName);
+    if (printed == Printed::Done) {
+        message(parent, QStringLiteral("Die Ergebnisse wurden an den Drucker ") + printerName +
+                            QStringLiteral(" geschickt."));
+        return true;
     }
-    const QString proposal = QDir::home().filePath(QStringLiteral("KORA-Auswertung.pdf"));
-    const QString file = QFileDialog::getSaveFileName(
-        parent, QStringLiteral("Kein Drucker verfügbar - Ergebnisse als PDF speichern"), proposal,
-        QStringLiteral("PDF-Dateien (*.pdf)"));
+    // Nothing is lost silently: the same page can go into a PDF file.
+    const QString title = printed == Printed::NoPrinter
+                              ? QStringLiteral("Kein Drucker verfügbar - Ergebnisse als PDF speichern")
+                              : QStringLiteral("Drucken fehlgeschlagen - Ergebnisse als PDF speichern");
+    const QString file =
+        askPdfFileName(parent, title, QDir::home().filePath(QStringLiteral("KORA-Auswertung.pdf")));
     if (file.isEmpty()) {
         message(parent, QStringLiteral("Die Ergebnisse wurden nicht gedruckt und nicht gespeichert."));
         return false;

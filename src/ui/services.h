@@ -31,10 +31,20 @@ public:
     // The system's alert sound, once.
     virtual void alert();
     // Print one page on the default printer; where there is none, or
-    // printing fails, offer to save it as a PDF file. Returns true when the
-    // page went somewhere.
+    // printing fails, offer to save it as a PDF file. Tells the student
+    // where the page went; returns true when it went somewhere.
     virtual bool printPage(QWidget* parent, PageSource& page);
+
+protected:
+    enum class Printed { Done, NoPrinter, Failed };
+    // The page on the system's default printer; `name` gets the printer's name.
+    virtual Printed printOnDefaultPrinter(PageSource& page, QString& name);
+    // Where to save the page as a PDF file; empty when the student cancels.
+    virtual QString askPdfFileName(QWidget* parent, const QString& title, const QString& proposal);
 };
+
+// Writes the page into an A4 PDF file; false when the file cannot be written.
+bool printToPdf(const QString& file, PageSource& page);
 
 // The services in force; the real ones unless a test installed others.
 Services& services();

@@ -1,9 +1,16 @@
 // The printed page, rendered into a PDF and read back as text.
 
+#include "evaluation/formantwort.h"
 #include "evaluation/report.h"
+#include "model/state.h"
 #include "recorder.h"
+#include "ui/controls.h"
 
+#include <QDate>
+#include <QRegularExpression>
+#include <QListWidget>
 #include <QProcess>
+#include <QPushButton>
 #include <QtTest>
 
 using evaluation::Report;
@@ -41,7 +48,27 @@ class TestReport : public QObject {
         return QString::fromUtf8(p.readAllStandardOutput()).simplified();
     }
 
+    // The top-left corner of each word on the page, in centimetres.
+    static QList<std::pair<QString, QPointF>> wordPlaces(const QString& file)
+    {
+        QProcess p;
+        p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), file, QStringLiteral("-")});
+        if (!p.waitForFinished(20000))
+            return {};
+        static const QRegularExpression word(
+            QStringLiteral(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)"[^>]*>([^<]*)</word>)re"));
+        QList<std::pair<QString, QPointF>> out;
+        auto it = word.globalMatch(QString::fromUtf8(p.readAllStandardOutput()));
+        while (it.hasNext()) {
+            const auto m = it.next();
+            out.append({m.captured(3), QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()) / 72 * 2.54});
+        }
+        return out;
+    }
+
 private slots:
+    void initTestCase() { testsupport::useGermanNumbers(); }
+
     void pageCarriesTheItemsInOrder_data()
     {
         QTest::addColumn<bool>("withAlpha");
@@ -76,6 +103,122 @@ private slots:
         QCOMPARE(first.contains("Eingabe: 0"), withAlpha);
         QCOMPARE(first.contains("Fehler: 100 %"), withAlpha);
         QVERIFY(first.indexOf("Punktzahl = 8") > at);
+
+        // Each item stands at its place on the page, measured from the
+        // heading at (3 cm, 2 cm) so that the printable area's margin drops out.
+        struct Item {
+            const char* word;
+            double x, y;
+        };
+        QList<Item> items = {{"08.12.26", 17, 1},    {"Sensor:", 3, 3.8},  {"Eingabe:", 13, 3.8},
+                             {"R/Ohm", 3, 4.5},      {"f(T)", 13, 4.5},    {"Abweichung:", 3, 5},
+                             {"Punktzahl", 13, 20}};
+        if (withAlpha)
+            items += {{"alpha", 3, 6}, {"Eingabe:", 13, 6}, {"Fehler:", 3, 6.5}};
+        const auto words = wordPlaces(rec.pdfFiles[0]);
+        QPointF origin;
+        for (const auto& [text, at] : words)
+            if (text == QStringLiteral("Temperaturkennlinie:"))
+                origin = at - QPointF(3, 2);
+        QVERIFY(!origin.isNull());
+        QMultiHash<QString, QPointF> found;
+        for (const auto& [text, at] : words)
+            found.insert(text, at - origin);
+        for (const Item& item : items) {
+            const QList<QPointF> places = found.values(QString::fromLatin1(item.word));
+            const bool there = std::any_of(places.begin(), places.end(), [&](const QPointF& p) {
+                return std::abs(p.x() - item.x) < 0.05 && std::abs(p.y() - item.y) < 0.05;
+            });
+            QVERIFY2(there, item.word);
+        }
+        QCOMPARE(found.count(QStringLiteral("alpha")), withAlpha ? 1 : 0);
+    }
+
+    // The whole evaluation as a student runs it, then the print button.
+    void printedFromTheEvaluation_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("equation");
+        QTest::addColumn<QString>("alphaTyped"); // empty: the sensor is not asked for alpha
+        QTest::addColumn<QString>("alphaShown"); // the answer as the box shows it
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("NTC, alpha with a comma")
+            << 0 << "0.000357*EXP(5000/T)" << "-0,058" << "-0.058"
+            << QStringList{"Temperaturkennlinie: NTC-Widerstand", "R/Ohm = 0,000357*exp(5000/T) T in K",
+                           "f(T) = 0.000357*EXP(5000/T)", "Abweichung: 0 %", "alpha = -0,0582417966429428",
+                           "Eingabe: -0.058", "Fehler: 0 %", "Punktzahl = 10"};
+        QTest::newRow("Pt 100, only Enter at alpha")
+            << 2 << "100+0.4*(T-273)" << "" << "0"
+            << QStringList{"Temperaturkennlinie: Pt 100", "f(T) = 100+0.4*(T-273)", "Abweichung: 1 %",
+                           "Eingabe: 0", "Fehler: 100 %", "Punktzahl = 2"};
+        QTest::newRow("current sensor") << 5 << "T" << QString() << QString()
+                                        << QStringList{QStringLiteral("Temperaturkennlinie: Stromfühler"),
+                                                       "f(T) = T", "Abweichung: 0 %", "Punktzahl = 8"};
+        QTest::newRow("thermocouple, a rough line")
+            << 6 << "0.06*(T-273)" << QString() << QString()
+            << QStringList{"Temperaturkennlinie: Thermoelement", "f(T) = 0.06*(T-273)", "Abweichung: 15 %",
+                           "Punktzahl = 2"};
+    }
+    void printedFromTheEvaluation()
+    {
+        QFETCH(int, type);
+        QFETCH(QString, equation);
+        QFETCH(QString, alphaTyped);
+        QFETCH(QString, alphaShown);
+        QFETCH(QStringList, expected);
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        testsupport::Recorder rec;
+        model::ExperimentState state;
+        model::setStartValues(state, ',');
+        model::f_alpha(state);
+        state.sensortyp = static_cast<std::uint8_t>(type);
+        evaluation::Formantwort w(state);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        auto* list = testsupport::control<QListWidget>(&w, "Listsensoren");
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(type)).center());
+        QTest::mouseClick(testsupport::control<QPushButton>(&w, "Command1"), Qt::LeftButton);
+        auto* box = testsupport::control<ui::TextBox>(&w, "Textformel");
+        QTest::keyClicks(box, equation);
+        QTest::keyClick(box, Qt::Key_Return);
+        const bool askedForAlpha = type <= 3;
+        if (askedForAlpha) {
+            QCOMPARE(box->text(), QStringLiteral("0"));
+            if (!alphaTyped.isEmpty()) {
+                box->selectAll();
+                QTest::keyClick(box, Qt::Key_Backspace);
+                QTest::keyClicks(box, alphaTyped);
+            }
+            QTest::keyClick(box, Qt::Key_Return);
+            QCOMPARE(box->text(), alphaShown);
+        }
+        auto* print = testsupport::control<QPushButton>(&w, "Commanddruck");
+        QVERIFY(print->isVisible());
+        QTest::mouseClick(print, Qt::LeftButton);
+        QTest::mouseClick(print, Qt::LeftButton);
+        QCOMPARE(rec.pdfFiles.size(), 2);
+        const QString page = pdfText(rec.pdfFiles[0]);
+        QCOMPARE(pdfText(rec.pdfFiles[1]), page);
+
+        const QString date = QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
+        QVERIFY2(page.startsWith(date), qPrintable(page));
+        qsizetype at = 0;
+        for (const QString& item : expected) {
+            const qsizetype found = page.indexOf(item, at);
+            QVERIFY2(found >= 0, qPrintable(item + " in\n" + page));
+            at = found;
+        }
+        // The alpha lines stand exactly for the sensors that were asked.
+        QCOMPARE(page.contains(QStringLiteral("alpha = ")), askedForAlpha);
+        QCOMPARE(page.contains(QStringLiteral("Fehler: ")), askedForAlpha);
+        QCOMPARE(page.count(QStringLiteral("Eingabe: ")), askedForAlpha ? 2 : 1);
+
+        // The point total is the one of the closing message.
+        w.close();
+        QVERIFY(rec.messages.last().contains(QStringLiteral(" %1 von ").arg(state.punkte)));
+        QVERIFY(page.endsWith(QStringLiteral("Punktzahl = %1").arg(state.punkte)));
+        w.disconnect();
     }
 };
 

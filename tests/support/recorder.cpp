@@ -31,12 +31,8 @@ bool Recorder::printPage(QWidget*, ui::PageSource& page)
 {
     const QString file =
         QDir(pdfFolder).filePath(QStringLiteral("page-%1-%2.pdf").arg(QCoreApplication::applicationPid()).arg(pdfFiles.size()));
-    QPdfWriter writer(file);
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setResolution(300);
-    QPainter painter(&writer);
-    page.paintPage(painter, writer);
-    painter.end();
+    if (!ui::printToPdf(file, page))
+        return false;
     pdfFiles << file;
     return true;
 }

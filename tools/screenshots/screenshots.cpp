@@ -1,0 +1,122 @@
+// Renders the windows as a student sees them, offscreen, into PNG pictures:
+// the task page, the bench after the start click, the evaluation at its
+// steps, the final view and the printed report (as a PDF beside them).
+//   kora_screenshots FOLDER [SENSOR]
+
+#include "bench/formexp.h"
+#include "evaluation/formantwort.h"
+#include "ui/controls.h"
+#include "ui/services.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QListWidget>
+#include <QLocale>
+#include <QPushButton>
+#include <QTest>
+
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+// Message boxes are written to the terminal, pages into the folder.
+class Quiet : public ui::Services {
+public:
+    explicit Quiet(QString folder) : folder_(std::move(folder)) {}
+    // Runs while a message is "open", as the student would see it.
+    std::function<void(const QString&)> onMessage;
+
+    void message(QWidget*, const QString& text) override
+    {
+        if (onMessage)
+            onMessage(text);
+        std::printf("Meldung: %s\n", qPrintable(ui::withLineBreaks(text).replace('\n', QStringLiteral(" / "))));
+    }
+    void alert() override {}
+    bool printPage(QWidget*, ui::PageSource& page) override
+    {
+        return ui::printToPdf(QDir(folder_).filePath(QStringLiteral("08-bericht.pdf")), page);
+    }
+
+private:
+    QString folder_;
+};
+
+void save(QWidget* w, const QString& folder, const char* name)
+{
+    QApplication::processEvents();
+    const QString file = QDir(folder).filePath(QString::fromLatin1(name));
+    if (!w->grab().save(file))
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+    else
+        std::printf("%s\n", qPrintable(file));
+}
+
+// A student's answer for each type, close to its curve but not on it, so
+// that both curves show (T in kelvin).
+const char* const equation[] = {
+    "0.0004*EXP(4950/T)", "0.00000012*EXP(0.065*T)", "100+0.4*(T-273)", "1000+4*(T-273)",
+    "500-2.5*(T-293)",    "1.02*T",                  "0.055*(T-273)",
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    // The pictures show the German settings the texts are written for.
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: kora_screenshots FOLDER [SENSOR 0..6]\n");
+        return 2;
+    }
+    const QString folder = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(folder);
+    const int sensor = argc > 2 ? std::atoi(argv[2]) % 7 : 0;
+    Quiet services(folder);
+    ui::setServices(&services);
+
+    bench::Formexp bench;
+    bench.show();
+    if (!QTest::qWaitForWindowExposed(&bench))
+        return 1;
+    save(&bench, folder, "01-aufgabe.png");
+
+    QTest::mouseClick(bench.findChild<QWidget*>(QStringLiteral("Picture1")), Qt::LeftButton);
+    bench.findChild<QAbstractButton*>(QStringLiteral("Option1_%1").arg(sensor))->click();
+    for (int i = 0; i < 10; ++i)
+        bench.Timer1_Timer();
+    save(&bench, folder, "02-versuch.png");
+
+    bench.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+    auto* eval = bench.evaluationWindow();
+    if (!QTest::qWaitForWindowExposed(eval))
+        return 1;
+    save(eval, folder, "03-auswertung-schritt1.png");
+
+    auto* list = eval->findChild<QListWidget*>(QStringLiteral("Listsensoren"));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(sensor)).center());
+    eval->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+    auto* box = eval->findChild<ui::TextBox*>(QStringLiteral("Textformel"));
+    QTest::keyClicks(box, QString::fromLatin1(equation[sensor]));
+    save(eval, folder, "04-auswertung-schritt3.png");
+
+    // The curves are on screen while the verdict on the equation is read.
+    services.onMessage = [&](const QString& text) {
+        if (text.startsWith(QStringLiteral("Die richtige Formel")))
+            save(eval, folder, "05-auswertung-kurven.png");
+    };
+    QTest::keyClick(box, Qt::Key_Return);
+    services.onMessage = nullptr;
+    if (sensor <= 3) {
+        save(eval, folder, "06-auswertung-alpha.png");
+        box->selectAll();
+        QTest::keyClicks(box, QStringLiteral("0.0039"));
+        QTest::keyClick(box, Qt::Key_Return);
+    }
+    save(eval, folder, "07-ende.png");
+    eval->findChild<QPushButton*>(QStringLiteral("Commanddruck"))->click();
+    eval->close();
+    return 0;
+}
