@@ -250,6 +250,35 @@ private slots:
         QVERIFY(dark(box->grab().toImage(), middle));
     }
 
+    // The drawing's elements lie where the controls expect them (window
+    // twips): a line of the drawing passes within two pixels of each point.
+    void drawingUnderTheControls_data()
+    {
+        QTest::addColumn<QPoint>("twips");
+        QTest::newRow("source, left of the circle") << QPoint(360, 3060);
+        QTest::newRow("source, right of the circle") << QPoint(1060, 3060);
+        QTest::newRow("series resistor, left side") << QPoint(3000, 2620);
+        QTest::newRow("series resistor, right side") << QPoint(3260, 2620);
+        QTest::newRow("meter, left side") << QPoint(5890, 3485);
+        QTest::newRow("meter, right side") << QPoint(8130, 3485);
+        QTest::newRow("sensor, top") << QPoint(3125, 4860);
+        QTest::newRow("sensor, bottom") << QPoint(3125, 5940);
+        QTest::newRow("thermostat, left side") << QPoint(1490, 4560);
+        QTest::newRow("thermostat, bottom") << QPoint(3000, 6230);
+    }
+    void drawingUnderTheControls()
+    {
+        QFETCH(QPoint, twips);
+        QTest::mouseClick(find<QWidget>("Picture1"), Qt::LeftButton);
+        const QImage window = w->grab().toImage();
+        const QPointF at(twips.x() / 15.0, twips.y() / 15.0);
+        bool near = false;
+        for (int dx = -2; dx <= 2 && !near; ++dx)
+            for (int dy = -2; dy <= 2 && !near; ++dy)
+                near = dark(window, at + QPointF(dx, dy));
+        QVERIFY(near);
+    }
+
     void benchCaptionsFitAtEveryPosition()
     {
         QTest::mouseClick(find<QWidget>("Picture1"), Qt::LeftButton);
