@@ -1,0 +1,96 @@
+#!/usr/bin/env bash
+# Builds the Debian package with cpack into a scratch folder, unpacks it and checks what a
+# lab PC gets: the program, launcher, icon and AppStream data under one id, and the
+# dependencies that pull in Qt and the fonts.
+#   check_package.sh CPACK CPACK_CONFIG SCRATCH VERSION
+set -uo pipefail
+cpack="$1" config="$2" scratch="$3" version="$4"
+id=de.kora.Temperatursensoren
+deb_name="kora_${version}_$(dpkg --print-architecture).deb"
+
+failures=0
+fail() { echo "FEHLER: $*"; failures=$((failures + 1)); }
+skip() { echo "übersprungen: $*"; }
+
+rm -rf "$scratch" && mkdir -p "$scratch" || exit 1
+if ! "$cpack" --config "$config" -B "$scratch/out" >"$scratch/cpack.log" 2>&1; then
+  cat "$scratch/cpack.log"
+  echo "FEHLER: cpack ist gescheitert"
+  exit 1
+fi
+deb="$scratch/out/$deb_name"
+if [ ! -f "$deb" ]; then
+  ls "$scratch/out"
+  echo "FEHLER: $deb_name fehlt"
+  exit 1
+fi
+
+root="$scratch/root"
+dpkg-deb -x "$deb" "$root" || { echo "FEHLER: dpkg-deb -x"; exit 1; }
+
+# Exactly these files, so that removing the package leaves nothing behind and no build
+# by-product slips in.
+expected="usr/bin/kora
+usr/share/applications/$id.desktop
+usr/share/icons/hicolor/scalable/apps/$id.svg
+usr/share/metainfo/$id.metainfo.xml"
+actual="$(cd "$root" && find . -type f -o -type l | sed 's|^\./||' | LC_ALL=C sort)"
+[ "$actual" = "$(LC_ALL=C sort <<<"$expected")" ] || fail "Dateien im Paket:
+$actual"
+
+bin="$root/usr/bin/kora"
+[ -x "$bin" ] || fail "/usr/bin/kora fehlt oder ist nicht ausführbar"
+file -b "$bin" | grep -q '^ELF .* executable' || fail "/usr/bin/kora ist kein Programm: $(file -b "$bin")"
+
+desktop="$root/usr/share/applications/$id.desktop"
+if [ -f "$desktop" ]; then
+  for line in "Type=Application" "Exec=kora" "Icon=$id" "Terminal=false" \
+              "Name=KORA - Temperatursensoren als Zweipol" "Categories=Education;Science;Electronics;"; do
+    grep -qxF "$line" "$desktop" || fail "$id.desktop: Zeile '$line' fehlt"
+  done
+  grep -q '^Comment=.' "$desktop" || fail "$id.desktop: englischer Kommentar fehlt"
+  grep -q '^Comment\[de\]=.' "$desktop" || fail "$id.desktop: deutscher Kommentar fehlt"
+  if command -v desktop-file-validate >/dev/null; then
+    # Hints are advice (two main categories); errors and warnings count.
+    report="$(desktop-file-validate "$desktop" 2>&1)"; rc=$?
+    if [ "$rc" != 0 ] || grep -v ': hint: ' <<<"$report" | grep -q .; then
+      echo "$report"; fail "desktop-file-validate meldet Fehler"
+    fi
+  else
+    skip "desktop-file-validate (desktop-file-utils) fehlt"
+  fi
+else
+  fail "$id.desktop fehlt"
+fi
+
+icon="$root/usr/share/icons/hicolor/scalable/apps/$id.svg"
+grep -q '<svg' "$icon" 2>/dev/null || fail "Symbol $id.svg fehlt oder ist kein SVG"
+
+metainfo="$root/usr/share/metainfo/$id.metainfo.xml"
+if [ -f "$metainfo" ]; then
+  grep -qF "<id>$id</id>" "$metainfo" || fail "metainfo: <id> ist nicht $id"
+  grep -qF "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" \
+    || fail "metainfo: launchable zeigt nicht auf $id.desktop"
+  grep -qF "<binary>kora</binary>" "$metainfo" || fail "metainfo: provides binary kora fehlt"
+  grep -qF "<release version=\"$version\"" "$metainfo" || fail "metainfo: keine Release-Angabe für $version"
+  # --strict: infos count too (a missing content rating is only an info).
+  if command -v appstreamcli >/dev/null; then
+    appstreamcli validate --no-net --strict "$metainfo" >"$scratch/appstream.log" 2>&1 \
+      || { cat "$scratch/appstream.log"; fail "appstreamcli validate meldet Fehler"; }
+  else
+    skip "appstreamcli (appstream) fehlt"
+  fi
+else
+  fail "$id.metainfo.xml fehlt"
+fi
+
+[ "$(dpkg-deb -f "$deb" Package)" = kora ] || fail "Paketname ist nicht kora"
+[ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "Paketversion ist nicht $version"
+depends="$(dpkg-deb -f "$deb" Depends)"
+echo "Depends: $depends"
+for p in fonts-liberation2 qt6-qpa-plugins libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 libqt6printsupport6; do
+  grep -Eq "(^|, )$p( |,|$)" <<<"$depends" || fail "Depends nennt $p nicht"
+done
+
+[ "$failures" = 0 ] || exit 1
+echo "Paket $deb_name in Ordnung"
