@@ -330,6 +330,12 @@ std::vector<ConfigProblem> f_connect(ExperimentState& s, ConfigTarget& target, C
         problems.push_back({0, "", "Die Datei cmmup.dlx ist vorhanden, lässt sich aber nicht lesen."});
         return problems;
     }
+    return applyConfig(in, s, target, random);
+}
+
+std::vector<ConfigProblem> applyConfig(std::istream& in, ExperimentState& s, ConfigTarget& target, Class1& random)
+{
+    std::vector<ConfigProblem> problems;
     Reader reader(s, target, random);
     std::string raw;
     int number = 0;

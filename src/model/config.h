@@ -6,6 +6,7 @@
 #include "model/random.h"
 #include "model/state.h"
 
+#include <istream>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,10 @@ struct ConfigProblem {
 // Reads pfad + "/cmmup.dlx" if it exists and applies it. Returns the lines
 // that could not be used.
 std::vector<ConfigProblem> f_connect(ExperimentState& s, ConfigTarget& target, Class1& random);
+
+// Applies the lines of an already opened configuration, as f_connect does
+// with the file's content.
+std::vector<ConfigProblem> applyConfig(std::istream& in, ExperimentState& s, ConfigTarget& target, Class1& random);
 
 // The teacher's message listing the problems ("" when there are none).
 std::string problemReport(const std::vector<ConfigProblem>& problems);
