@@ -139,6 +139,110 @@ private slots:
         QCOMPARE(r->value(), 70);
     }
 
+    // Every position the control can reach, with its caption and resistance.
+    void resistorStepsTable_data()
+    {
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<double>("ohm");
+        struct Row {
+            int position;
+            const char* shown;
+            double ohm;
+        };
+        const Row rows[] = {
+            {20, "100 Ohm", 100},        {22, "150 Ohm", 150},        {24, "220 Ohm", 220},
+            {26, "330 Ohm", 330},        {28, "470 Ohm", 470},        {30, "1 kOhm", 1000},
+            {32, "1,5 kOhm", 1500},      {34, "2,2 kOhm", 2200},      {36, "3,3 kOhm", 3300},
+            {38, "4,7 kOhm", 4700},      {40, "10 kOhm", 10000},      {42, "15 kOhm", 15000},
+            {44, "22 kOhm", 22000},      {46, "33 kOhm", 33000},      {48, "47 kOhm", 47000},
+            {50, "100 kOhm", 100000},    {52, "150 kOhm", 150000},    {54, "220 kOhm", 220000},
+            {56, "330 kOhm", 330000},    {58, "470 kOhm", 470000},    {60, "1 MOhm", 1000000},
+            {62, "1,5 MOhm", 1500000},   {64, "2,2 MOhm", 2200000},   {66, "3,3 MOhm", 3300000},
+            {68, "4,7 MOhm", 4700000},   {70, "10 MOhm", 10000000},
+        };
+        for (const Row& r : rows)
+            QTest::addRow("%d", r.position) << r.position << QString::fromUtf8(r.shown) << r.ohm;
+    }
+    void resistorStepsTable()
+    {
+        QFETCH(int, position);
+        QFETCH(QString, shown);
+        QFETCH(double, ohm);
+        startBench();
+        auto* r = updown("UpDownR");
+        r->setValue(position == 20 ? 70 : 20); // from the other end, so the value changes
+        r->setValue(position);
+        QCOMPARE(caption("LabelR"), shown);
+        QCOMPARE(w->state().rvor, ohm);
+    }
+
+    // The source voltage is read back from the caption as a whole number,
+    // halves to the even neighbour; only a point is a decimal separator.
+    void voltageCaptionReadsBack_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("uquelle");
+        QTest::newRow("design caption") << "10 V" << 10;
+        QTest::newRow("2.5 goes down to 2") << "2.5 V" << 2;
+        QTest::newRow("3.5 goes up to 4") << "3.5 V" << 4;
+        QTest::newRow("2.51 goes up") << "2.51 V" << 3;
+        QTest::newRow("comma ends the number") << "7,6 V" << 7;
+        QTest::newRow("exponent") << "1.2E1 V" << 12;
+        QTest::newRow("blanks before") << "  24 V" << 24;
+        QTest::newRow("no number") << "V" << 0;
+    }
+    void voltageCaptionReadsBack()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, uquelle);
+        find<ui::Label>("LabelV")->setText(text);
+        QCOMPARE(int(w->state().uquelle), uquelle);
+    }
+
+    // Raising the thermostat at steady state: the tick after the change still
+    // shows the old temperature and computes 8 K, then the sensor follows.
+    void setPointRaisedAtSteadyState()
+    {
+        startBench();
+        w->state().tsensor = 20;
+        auto* t = updown("UpDownT");
+        for (int i = 0; i < 40; ++i)
+            QTest::keyClick(t, Qt::Key_Up);
+        QCOMPARE(caption("LabelT"), QStringLiteral("60°C"));
+        QCOMPARE(w->state().tsoll, 60.0);
+        const QStringList shown = {"20,0 °C", "28,0 °C", "34,4 °C", "39,5 °C"};
+        const double steps[] = {8, 6.4, 5.12, 4.096};
+        for (int i = 0; i < shown.size(); ++i) {
+            tick();
+            QCOMPARE(caption("Labelsenstemp"), shown[i]);
+            QVERIFY(std::fabs(w->thermostat().tschritt - steps[i]) < 1e-9);
+        }
+    }
+
+    void destructionIsStrictlyAbove150_data()
+    {
+        QTest::addColumn<double>("tsensor");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<bool>("destroyed");
+        QTest::newRow("150.0 passes") << 150.0 << "150,0 °C" << false;
+        QTest::newRow("150.05 is destroyed") << 150.05 << "150,1 °C" << true;
+    }
+    void destructionIsStrictlyAbove150()
+    {
+        QFETCH(double, tsensor);
+        QFETCH(QString, shown);
+        QFETCH(bool, destroyed);
+        startBench();
+        w->state().tsensor = tsensor;
+        tick();
+        QCOMPARE(caption("Labelsenstemp"), shown);
+        QCOMPARE(w->destroyed(), destroyed);
+        QCOMPARE(rec->alerts, destroyed ? 1 : 0);
+        QCOMPARE(rec->messages.size(), destroyed ? 1 : 0);
+        QCOMPARE(w->isVisible(), !destroyed);
+    }
+
     void upDownsWriteTheirLabels()
     {
         startBench();
@@ -242,7 +346,11 @@ private slots:
         QTest::mouseClick(find<QPushButton>("ToggleButton1"), Qt::LeftButton);
         QTest::mouseClick(find<QWidget>("Picture2"), Qt::LeftButton);
         rec->messages.clear();
-        int ticks = 0;
+        // About 4.9 W in the sensor: the first step is about 49 K.
+        tick();
+        QVERIFY2(w->thermostat().tschritt > 48 && w->thermostat().tschritt < 50,
+                 qPrintable(QString::number(w->thermostat().tschritt)));
+        int ticks = 1;
         while (!w->destroyed() && ticks < 50) {
             tick();
             ++ticks;

@@ -388,6 +388,38 @@ private slots:
         QCOMPARE(w->abweichung(), 0.0);
     }
 
+    // The scale labels are printed in whatever colour the surface holds: black
+    // on the first run, the cyan of the failed sample on the run after it.
+    void labelsTakeTheColourTheLastRunLeft()
+    {
+        open(0);
+        answerType(0);
+        enter("T-293");
+        QCOMPARE(rec->messages, QStringList{"Fehler in Formel"});
+        const int cyanAfterFailure = pixelsOf(ui::paletteColor(11));
+        clearBox();
+        enter(QString::fromLatin1(exactEquation[0]));
+        QCOMPARE(rec->messages.value(1), equationVerdict("0", 6, 8, state->formeltext[0]));
+        // 400 student points plus the five cyan labels on top of them.
+        QVERIFY2(pixelsOf(ui::paletteColor(11)) > cyanAfterFailure + 400 * 4 + 100,
+                 qPrintable(QString::number(pixelsOf(ui::paletteColor(11)))));
+        // The last label stands at x 21, at a fifth of the top.
+        auto* plot = find<ui::DrawingSurface>("Picture1");
+        QCOMPARE(plot->currentX(), 21.0);
+        QCOMPARE(plot->currentY(), 2000.0);
+    }
+
+    // A curve off everywhere shows 400 points of each colour.
+    void fourHundredSamplesOfEachCurve()
+    {
+        open(2);
+        answerType(2);
+        enter("200+0.38505*(T-273)"); // 100 Ohm above the true curve everywhere
+        QCOMPARE(pixelsOf(ui::paletteColor(12)), 400 * 4);
+        QCOMPARE(pixelsOf(ui::paletteColor(11)), 400 * 4);
+        QVERIFY(rec->messages.value(0).contains(QStringLiteral("beträgt 40 %")));
+    }
+
     void tanAndAtnKeepTheirT()
     {
         open(0);
