@@ -68,8 +68,9 @@ std::string toUtf8(std::string_view t)
     return out;
 }
 
-// ASCII letters and the German capitals Ä, Ö, Ü (in UTF-8) are lowered; all
-// other bytes stay, so no multi-byte character can be torn apart.
+// ASCII letters and the Latin-1 capitals À to Þ (in UTF-8, the multiplication
+// sign excepted) are lowered, as a Western code page lowers them; all other
+// bytes stay, so no multi-byte character can be torn apart.
 std::string lowered(std::string t)
 {
     for (std::size_t i = 0; i < t.size(); ++i) {
@@ -78,7 +79,7 @@ std::string lowered(std::string t)
             t[i] = static_cast<char>(c - 'A' + 'a');
         } else if (c == 0xC3 && i + 1 < t.size()) {
             const auto d = static_cast<unsigned char>(t[i + 1]);
-            if (d == 0x84 || d == 0x96 || d == 0x9C)
+            if (d >= 0x80 && d <= 0x9E && d != 0x97)
                 t[i + 1] = static_cast<char>(d + 0x20);
             ++i;
         }
@@ -186,7 +187,8 @@ public:
     void f_sensortyp(const std::string& line)
     {
         const auto fields = split(line, ':');
-        if (fields.size() > 2 && fields[2] == "off")
+        // Field 2 must stand in the line, even when it does not hide the choice.
+        if (field(fields, 2) == "off")
             target_.hideSensorChoice();
         const auto v = valueOf(fields, 1);
         const double index = numbers::roundHalfEven(drawWholeOrNumber(v));
@@ -316,6 +318,27 @@ constexpr Keyword keywords[] = {
     {"typ6", &Reader::f_sensortyp6},       {"basic", &Reader::f_basic},
 };
 
+// One line of the file: it ends at a line feed, a carriage return or both
+// together, so files from any system read alike.
+bool readLine(std::istream& in, std::string& line)
+{
+    line.clear();
+    std::istream::int_type c = in.get();
+    if (c == std::istream::traits_type::eof())
+        return false;
+    for (; c != std::istream::traits_type::eof(); c = in.get()) {
+        if (c == '\n')
+            break;
+        if (c == '\r') {
+            if (in.peek() == '\n')
+                in.get();
+            break;
+        }
+        line += static_cast<char>(c);
+    }
+    return true;
+}
+
 } // namespace
 
 std::vector<ConfigProblem> f_connect(ExperimentState& s, ConfigTarget& target, Class1& random)
@@ -339,10 +362,8 @@ std::vector<ConfigProblem> applyConfig(std::istream& in, ExperimentState& s, Con
     Reader reader(s, target, random);
     std::string raw;
     int number = 0;
-    while (std::getline(in, raw)) {
+    while (readLine(in, raw)) {
         ++number;
-        if (!raw.empty() && raw.back() == '\r')
-            raw.pop_back();
         const std::string text = toUtf8(raw);
         const std::string line = lowered(text);
         std::string reasons;
@@ -369,7 +390,7 @@ std::string problemReport(const std::vector<ConfigProblem>& problems)
 {
     if (problems.empty())
         return {};
-    std::string text = "In der Datei cmmup.dlx wurden folgende Zeilen nicht verwendet:";
+    std::string text = "In der Datei cmmup.dlx wurden folgende Zeilen nicht oder nur zum Teil verwendet:";
     for (const auto& p : problems) {
         text += '\r';
         if (p.line > 0)

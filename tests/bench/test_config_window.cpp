@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <cmath>
 #include <memory>
 
 using bench::Formexp;
@@ -104,13 +105,64 @@ private slots:
         start("sensor:nr=9\r\nbasic:u=12:t=22\r\nbasic:u=8:x:t=30\r\n");
         QCOMPARE(rec->messages.size(), 1);
         const QString m = rec->messages.front();
-        QVERIFY(m.startsWith(QStringLiteral("In der Datei cmmup.dlx wurden folgende Zeilen nicht verwendet:")));
+        QVERIFY(m.startsWith(QStringLiteral("In der Datei cmmup.dlx wurden folgende Zeilen nicht oder nur zum Teil verwendet:")));
         QVERIFY(m.contains(QStringLiteral("\rZeile 1: sensor:nr=9 – ")));
         QVERIFY(m.contains(QStringLiteral("\rZeile 2: basic:u=12:t=22 – ")));
         QVERIFY(!m.contains(QStringLiteral("Zeile 3")));
         QCOMPARE(caption("LabelV"), QStringLiteral("8 V"));
         QCOMPARE(caption("LabelT"), QStringLiteral("30°C"));
         QCOMPARE(int(w->state().sensortyp), 0);
+    }
+
+    void sensorLineNeedsItsSecondField()
+    {
+        start("sensor:nr=4\n");
+        QCOMPARE(rec->messages.size(), 1);
+        QVERIFY(rec->messages.front().contains(QStringLiteral("\rZeile 1: sensor:nr=4 – ")));
+        QVERIFY(find<QRadioButton>("Option1_0")->isChecked());
+        QCOMPARE(int(w->state().sensortyp), 0);
+        QCOMPARE(caption("Labelanz"), QStringLiteral("07,63 V"));
+    }
+
+    void diodeSelectedByTheFileReadsAtZeroDegrees()
+    {
+        start("sensor:nr=4:x\n");
+        QVERIFY(find<QRadioButton>("Option1_4")->isChecked());
+        QCOMPARE(caption("Labelanz"), QStringLiteral("00,55 V")); // 0.5464 V
+        QCOMPARE(w->state().ut, 273 * 8.625e-05);
+    }
+
+    // The texts of the true characteristics are built from the start values
+    // before the file is read; alpha is computed after it.
+    void configuredParametersReachAlphaButNotTheTexts()
+    {
+        start("typ0:a=0.0004:b=4000:ntc:0.05\nbasic:u=10:x:t=30\ntyp2:r=110:a=0.5:pt:0.01\n"
+              "typ3:r=900:a=4:pt:0.01\ntyp5:i=250:k=2:i:0.01\ntyp6:k=6e-05:th:0.03\ntyp1:a=2e-7:b=0.06:p:0.05\n");
+        QVERIFY(rec->messages.isEmpty());
+        const auto& s = w->state();
+        const char* texts[] = {"R/Ohm = 0,000357*exp(5000/T)   T in K",
+                               "R/Ohm = 1E-07*exp(0,065*T)   T in K",
+                               "R/Ohm = 100*(1 + 0,0038505*(T-273))   T in K",
+                               "R/Ohm = 1000*(1 + 0,0038505*(T-273))   T in K",
+                               "Ud/mV = 497,6 - 2,693 * (T/K - 293)",
+                               "I/µA = 1*T/K",
+                               "U/mV = 0,05*(T/K-273)"};
+        for (int i = 0; i < 7; ++i)
+            QCOMPARE(QString::fromStdString(s.formeltext[i]), QString::fromUtf8(texts[i]));
+        QCOMPARE(s.teta, 30.0);
+        QCOMPARE(s.alpha[0], -4000.0 / (303.0 * 303.0));
+        QCOMPARE(s.alpha[1], 0.06);
+        QCOMPARE(s.alpha[2], 0.5 / 100);
+        QCOMPARE(s.alpha[3], 4.0 / 1000);
+        QCOMPARE(s.alpha[4], 0.0);
+        QCOMPARE(s.alpha[6], 0.0);
+        QCOMPARE(s.toleranz[7], 0.0);
+        // The diode's thermal voltage keeps the start set point's value.
+        QCOMPARE(s.ut, 0.02527125);
+        // The first reading uses the configured NTC at 0 °C.
+        const double r = 0.0004 * std::exp(4000.0 / 273);
+        QCOMPARE(s.rsensor, r);
+        QCOMPARE(s.umess, 10 * r / (10000 + r));
     }
 
     void latin1NameArrivesRight()

@@ -142,11 +142,17 @@ INSTANTIATE_TEST_SUITE_P(
                      EXPECT_EQ(s.tsoll, 40);
                      EXPECT_EQ(s.teta, 40);
                  }},
+        GoodCase{"CarriageReturnAloneEndsALine", "basic:u=5:x:t=30\rwarmup:a=yes:b=no\r\n\rtyp4:x:y:d:0.3", {"show"},
+                 [](const ExperimentState& s) {
+                     EXPECT_EQ(s.uquelle, 5);
+                     EXPECT_EQ(s.tsoll, 30);
+                     EXPECT_EQ(s.toleranz[4], 0.3);
+                 }},
         GoodCase{"MistypedVoltageIsZero", "basic:u=zwölf:x:t=25\n", {},
                  [](const ExperimentState& s) { EXPECT_EQ(s.uquelle, 0); }},
-        GoodCase{"SensorIndexThreeAndAHalfIsFour", "sensor:nr=3.5\n", {"select4"},
+        GoodCase{"SensorIndexThreeAndAHalfIsFour", "sensor:nr=3.5:x\n", {"select4"},
                  [](const ExperimentState& s) { EXPECT_EQ(s.sensortyp, 4); }},
-        GoodCase{"SensorIndexTwoAndAHalfIsTwo", "sensor:nr=2.5\n", {"select2"},
+        GoodCase{"SensorIndexTwoAndAHalfIsTwo", "sensor:nr=2.5:\n", {"select2"},
                  [](const ExperimentState& s) { EXPECT_EQ(s.sensortyp, 2); }},
         GoodCase{"OffHidesTheChoiceFirst", "Sensor:wahl=3:OFF\n", {"hide", "select3"},
                  [](const ExperimentState& s) { EXPECT_EQ(s.sensortyp, 3); }},
@@ -195,6 +201,43 @@ INSTANTIATE_TEST_SUITE_P(
                  }},
         GoodCase{"Latin1NameArrivesAsUtf8", "typ5:i=273:k=1:Stromf\xFChler:0.1\n", {},
                  [](const ExperimentState& s) { EXPECT_EQ(s.sensorname[5], "stromf\xC3\xBChler"); }},
+        GoodCase{"OffMustBeTheWholeField", "sensor:nr=1:off \nsensor:nr=2:nr=off\n", {"select1", "select2"},
+                 [](const ExperimentState& s) { EXPECT_EQ(s.sensortyp, 2); }},
+        GoodCase{"ValueEndsAtASecondEquals", "warmup:a=yes=no:b=ja=yes\nbasic:u=6=9:x:t=30.5=1\n", {"show"},
+                 [](const ExperimentState& s) {
+                     EXPECT_EQ(s.eigenerwarmung, 0);
+                     EXPECT_EQ(s.uquelle, 6);
+                     EXPECT_EQ(s.tsoll, 30.5);
+                 }},
+        GoodCase{"BlanksInsideNumbersAndExtraFieldsIgnored", "typ3:r=1 0 00:a= 3.9 e0:pt 1000: 0.0 2:mehr:noch\n", {},
+                 [](const ExperimentState& s) {
+                     EXPECT_EQ(s.pt1000_r0, 1000);
+                     EXPECT_EQ(s.pt1000_a, 3.9);
+                     EXPECT_EQ(s.sensorname[3], "pt 1000");
+                     EXPECT_EQ(s.toleranz[3], 0.02);
+                 }},
+        GoodCase{"CommaEndsANumber", "typ6:k=5,5e-05:thermo:0,5\n", {},
+                 [](const ExperimentState& s) {
+                     EXPECT_EQ(s.thermo_k, 5);
+                     EXPECT_EQ(s.toleranz[6], 0);
+                 }},
+        GoodCase{"RandomFormIgnoresAThirdPiece", "typ1:a=rand(2e-7,2e-7,9):b=rand((0.06),0.06)x:ptc:0.05\n", {},
+                 [](const ExperimentState& s) {
+                     EXPECT_EQ(s.ptc_a, 2e-7);
+                     EXPECT_EQ(s.ptc_b, 0.06);
+                 }},
+        GoodCase{"SensorRandFormIsNoRandintForm", "sensor:nr=rand(5,6):x\n", {"select0"},
+                 [](const ExperimentState& s) { EXPECT_EQ(s.sensortyp, 0); }},
+        GoodCase{"BasicRandintWithEqualBounds", "basic:u=randint(7.4,7.4):x:t=randint(35,35)\n", {},
+                 [](const ExperimentState& s) {
+                     EXPECT_EQ(s.uquelle, 7);
+                     EXPECT_EQ(s.tsoll, 35);
+                     EXPECT_EQ(s.teta, 35);
+                 }},
+        GoodCase{"Latin1CapitalsAreLowered", "typ4:x:y:\xC3\x80\xC3\x89\xC3\x9E\xC3\x97\xC3\x9F-DIODE:0.1\n", {},
+                 [](const ExperimentState& s) {
+                     EXPECT_EQ(s.sensorname[4], "\xC3\xA0\xC3\xA9\xC3\xBE\xC3\x97\xC3\x9F-diode");
+                 }},
         GoodCase{"Utf8CapitalUmlautIsLowered", "typ5:i=273:k=1:STROMF\xC3\x9CHLER:0.1\n", {},
                  [](const ExperimentState& s) { EXPECT_EQ(s.sensorname[5], "stromf\xC3\xBChler"); }},
         GoodCase{"LinesWithoutKeywordAreRemarks", "\nDies ist eine Bemerkung.\n\n", {},
@@ -245,13 +288,32 @@ INSTANTIATE_TEST_SUITE_P(
                 }},
         BadCase{"WarmupWithoutEquals", "warmup:yes:b=yes", "\"=\"", {},
                 [](const ExperimentState& s) { EXPECT_EQ(s.eigenerwarmung, 0); }},
-        BadCase{"RandomFormWithoutComma", "sensor:nr=randint(2 4)", "Komma", {},
+        BadCase{"SensorWithoutFieldTwo", "sensor:nr=3", "Feld 2 fehlt", {},
                 [](const ExperimentState& s) { EXPECT_EQ(s.sensortyp, 0); }},
-        BadCase{"SensorIndexSeven", "sensor:nr=7", "zwischen 0 und 6", {},
+        BadCase{"RemarkNamingAKeyword", "Die alten basic Werte", "Feld 1 fehlt", {},
+                [](const ExperimentState& s) { EXPECT_EQ(s.uquelle, 10); }},
+        BadCase{"Typ2WithoutNameKeepsItsParameters", "typ2:r=110:a=0.4", "Feld 3 fehlt", {},
+                [](const ExperimentState& s) {
+                    EXPECT_EQ(s.pt100_r0, 110);
+                    EXPECT_EQ(s.pt100_a, 0.4);
+                    EXPECT_EQ(s.sensorname[2], "Pt 100");
+                }},
+        BadCase{"Typ5WithoutToleranceKeepsItsValues", "typ5:i=250:k=2:strom", "Feld 4 fehlt", {},
+                [](const ExperimentState& s) {
+                    EXPECT_EQ(s.strom_i0, 250);
+                    EXPECT_EQ(s.strom_k, 2);
+                    EXPECT_EQ(s.sensorname[5], "strom");
+                    EXPECT_EQ(s.toleranz[5], 0.01);
+                }},
+        BadCase{"WarmupSecondValueWithoutEquals", "warmup:a=yes:ein", "\"=\"", {"show"},
+                [](const ExperimentState& s) { EXPECT_EQ(s.eigenerwarmung, 0); }},
+        BadCase{"RandomFormWithoutComma", "sensor:nr=randint(2 4):x", "Komma", {},
+                [](const ExperimentState& s) { EXPECT_EQ(s.sensortyp, 0); }},
+        BadCase{"SensorIndexSeven", "sensor:nr=7:x", "zwischen 0 und 6", {},
                 [](const ExperimentState& s) { EXPECT_EQ(s.sensortyp, 0); }},
         BadCase{"NegativeIndexStillHides", "sensor:nr=-1:off", "zwischen 0 und 6", {"hide"},
                 [](const ExperimentState& s) { EXPECT_EQ(s.sensortyp, 0); }},
-        BadCase{"IndexSixAndAHalfRoundsToSix", "sensor:nr=6.6", "zwischen 0 und 6", {},
+        BadCase{"IndexSixAndAHalfRoundsToSeven", "sensor:nr=6.6:x", "zwischen 0 und 6", {},
                 [](const ExperimentState& s) { EXPECT_EQ(s.sensortyp, 0); }},
         BadCase{"VoltageAboveTheSource", "basic:u=30:x:t=30", "Quellenspannung", {},
                 [](const ExperimentState& s) {
@@ -301,13 +363,21 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Config, SeveralBadLinesEachReportedInFileOrder)
 {
-    Outcome r = runFile("sensor:nr=9\nbasic:u=3:x:t=50\nBASIC:U=99:X:T=50\n");
+    Outcome r = runFile("sensor:nr=9:x\nbasic:u=3:x:t=50\nBASIC:U=99:X:T=50\n");
     ASSERT_EQ(r.problems.size(), 2u);
     EXPECT_EQ(r.problems[0].line, 1);
     EXPECT_EQ(r.problems[1].line, 3);
     EXPECT_EQ(r.problems[1].text, "BASIC:U=99:X:T=50"); // as the teacher wrote it
     EXPECT_EQ(r.s.uquelle, 3);
     EXPECT_EQ(r.s.tsoll, 50);
+}
+
+TEST(Config, LineNumbersCountEveryKindOfLineEnd)
+{
+    Outcome r = runFile("rem\r\nrem\rrem\nsensor:nr=9:x\r");
+    ASSERT_EQ(r.problems.size(), 1u);
+    EXPECT_EQ(r.problems[0].line, 4);
+    EXPECT_EQ(r.problems[0].text, "sensor:nr=9:x");
 }
 
 TEST(Config, MissingFileChangesNothing)
@@ -337,7 +407,7 @@ TEST(Config, UnreadableFileIsReported)
 TEST(Config, ReportListsEachLineAfterACarriageReturn)
 {
     const std::vector<ConfigProblem> p = {{2, "sensor:nr=9", "Grund eins"}, {5, "basic:u=1", "Grund zwei"}};
-    EXPECT_EQ(model::problemReport(p), "In der Datei cmmup.dlx wurden folgende Zeilen nicht verwendet:"
+    EXPECT_EQ(model::problemReport(p), "In der Datei cmmup.dlx wurden folgende Zeilen nicht oder nur zum Teil verwendet:"
                                        "\rZeile 2: sensor:nr=9 – Grund eins"
                                        "\rZeile 5: basic:u=1 – Grund zwei");
     EXPECT_EQ(model::problemReport({}), "");
@@ -349,7 +419,7 @@ TEST(Config, ReportListsEachLineAfterACarriageReturn)
 TEST(Config, SensorRandint2To4FavoursTheMiddle)
 {
     Folder f;
-    f.write("sensor:nr=randint(2,4)\n");
+    f.write("sensor:nr=randint(2,4):x\n");
     model::Class1 random;
     std::map<int, int> count;
     const int n = 2000;
