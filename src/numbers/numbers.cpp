@@ -130,7 +130,7 @@ Reading readLeadingNumber(std::string_view text)
     long intDigitCount = 0;
     long fracIndex = 0;
     for (char c : text) {
-        if (c == ' ' || c == '\t' || c == '\n' || c == '\r')
+        if (c == ' ' || c == '\t' || c == '\n')
             continue;
         if (!inExponent) {
             if ((c == '+' || c == '-') && !signSeen && mantissaDigits == 0 && !pointSeen) {

@@ -34,12 +34,13 @@ struct Reading {
     bool found = false;    // at least one digit was read
 };
 
-// The leading number of a text: blanks, tabs, line feeds and carriage
-// returns are skipped wherever they stand; then an optional sign, decimal
-// digits with at most one '.', optionally 'E' or 'e' with an optional sign
-// and digits. Reading stops at the first character that cannot continue the
-// number. A value too small for a double reads as 0 (or the nearest tiny
-// value); one too large is flagged as overflow and its value is +-infinity.
+// The leading number of a text: blanks, tabs and line feeds are skipped
+// wherever they stand (a carriage return ends the number); then an optional
+// sign, decimal digits with at most one '.', optionally 'E' or 'e' with an
+// optional sign and digits. Reading stops at the first character that
+// cannot continue the number. A value too small for a double reads as 0 (or
+// the nearest tiny value); one too large is flagged as overflow and its
+// value is +-infinity.
 Reading readLeadingNumber(std::string_view text);
 
 // Convenience: the value of readLeadingNumber (0 for no number).

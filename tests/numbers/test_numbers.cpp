@@ -28,7 +28,9 @@ INSTANTIATE_TEST_SUITE_P(
                     TextCase{123456789012345.0, "123456789012345"}, TextCase{1.0 / 3, "0,333333333333333"},
                     TextCase{-0.0582418, "-0,0582418"}, TextCase{68.20000000000061 + 273, "341,200000000001"},
                     TextCase{0.1 + 0.2, "0,3"}, TextCase{9.99999999999999999e14, "1E+15"},
-                    TextCase{1e-300, "1E-300"}, TextCase{-5e-5, "-5E-05"}));
+                    TextCase{1e-300, "1E-300"}, TextCase{-5e-5, "-5E-05"},
+                    TextCase{100000000000000.5, "100000000000000"}, TextCase{100000000000001.5, "100000000000002"},
+                    TextCase{1e100, "1E+100"}, TextCase{0.000099999999999999999, "0,0001"}));
 
 TEST(FormulaText, UsesAPoint) { EXPECT_EQ(formulaText(-1.5), "-1.5"); }
 
@@ -72,7 +74,8 @@ INSTANTIATE_TEST_SUITE_P(
                     ReadCase{"X", 0}, ReadCase{"  1 2.5", 12.5}, ReadCase{"-3e2x", -300}, ReadCase{"+.5", 0.5},
                     ReadCase{"1.2.3", 1.2}, ReadCase{"5E", 5}, ReadCase{"5e+", 5}, ReadCase{"1E-05", 1e-05},
                     ReadCase{"\t7\n", 7}, ReadCase{"0-0.05", 0}, ReadCase{"e5", 0}, ReadCase{"1E-400", 0},
-                    ReadCase{"0.0000000000000000000000001e-300", 0}));
+                    ReadCase{"0.0000000000000000000000001e-300", 0}, ReadCase{"1\r2", 1}, ReadCase{"1\n2", 12},
+                    ReadCase{"- 5", -5}, ReadCase{"1 E 2", 100}, ReadCase{".", 0}, ReadCase{"1.E1", 10}));
 
 TEST(LeadingNumber, FlagsOverflowOnly)
 {
