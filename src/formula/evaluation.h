@@ -90,9 +90,10 @@ private:
     std::size_t operatorScan = complete; // where the search for the next operator goes on
     std::vector<std::size_t> operatorPositions;
 
-    std::string scratch;  // reused buffer for replacements
-    std::string step;     // the step text of the operator pass
-    std::string argument; // the argument text of a function token
+    std::string scratch;     // reused buffer for replacements
+    std::string step;        // the step text of the operator pass
+    std::size_t stepCut = 0; // where its operator character stands
+    std::string argument;    // the argument text of a function token
 };
 
 } // namespace formula::detail

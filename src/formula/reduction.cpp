@@ -51,13 +51,13 @@ struct Operands {
     double b;
 };
 
-// The step text cut at its operator: the first occurrence of the character
-// that acts as an operator (a "+" of an exponent does not).
-Operands splitStep(std::string_view step, char op)
+// The step text cut at its operator character, which stands right after the
+// left operand. Searching for the character would go wrong where a stray ")"
+// has paired "1E" with "400": the "+" between them looks like the sign of an
+// exponent, and the step would read as the single number 1E+400.
+Operands splitStep(std::string_view step, std::size_t cut)
 {
-    std::size_t cut = 0;
-    while (cut < step.size() && !(step[cut] == op && isOperatorAt(step, cut)))
-        ++cut;
+    cut = std::min(cut, step.size());
     const std::string_view left = step.substr(0, cut);
     const std::string_view right = cut < step.size() ? step.substr(cut + 1) : std::string_view();
     return {readNumber(left), readNumber(right)};
@@ -136,6 +136,7 @@ void Evaluation::operatorPass(char op, Procedure procedure)
             throw FormulaError("operator without a right operand");
         if (operatorEntry(i) == op) {
             operandEntry(i, left);
+            stepCut = left.size();
             step.assign(left);
             step.push_back(op);
             step.append(right);
@@ -226,7 +227,11 @@ std::string Evaluation::f_arccos(std::string_view token)
     const double rest = 1 - x * x;
     if (x == 0 || rest < 0)
         throw FormulaError("ARCCOS argument out of range");
-    return valueText(std::atan(std::sqrt(rest) / x));
+    // Below about 5.6E-309 the quotient itself leaves the range of a double.
+    const double quotient = std::sqrt(rest) / x;
+    if (!std::isfinite(quotient))
+        throw FormulaError("ARCCOS quotient beyond the range of a double");
+    return valueText(std::atan(quotient));
 }
 
 std::string Evaluation::f_cos(std::string_view token)
@@ -258,7 +263,7 @@ std::string Evaluation::f_exp(std::string_view token)
 std::string Evaluation::f_parallel(std::string_view step)
 {
     // Two resistances in parallel.
-    const auto [a, b] = splitStep(step, '|');
+    const auto [a, b] = splitStep(step, stepCut);
     if (a + b == 0)
         throw FormulaError("parallel of a and -a");
     return valueText(a * b / (a + b));
@@ -266,7 +271,7 @@ std::string Evaluation::f_parallel(std::string_view step)
 
 std::string Evaluation::f_hoch(std::string_view step)
 {
-    const auto [a, b] = splitStep(step, '^');
+    const auto [a, b] = splitStep(step, stepCut);
     if (a < 0 && b != std::trunc(b))
         throw FormulaError("power without a real value");
     if (a == 0 && b < 0)
@@ -276,7 +281,7 @@ std::string Evaluation::f_hoch(std::string_view step)
 
 std::string Evaluation::f_durch(std::string_view step)
 {
-    const auto [a, b] = splitStep(step, '/');
+    const auto [a, b] = splitStep(step, stepCut);
     if (b == 0)
         throw FormulaError("division by zero");
     return valueText(a / b);
@@ -284,19 +289,19 @@ std::string Evaluation::f_durch(std::string_view step)
 
 std::string Evaluation::f_mal(std::string_view step)
 {
-    const auto [a, b] = splitStep(step, '*');
+    const auto [a, b] = splitStep(step, stepCut);
     return valueText(a * b);
 }
 
 std::string Evaluation::f_minus(std::string_view step)
 {
-    const auto [a, b] = splitStep(step, '-');
+    const auto [a, b] = splitStep(step, stepCut);
     return valueText(a - b);
 }
 
 std::string Evaluation::f_plus(std::string_view step)
 {
-    const auto [a, b] = splitStep(step, '+');
+    const auto [a, b] = splitStep(step, stepCut);
     return valueText(a + b);
 }
 

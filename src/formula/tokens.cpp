@@ -10,14 +10,39 @@
 
 namespace formula::detail {
 
+namespace {
+
+// Upper case for the letters a student can type on a Western keyboard: the
+// basic Latin ones and those of Latin-1 ("ä" becomes "Ä", "ÿ" becomes "Ÿ");
+// "ß", "µ" and every other character stay as they are.
+void toUpper(std::string& text)
+{
+    for (std::size_t k = 0; k < text.size(); ++k) {
+        char& c = text[k];
+        if (c >= 'a' && c <= 'z') {
+            c = static_cast<char>(c - 'a' + 'A');
+        } else if (c == '\xC3' && k + 1 < text.size()) {
+            // U+00E0 to U+00FE without the division sign U+00F7, and U+00FF.
+            const auto next = static_cast<unsigned char>(text[k + 1]);
+            if (next >= 0xA0 && next <= 0xBE && next != 0xB7) {
+                text[k + 1] = static_cast<char>(next - 0x20);
+            } else if (next == 0xBF) {
+                text[k] = '\xC5';
+                text[k + 1] = '\xB8';
+            }
+            ++k;
+        }
+    }
+}
+
+} // namespace
+
 void Evaluation::f_normieren(std::string_view text)
 {
     // Copy first: the text may be a view of rechentext itself.
     scratch.assign(text);
     rechentext.swap(scratch);
-    for (char& c : rechentext)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
+    toUpper(rechentext);
 
     // Each rule runs once over the whole text, on the result of the one
     // before, so "+++" leaves rule 3 as "++". The seven rules after "E-"
