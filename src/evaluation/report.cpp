@@ -1,5 +1,7 @@
 #include "evaluation/report.h"
 
+#include "ui/layout.h"
+
 #include <QPagedPaintDevice>
 #include <QPainter>
 
@@ -8,15 +10,9 @@ namespace evaluation {
 void Report::paintPage(QPainter& p, QPagedPaintDevice& device)
 {
     const double unit = device.logicalDpiX() / 2.54; // device units per centimetre
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setStyleHint(QFont::SansSerif);
     p.setPen(Qt::black);
     // Size and weight stay in force for the items that follow, as on a printer.
-    auto size = [&](double points, bool bold) {
-        font.setPointSizeF(points);
-        font.setBold(bold);
-        p.setFont(font);
-    };
+    auto size = [&](double points, bool bold) { p.setFont(ui::designFont({ui::Face::Sans, points, bold})); };
     // A text's top edge lies at y.
     auto print = [&](double x, double y, const QString& text) {
         const QFontMetricsF fm(p.font(), &device);
