@@ -147,6 +147,8 @@ void Formexp::Form_Load()
     const auto problems = model::f_connect(state_, *this, random_);
     f_instrujust();
     f_anzeige();
+    // The right formulas, like alpha, follow the configured parameters.
+    model::buildFormulaTexts(state_, separator());
     model::f_alpha(state_);
     if (!problems.empty())
         ui::services().message(this, qs(model::problemReport(problems)));

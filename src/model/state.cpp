@@ -38,18 +38,35 @@ void setStartValues(ExperimentState& s, char sep)
     for (int i = 0; i < sensorTypes; ++i)
         s.toleranz[i] = tolerances[i];
 
-    auto num = [sep](double v) { return numbers::displayText(v, sep); };
-    // The divisors 100 and 1000 are fixed: a configured R0 does not change them.
-    s.formeltext[0] = "R/Ohm = " + num(s.ntc_a) + "*exp(" + num(s.ntc_b) + "/T)   T in K";
-    s.formeltext[1] = "R/Ohm = " + num(s.ptc_a) + "*exp(" + num(s.ptc_b) + "*T)   T in K";
-    s.formeltext[2] = "R/Ohm = " + num(s.pt100_r0) + "*(1 + " + num(s.pt100_a / 100) + "*(T-273))   T in K";
-    s.formeltext[3] =
-        "R/Ohm = " + num(s.pt1000_r0) + "*(1 + " + num(s.pt1000_a / 1000) + "*(T-273))   T in K";
-    s.formeltext[4] = diodeFormulaText(s, sep);
-    s.formeltext[5] = "I/µA = " + num(s.strom_k) + "*T/K";
-    s.formeltext[6] = "U/mV = " + num(1000 * s.thermo_k) + "*(T/K-273)";
+    buildFormulaTexts(s, sep);
 
     s.teta = 20;
+}
+
+void buildFormulaTexts(ExperimentState& s, char sep)
+{
+    auto num = [sep](double v) { return numbers::displayText(v, sep); };
+    s.formeltext[0] = "R/Ohm = " + num(s.ntc_a) + "*exp(" + num(s.ntc_b) + "/T)   T in K";
+    s.formeltext[1] = "R/Ohm = " + num(s.ptc_a) + "*exp(" + num(s.ptc_b) + "*T)   T in K";
+    // R0 + A*t written as R0*(1 + A/R0*(T-273)), the form of the alpha question.
+    s.formeltext[2] =
+        "R/Ohm = " + num(s.pt100_r0) + "*(1 + " + num(s.pt100_a / s.pt100_r0) + "*(T-273))   T in K";
+    s.formeltext[3] =
+        "R/Ohm = " + num(s.pt1000_r0) + "*(1 + " + num(s.pt1000_a / s.pt1000_r0) + "*(T-273))   T in K";
+    s.formeltext[4] = diodeFormulaText(s, sep);
+    s.formeltext[5] = currentSensorFormulaText(s, sep);
+    s.formeltext[6] = "U/mV = " + num(1000 * s.thermo_k) + "*(T/K-273)";
+}
+
+std::string currentSensorFormulaText(const ExperimentState& s, char sep)
+{
+    auto num = [sep](double v) { return numbers::displayText(v, sep); };
+    // k*t + i0 is k*T/K when i0 = 273 k. Compared as the texts a student
+    // reads, so that 273 x 0.1 and a configured 27.3 count as equal.
+    if (num(s.strom_i0) == num(273 * s.strom_k))
+        return "I/µA = " + num(s.strom_k) + "*T/K";
+    return "I/µA = " + num(s.strom_k) + "*(T/K-273)" + (s.strom_i0 < 0 ? " - " : " + ") +
+           num(std::fabs(s.strom_i0));
 }
 
 std::string diodeFormulaText(const ExperimentState& s, char sep)
@@ -68,8 +85,9 @@ void f_alpha(ExperimentState& s)
 {
     s.alpha[0] = -s.ntc_b / ((s.teta + 273) * (s.teta + 273));
     s.alpha[1] = s.ptc_b;
-    s.alpha[2] = s.pt100_a / 100;
-    s.alpha[3] = s.pt1000_a / 1000;
+    // A/R0: the relative slope of R0 + A*t at 0 °C.
+    s.alpha[2] = s.pt100_a / s.pt100_r0;
+    s.alpha[3] = s.pt1000_a / s.pt1000_r0;
 }
 
 } // namespace model

@@ -56,9 +56,18 @@ struct ExperimentState {
 };
 
 // Steps 3 to 6 of the start-up: start values, names, tolerances, the texts of
-// the true characteristics (built once, from the start values) and teta.
+// the true characteristics (from the start values) and teta.
 // `separator` is the decimal separator of the user's locale.
 void setStartValues(ExperimentState& s, char separator);
+
+// The texts of the true characteristics from the parameters in force; the
+// start-up builds them again after the configuration file, so that the
+// right formula is the one the student measured.
+void buildFormulaTexts(ExperimentState& s, char separator);
+
+// The current sensor's right formula: "I/µA = k*T/K" when i0 = 273 k, else
+// "I/µA = k*(T/K-273) + i0" (" - |i0|" for a negative i0).
+std::string currentSensorFormulaText(const ExperimentState& s, char separator);
 
 // The true linear temperature coefficients of the four resistive sensors.
 void f_alpha(ExperimentState& s);

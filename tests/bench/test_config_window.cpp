@@ -132,28 +132,28 @@ private slots:
         QCOMPARE(w->state().ut, 273 * 8.625e-05);
     }
 
-    // The texts of the true characteristics are built from the start values
-    // before the file is read; alpha is computed after it.
-    void configuredParametersReachAlphaButNotTheTexts()
+    // The texts of the true characteristics and alpha are built after the
+    // file is read, from the parameters it set.
+    void configuredParametersReachTheTextsAndAlpha()
     {
         start("typ0:a=0.0004:b=4000:ntc:0.05\nbasic:u=10:x:t=30\ntyp2:r=110:a=0.5:pt:0.01\n"
               "typ3:r=900:a=4:pt:0.01\ntyp5:i=250:k=2:i:0.01\ntyp6:k=6e-05:th:0.03\ntyp1:a=2e-7:b=0.06:p:0.05\n");
         QVERIFY(rec->messages.isEmpty());
         const auto& s = w->state();
-        const char* texts[] = {"R/Ohm = 0,000357*exp(5000/T)   T in K",
-                               "R/Ohm = 1E-07*exp(0,065*T)   T in K",
-                               "R/Ohm = 100*(1 + 0,0038505*(T-273))   T in K",
-                               "R/Ohm = 1000*(1 + 0,0038505*(T-273))   T in K",
+        const char* texts[] = {"R/Ohm = 0,0004*exp(4000/T)   T in K",
+                               "R/Ohm = 2E-07*exp(0,06*T)   T in K",
+                               "R/Ohm = 110*(1 + 0,00454545454545455*(T-273))   T in K",
+                               "R/Ohm = 900*(1 + 0,00444444444444444*(T-273))   T in K",
                                "Ud/mV = 497,6 - 2,693 * (T/K - 293)",
-                               "I/µA = 1*T/K",
-                               "U/mV = 0,05*(T/K-273)"};
+                               "I/µA = 2*(T/K-273) + 250",
+                               "U/mV = 0,06*(T/K-273)"};
         for (int i = 0; i < 7; ++i)
             QCOMPARE(QString::fromStdString(s.formeltext[i]), QString::fromUtf8(texts[i]));
         QCOMPARE(s.teta, 30.0);
-        QCOMPARE(s.alpha[0], -4000.0 / (303.0 * 303.0));
-        QCOMPARE(s.alpha[1], 0.06);
-        QCOMPARE(s.alpha[2], 0.5 / 100);
-        QCOMPARE(s.alpha[3], 4.0 / 1000);
+        QVERIFY(s.alpha[0] == -4000.0 / (303.0 * 303.0));
+        QVERIFY(s.alpha[1] == 0.06);
+        QVERIFY(s.alpha[2] == 0.5 / 110);
+        QVERIFY(s.alpha[3] == 4.0 / 900);
         QCOMPARE(s.alpha[4], 0.0);
         QCOMPARE(s.alpha[6], 0.0);
         QCOMPARE(s.toleranz[7], 0.0);

@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <bit>
 #include <cmath>
 #include <memory>
 
@@ -64,6 +65,9 @@ private slots:
         QCOMPARE(w->property("pfad").toString(), QDir::currentPath());
         QVERIFY(rec->messages.isEmpty());
         QCOMPARE(w->state().alpha[0], -5000.0 / (293.0 * 293.0));
+        // A/R0 at the start R0 is bit for bit the A/100 and A/1000 of old.
+        QCOMPARE(std::bit_cast<quint64>(w->state().alpha[2]), std::bit_cast<quint64>(0.38505 / 100));
+        QCOMPARE(std::bit_cast<quint64>(w->state().alpha[3]), std::bit_cast<quint64>(3.8505 / 1000));
     }
 
     void taskPageCoversTheBenchUntilClicked()
