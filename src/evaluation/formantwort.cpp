@@ -5,6 +5,7 @@
 #include <QLocale>
 
 #include "evaluation/layout.h"
+#include "evaluation/reasons.h"
 #include "evaluation/scoring.h"
 #include "formula/interpreter.h"
 #include "model/characteristic.h"
@@ -23,6 +24,7 @@
 #include <cfloat>
 #include <cmath>
 #include <exception>
+#include <optional>
 
 namespace evaluation {
 
@@ -50,7 +52,12 @@ bool usable(double v) { return std::isfinite(v) && std::fabs(v) <= FLT_MAX; }
 
 // Arithmetic the comparison cannot go on with; it ends the run exactly as
 // a failure inside the interpreter does.
-struct ComparisonFailed : std::exception {};
+struct ComparisonFailed : std::exception {
+    explicit ComparisonFailed(Fault f) : fault(f) {}
+    Fault fault;
+};
+
+char decimalSeparator() { return QLocale().decimalPoint().at(0).toLatin1(); }
 
 } // namespace
 
@@ -66,6 +73,7 @@ Formantwort::Formantwort(model::ExperimentState& state, QWidget* parent) : QWidg
     Command1 = qobject_cast<QPushButton*>(made.value(QStringLiteral("Command1")));
     Labelglseite = qobject_cast<ui::Label*>(made.value(QStringLiteral("Labelglseite")));
     Textformel = qobject_cast<ui::TextBox*>(made.value(QStringLiteral("Textformel")));
+    Labelhinweis = qobject_cast<ui::Label*>(made.value(QStringLiteral("Labelhinweis")));
     Frametable = qobject_cast<QFrame*>(made.value(QStringLiteral("Frametable")));
     Picture1 = qobject_cast<ui::DrawingSurface*>(made.value(QStringLiteral("Picture1")));
     Commanddruck = qobject_cast<QPushButton*>(made.value(QStringLiteral("Commanddruck")));
@@ -180,6 +188,8 @@ void Formantwort::f_antwortschritt3()
     schritt_ = 3;
     Labelglseite->show();
     Textformel->show();
+    Labelhinweis->setText(QStringLiteral("T: absolute Temperatur in K"));
+    Labelhinweis->show();
     Frametable->hide();
     switch (state_.sensortyp) {
     case 4: Labelglseite->setText(QStringLiteral("Ud(T)/mV =")); break;
@@ -199,8 +209,10 @@ void Formantwort::Textformel_KeyPress(int& keyAscii)
         keyAscii = '.';
     if (keyAscii >= 40 && keyAscii <= 57)
         return;
-    if (keyAscii == 't')
-        keyAscii = 'T';
+    // Function names and T typed in lower case count as capitals: dropped,
+    // "exp(5000/t)" would become "(5000/T)" without a word.
+    if (keyAscii >= 'a' && keyAscii <= 'x')
+        keyAscii -= 'a' - 'A';
     if ((keyAscii >= 'A' && keyAscii <= 'X') || keyAscii == '^' || keyAscii == 8)
         return;
     if (keyAscii == 13) {
@@ -221,6 +233,7 @@ void Formantwort::f_anzeige()
     Frametable->show();
     Textformel->hide();
     Labelglseite->hide();
+    Labelhinweis->hide();
     showMessage(QStringLiteral("Die richtige Kurve ist rot, ") + cr + QStringLiteral("Ihre Kurve cyan."));
     switch (state_.sensortyp) {
     case 4: compareCurves(4, QStringLiteral(" mV")); break;
@@ -232,18 +245,20 @@ void Formantwort::f_anzeige()
 
 void Formantwort::compareCurves(int type, const QString& unit)
 {
+    double kelvin = 0;                  // the sample under way, for the reason of a failure
+    std::optional<std::string> failure; // why the run stopped; empty when that is unknown
     try {
         abweichung_ = 0;
         const double v = model::scaleTopValue(state_, type);
         if (!usable(v))
-            throw ComparisonFailed{};
+            throw ComparisonFailed(Fault::SensorRange);
         // The top is the next power of ten above the value's whole number:
         // 10 to the number of characters of its display text.
         const std::size_t digits =
-            numbers::utf8Length(numbers::displayText(numbers::roundHalfEven(v), QLocale().decimalPoint().at(0).toLatin1()));
+            numbers::utf8Length(numbers::displayText(numbers::roundHalfEven(v), decimalSeparator()));
         const double top = std::pow(10.0, static_cast<double>(digits));
         if (!usable(top))
-            throw ComparisonFailed{};
+            throw ComparisonFailed(Fault::SensorRange);
         Picture1->setScale(20, top, 110.0625, -top);
 
         // Five labels from the top down, each with its top at the height it
@@ -257,9 +272,10 @@ void Formantwort::compareCurves(int type, const QString& unit)
         // Repeated addition on purpose: its drift gives 400 samples, 20 to
         // 99.8 °C, and the kelvin texts the students' equations see.
         for (double t = 20.0; t <= 100; t += 0.2) {
+            kelvin = t + 273;
             const double y = model::trueCharacteristic(state_, type, t);
             if (!usable(y))
-                throw ComparisonFailed{};
+                throw ComparisonFailed(Fault::SensorRange);
             Picture1->setForeColor(ui::paletteColor(12));
             Picture1->pset(t, y);
 
@@ -270,21 +286,32 @@ void Formantwort::compareCurves(int type, const QString& unit)
             const numbers::Reading reading = numbers::readLeadingNumber(result);
             const double u = reading.value;
             if (reading.overflow || !usable(u))
-                throw ComparisonFailed{};
+                throw ComparisonFailed(Fault::TooLarge);
             Picture1->pset(t, u);
             // Relative to the student's value, as the point tables expect.
             if (u == 0)
-                throw ComparisonFailed{};
+                throw ComparisonFailed(reading.found ? Fault::ZeroValue : Fault::NotANumber);
             const double ratio = y / u;
             const double error = (ratio - 1) * (ratio - 1);
             if (!std::isfinite(ratio) || !std::isfinite(error) || !std::isfinite(abweichung_ + error))
-                throw ComparisonFailed{};
+                throw ComparisonFailed(Fault::Deviation);
             abweichung_ += error;
         }
+    } catch (const formula::FormulaError& e) {
+        failure = formulaReason(e.kind(), kelvin, decimalSeparator());
+    } catch (const ComparisonFailed& e) {
+        failure = faultReason(e.fault, kelvin, state_.eingabeformel, decimalSeparator());
     } catch (const std::exception&) {
-        // Our own arithmetic, FormulaError and anything else the
-        // interpreter's work may throw; the partial points stay drawn.
-        ui::services().message(this, QStringLiteral("Fehler in Formel"));
+        // Anything else the interpreter's work may throw.
+        failure = std::string();
+    }
+    if (failure) {
+        // The first line is the one students know; the second says what
+        // failed. The partial points stay drawn.
+        QString text = QStringLiteral("Fehler in Formel");
+        if (!failure->empty())
+            text += cr + QString::fromStdString(*failure);
+        ui::services().message(this, text);
         f_antwortschritt3();
         return;
     }
@@ -318,6 +345,11 @@ void Formantwort::f_antwortschritt5()
     Textformel->show();
     Textformel->setText(QStringLiteral("0"));
     Textformel->setFocus();
+    // Selected, so that the answer typed replaces the preset "0": typed
+    // behind it, "-0,058" would read as 0.
+    Textformel->selectAll();
+    Labelhinweis->setText(QStringLiteral("alpha in 1/K"));
+    Labelhinweis->show();
     showMessage(lines({QStringLiteral("Jetzt möchte ich von Ihnen noch den Temperaturkoeffizienten"),
                        QStringLiteral("alpha aus der Näherung für die Temperatur Teta = ") + display(state_.teta) +
                            QStringLiteral(" °C"),
@@ -341,12 +373,13 @@ void Formantwort::f_antwortschritt6()
     }
     abweichung_alpha_ = numbers::roundHalfEven(100 * abweichung_alpha_);
     ui::services().message(
-        this, lines({QStringLiteral("Richtig ist: alpha = ") + display(numbers::roundDecimals(a, 3)),
+        this, lines({QStringLiteral("Richtig ist: alpha = ") + display(numbers::roundSignificant(a, 3)),
                      QStringLiteral("Die Abweichung Ihres Faktors beträgt ") + display(abweichung_alpha_) +
                          QStringLiteral(" %"),
                      QStringLiteral("Sie erhalten dafür ") + p + QStringLiteral(" Punkte und haben insgesamt ") +
                          display(state_.punkte) + QStringLiteral(" Punkte")}));
     Textformel->hide();
+    Labelhinweis->hide();
     Frametable->hide();
     f_sensoransicht();
 }

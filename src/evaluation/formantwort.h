@@ -79,6 +79,7 @@ private:
     QPushButton* Command1 = nullptr;
     ui::Label* Labelglseite = nullptr;
     ui::TextBox* Textformel = nullptr;
+    ui::Label* Labelhinweis = nullptr; // under the box: what T means, alpha's unit
     QFrame* Frametable = nullptr;
     ui::DrawingSurface* Picture1 = nullptr;
     QPushButton* Commanddruck = nullptr;

@@ -36,7 +36,7 @@ std::string Evaluation::f_formel(std::string_view formel)
         // Covers a "(" without ")" and a ")" standing more than one character
         // before the next "(".
         if (close < open)
-            throw FormulaError("unbalanced brackets");
+            throw FormulaError(FormulaError::Kind::Brackets, "unbalanced brackets");
         group.assign(s, open - 1, close - open);
         std::string inner = group;
         inner.erase(std::remove_if(inner.begin(), inner.end(), [](char c) { return c == '(' || c == ')'; }),

@@ -8,13 +8,32 @@
 
 namespace formula {
 
-// Any failure of an evaluation: bad brackets, an empty text, an arithmetic
-// fault, a function argument out of range, too many uses of one function.
-// what() is a short reason for developers; the student only ever sees
-// "Fehler in Formel".
+// Any failure of an evaluation. The interpreter shows nothing itself: its
+// caller turns the kind into a reason the student can read, and what() is
+// a short English text for developers.
 class FormulaError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    enum class Kind {
+        Brackets,       // a "(" without ")", or a ")" before the next "("
+        Empty,          // nothing to evaluate: an empty formula or group
+        TooLong,        // a working text beyond 32767 characters
+        TooManyUses,    // a 22nd use of one function name in one piece
+        MissingOperand, // an operator that has no right operand left
+        NumberTooLarge, // a number read beyond the range of a double
+        ValueTooLarge,  // a computed value beyond the range of a double
+        DivisionByZero, // a / 0
+        ZeroToNegative, // 0 ^ b with a negative b
+        NegativeRoot,   // a negative a ^ b with a b that is not whole
+        Logarithm,      // LN, LG or LD of 0 or of a negative number
+        Arcsin,         // ARCSIN of 1, -1 or beyond
+        Arccos,         // ARCCOS of 0 (or nearly) or beyond 1 and -1
+        Parallel,       // a | b with a + b = 0
+    };
+    FormulaError(Kind kind, const char* what) : std::runtime_error(what), kind_(kind) {}
+    Kind kind() const noexcept { return kind_; }
+
+private:
+    Kind kind_;
 };
 
 // The value of a formula as a number text with "-" for signs, or FormulaError.

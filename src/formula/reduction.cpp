@@ -32,7 +32,7 @@ double readNumber(std::string_view text)
     std::replace(plain.begin(), plain.end(), '@', '-');
     const numbers::Reading r = numbers::readLeadingNumber(plain);
     if (r.overflow)
-        throw FormulaError("number beyond the range of a double");
+        throw FormulaError(FormulaError::Kind::NumberTooLarge, "number beyond the range of a double");
     return r.value;
 }
 
@@ -40,7 +40,7 @@ double readNumber(std::string_view text)
 std::string valueText(double value)
 {
     if (!std::isfinite(value))
-        throw FormulaError("value beyond the range of a double");
+        throw FormulaError(FormulaError::Kind::ValueTooLarge, "value beyond the range of a double");
     std::string text = numbers::formulaText(value);
     std::replace(text.begin(), text.end(), '-', '@');
     return text;
@@ -109,7 +109,7 @@ void Evaluation::functionPass(std::string_view name, Procedure procedure)
     const std::string_view t(trenntext);
     for (std::size_t p = t.find(name); p != std::string_view::npos; p = t.find(name, p + 1)) {
         if (count == maxTokens)
-            throw FormulaError("more than 21 uses of one function");
+            throw FormulaError(FormulaError::Kind::TooManyUses, "more than 21 uses of one function");
         const std::size_t end = t.find('!', p);
         tokens[count++] = t.substr(p, end == std::string_view::npos ? std::string_view::npos : end - p);
     }
@@ -133,7 +133,7 @@ void Evaluation::operatorPass(char op, Procedure procedure)
     while (n > 0) {
         // Only an oddly rewritten text could let the index run past the list.
         if (!operandEntry(i + 1, right))
-            throw FormulaError("operator without a right operand");
+            throw FormulaError(FormulaError::Kind::MissingOperand, "operator without a right operand");
         if (operatorEntry(i) == op) {
             operandEntry(i, left);
             stepCut = left.size();
@@ -174,7 +174,7 @@ std::string Evaluation::f_sinh(std::string_view token)
     const double up = std::exp(x);
     const double down = std::exp(-x);
     if (!std::isfinite(up) || !std::isfinite(down))
-        throw FormulaError("SINH beyond the range of a double");
+        throw FormulaError(FormulaError::Kind::ValueTooLarge, "SINH beyond the range of a double");
     return valueText((up - down) / 2);
 }
 
@@ -182,7 +182,7 @@ double Evaluation::naturalLogarithm(std::string_view token, std::string_view nam
 {
     const double x = functionArgument(token, name, false);
     if (x <= 0)
-        throw FormulaError("logarithm of zero or a negative number");
+        throw FormulaError(FormulaError::Kind::Logarithm, "logarithm of zero or a negative number");
     return std::log(x);
 }
 
@@ -210,7 +210,7 @@ std::string Evaluation::f_arcsin(std::string_view token)
     const double x = functionArgument(token, "ARCSIN", false);
     const double rest = 1 - x * x;
     if (rest <= 0)
-        throw FormulaError("ARCSIN argument out of range");
+        throw FormulaError(FormulaError::Kind::Arcsin, "ARCSIN argument out of range");
     return valueText(std::atan(x / std::sqrt(rest)));
 }
 
@@ -226,11 +226,11 @@ std::string Evaluation::f_arccos(std::string_view token)
     const double x = functionArgument(token, "ARCCOS", false);
     const double rest = 1 - x * x;
     if (x == 0 || rest < 0)
-        throw FormulaError("ARCCOS argument out of range");
+        throw FormulaError(FormulaError::Kind::Arccos, "ARCCOS argument out of range");
     // Below about 5.6E-309 the quotient itself leaves the range of a double.
     const double quotient = std::sqrt(rest) / x;
     if (!std::isfinite(quotient))
-        throw FormulaError("ARCCOS quotient beyond the range of a double");
+        throw FormulaError(FormulaError::Kind::Arccos, "ARCCOS quotient beyond the range of a double");
     return valueText(std::atan(quotient));
 }
 
@@ -265,7 +265,7 @@ std::string Evaluation::f_parallel(std::string_view step)
     // Two resistances in parallel.
     const auto [a, b] = splitStep(step, stepCut);
     if (a + b == 0)
-        throw FormulaError("parallel of a and -a");
+        throw FormulaError(FormulaError::Kind::Parallel, "parallel of a and -a");
     return valueText(a * b / (a + b));
 }
 
@@ -273,9 +273,9 @@ std::string Evaluation::f_hoch(std::string_view step)
 {
     const auto [a, b] = splitStep(step, stepCut);
     if (a < 0 && b != std::trunc(b))
-        throw FormulaError("power without a real value");
+        throw FormulaError(FormulaError::Kind::NegativeRoot, "power without a real value");
     if (a == 0 && b < 0)
-        throw FormulaError("zero to a negative power");
+        throw FormulaError(FormulaError::Kind::ZeroToNegative, "zero to a negative power");
     return valueText(std::pow(a, b));
 }
 
@@ -283,7 +283,7 @@ std::string Evaluation::f_durch(std::string_view step)
 {
     const auto [a, b] = splitStep(step, stepCut);
     if (b == 0)
-        throw FormulaError("division by zero");
+        throw FormulaError(FormulaError::Kind::DivisionByZero, "division by zero");
     return valueText(a / b);
 }
 

@@ -83,7 +83,7 @@ inline std::size_t replaceFirst(std::string& text, std::string_view from, std::s
 inline void checkLength(std::string_view text)
 {
     if (text.size() > maxTextLength && numbers::utf8Length(text) > maxTextLength)
-        throw FormulaError("text longer than 32767 characters");
+        throw FormulaError(FormulaError::Kind::TooLong, "text longer than 32767 characters");
 }
 
 } // namespace formula::detail

@@ -73,7 +73,7 @@ void Evaluation::f_zerlegen()
     std::replace(rechentext.begin(), rechentext.end(), ',', '.');
     checkLength(rechentext);
     if (rechentext.empty())
-        throw FormulaError("empty expression");
+        throw FormulaError(FormulaError::Kind::Empty, "empty expression");
     trenntext = rechentext;
     for (std::size_t k = 0; k < trenntext.size(); ++k)
         if (isSeparatorAt(rechentext, k))

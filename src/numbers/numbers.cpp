@@ -1,5 +1,6 @@
 #include "numbers.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -224,6 +225,19 @@ double roundDecimals(double value, int decimals)
     std::array<char, 400> buf{};
     auto res = std::to_chars(buf.data(), buf.data() + buf.size(), value,
                              std::chars_format::fixed, decimals);
+    double out = 0.0;
+    std::from_chars(buf.data(), res.ptr, out);
+    return out;
+}
+
+double roundSignificant(double value, int digits)
+{
+    if (!std::isfinite(value) || value == 0.0)
+        return value;
+    // The scientific form keeps digits - 1 places behind the first digit.
+    std::array<char, 64> buf{};
+    auto res = std::to_chars(buf.data(), buf.data() + buf.size(), value, std::chars_format::scientific,
+                             std::max(digits, 1) - 1);
     double out = 0.0;
     std::from_chars(buf.data(), res.ptr, out);
     return out;

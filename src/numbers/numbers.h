@@ -55,6 +55,11 @@ double roundHalfEven(double value);
 // nearer candidate.
 double roundDecimals(double value, int decimals);
 
+// Rounding to `digits` significant digits (at least 1), decided on the exact
+// binary value in the same way: -0.0582418 gives -0.0582, 0.0038505 gives
+// 0.00385.
+double roundSignificant(double value, int digits);
+
 // The number of characters of a UTF-8 text (code points, so that the degree
 // sign counts as one).
 std::size_t utf8Length(std::string_view text);

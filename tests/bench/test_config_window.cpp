@@ -3,11 +3,13 @@
 
 #include "bench/formexp.h"
 #include "recorder.h"
+#include "ui/controls.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QFrame>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -163,6 +165,104 @@ private slots:
         const double r = 0.0004 * std::exp(4000.0 / 273);
         QCOMPARE(s.rsensor, r);
         QCOMPARE(s.umess, 10 * r / (10000 + r));
+    }
+
+    // The right formula and alpha that the student reads in the evaluation
+    // and on the report follow the configured parameters; with start values
+    // every text stays as it always was.
+    void evaluationFollowsTheConfiguredSensor_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("equation"); // the student's, on the true curve
+        QTest::addColumn<QString>("formeltext");
+        QTest::addColumn<QString>("alphaTyped"); // empty: not asked for alpha
+        QTest::addColumn<QString>("alphaVerdict");
+        QTest::addColumn<QString>("alphaPrinted");
+        const QString verdict = QStringLiteral("Richtig ist: alpha = %1\rDie Abweichung Ihres Faktors beträgt %2 %\r"
+                                               "Sie erhalten dafür %3 Punkte und haben insgesamt %4 Punkte");
+        QTest::newRow("start values, Pt 100")
+            << QByteArray("sensor:nr=2:x\n") << 2 << "100+0.38505*(T-273)"
+            << "R/Ohm = 100*(1 + 0,0038505*(T-273))   T in K" << "0.00385" << verdict.arg("0,00385", "0", "2", "10")
+            << "alpha = 0,0038505";
+        QTest::newRow("start values, current sensor")
+            << QByteArray("sensor:nr=5:x\n") << 5 << "T" << QStringLiteral("I/µA = 1*T/K") << "" << "" << "";
+        QTest::newRow("NTC")
+            << QByteArray("sensor:nr=0:x\ntyp0:a=0.0004:b=4000:ntc:0.05\n") << 0 << "0.0004*EXP(4000/T)"
+            << "R/Ohm = 0,0004*exp(4000/T)   T in K" << "-0.0466" << verdict.arg("-0,0466", "0", "2", "10")
+            << "alpha = -0,0465934373143543";
+        QTest::newRow("Pt 100, R0 200, right alpha")
+            << QByteArray("sensor:nr=2:x\ntyp2:r0=200:a=0.8:pt-x:0.01\n") << 2 << "200+0.8*(T-273)"
+            << "R/Ohm = 200*(1 + 0,004*(T-273))   T in K" << "0.004" << verdict.arg("0,004", "0", "2", "10")
+            << "alpha = 0,004";
+        QTest::newRow("Pt 100, R0 200, A/100 is wrong")
+            << QByteArray("sensor:nr=2:x\ntyp2:r0=200:a=0.8:pt-x:0.01\n") << 2 << "200+0.8*(T-273)"
+            << "R/Ohm = 200*(1 + 0,004*(T-273))   T in K" << "0.008" << verdict.arg("0,004", "100", "0", "8")
+            << "alpha = 0,004";
+        QTest::newRow("Pt 1000, R0 500, right alpha")
+            << QByteArray("sensor:nr=3:x\ntyp3:r0=500:a=2:pt-y:0.01\n") << 3 << "500+2*(T-273)"
+            << "R/Ohm = 500*(1 + 0,004*(T-273))   T in K" << "4E-3" << verdict.arg("0,004", "0", "2", "10")
+            << "alpha = 0,004";
+        QTest::newRow("Pt 1000, R0 500, A/1000 is wrong")
+            << QByteArray("sensor:nr=3:x\ntyp3:r0=500:a=2:pt-y:0.01\n") << 3 << "500+2*(T-273)"
+            << "R/Ohm = 500*(1 + 0,004*(T-273))   T in K" << "0.002" << verdict.arg("0,004", "50", "0", "8")
+            << "alpha = 0,004";
+        QTest::newRow("current sensor, i0 = 273 k")
+            << QByteArray("sensor:nr=5:x\ntyp5:i=546:k=2:i:0.01\n") << 5 << "2*T"
+            << QStringLiteral("I/µA = 2*T/K") << "" << "" << "";
+        QTest::newRow("current sensor, other i0")
+            << QByteArray("sensor:nr=5:x\ntyp5:i=250:k=2:i:0.01\n") << 5 << "2*(T-273)+250"
+            << QStringLiteral("I/µA = 2*(T/K-273) + 250") << "" << "" << "";
+        QTest::newRow("current sensor, negative i0")
+            << QByteArray("sensor:nr=5:x\ntyp5:i=-10:k=1.5:i:0.01\n") << 5 << "1.5*(T-273)-10"
+            << QStringLiteral("I/µA = 1,5*(T/K-273) - 10") << "" << "" << "";
+        QTest::newRow("thermocouple")
+            << QByteArray("sensor:nr=6:x\ntyp6:k=4e-05:th:0.03\n") << 6 << "0.04*(T-273)"
+            << "U/mV = 0,04*(T/K-273)" << "" << "" << "";
+    }
+    void evaluationFollowsTheConfiguredSensor()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(int, type);
+        QFETCH(QString, equation);
+        QFETCH(QString, formeltext);
+        QFETCH(QString, alphaTyped);
+        QFETCH(QString, alphaVerdict);
+        QFETCH(QString, alphaPrinted);
+        start(file);
+        QVERIFY(rec->messages.isEmpty());
+        QCOMPARE(int(w->state().sensortyp), type);
+        w->show();
+        find<QPushButton>("Command1")->click();
+        QWidget* eval = w->evaluationWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(eval));
+        auto* list = testsupport::control<QListWidget>(eval, "Listsensoren");
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(type)).center());
+        QTest::mouseClick(testsupport::control<QPushButton>(eval, "Command1"), Qt::LeftButton);
+        auto* box = testsupport::control<ui::TextBox>(eval, "Textformel");
+        QTest::keyClicks(box, equation);
+        QTest::keyClick(box, Qt::Key_Return);
+        QCOMPARE(rec->messages.value(0),
+                 QStringLiteral("Die richtige Formel lautet:\r") + formeltext +
+                     QStringLiteral("\rDie Abweichung Ihrer Formel beträgt 0 %\r"
+                                    "Sie erhalten dafür 6 Punkte und haben insgesamt 8 Punkte"));
+        if (!alphaTyped.isEmpty()) {
+            QTest::keyClicks(box, alphaTyped);
+            QTest::keyClick(box, Qt::Key_Return);
+            QCOMPARE(rec->messages.value(1), alphaVerdict);
+        }
+        QTest::mouseClick(testsupport::control<QPushButton>(eval, "Commanddruck"), Qt::LeftButton);
+        QCOMPARE(rec->pdfFiles.size(), 1);
+        const QString page = testsupport::pdfText(rec->pdfFiles[0]);
+        if (page.isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        // The page spaces words by their places: compare words.
+        QVERIFY2(page.contains(formeltext.simplified()), qPrintable(page));
+        if (!alphaPrinted.isEmpty())
+            QVERIFY2(page.contains(alphaPrinted + " "), qPrintable(page));
+        QCOMPARE(page.contains(QStringLiteral("alpha = ")), !alphaPrinted.isEmpty());
+        eval->disconnect();
+        eval->close();
     }
 
     void latin1NameArrivesRight()

@@ -9,6 +9,7 @@
 #include "ui/controls.h"
 
 #include <QAbstractSlider>
+#include <QLineEdit>
 #include <QFrame>
 #include <QListWidget>
 #include <QPushButton>
@@ -70,6 +71,7 @@ const Place evaluationPlaces[] = {
     {"Command1", 135, 4770, 2580, 420, "Liberation Sans", 12, true},
     {"Labelglseite", 180, 4185, 1635, 375, "Liberation Sans", 9.75, true},
     {"Textformel", 1980, 4185, 4560, 375, "Liberation Sans", 9.75, true},
+    {"Labelhinweis", 1980, 4575, 4560, 195, "Liberation Sans", 8.25, false},
     {"Frametable", 1350, 2700, 10410, 6045, nullptr, 0, false},
     {"Picture1", 1395, 315, 8835, 5415, nullptr, 0, false},
     {"Commanddruck", 90, 7650, 1995, 465, "Liberation Sans", 9, true},
@@ -145,6 +147,21 @@ void checkCaptionsFit(const QWidget* root, const QStringList& names)
         }
         QVERIFY2(needed(w, text) <= w->width(),
                  qPrintable(QStringLiteral("%1: \"%2\" needs %3 of %4 px").arg(name, text).arg(needed(w, text)).arg(w->width())));
+    }
+}
+
+// The control of that name lies over no other control shown with it.
+void coversNothing(const QWidget* window, const char* name)
+{
+    const QWidget* c = testsupport::control<QWidget>(window, name);
+    QVERIFY2(c->isVisible(), name);
+    const QRect r(c->mapTo(window, QPoint(0, 0)), c->size());
+    for (const QWidget* other : window->findChildren<QWidget*>()) {
+        if (other == c || !other->isVisible() || other->isAncestorOf(c) || c->isAncestorOf(other) ||
+            other->testAttribute(Qt::WA_TransparentForMouseEvents))
+            continue;
+        const QRect o(other->mapTo(window, QPoint(0, 0)), other->size());
+        QVERIFY2(!r.intersects(o), qPrintable(QStringLiteral("%1 covers %2").arg(name, other->objectName())));
     }
 }
 
@@ -380,11 +397,20 @@ private slots:
             auto* l = testsupport::control<QListWidget>(&fresh, "Listsensoren");
             QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(l->item(t)).center());
             testsupport::control<QPushButton>(&fresh, "Command1")->click();
-            checkCaptionsFit(&fresh, {"Labelglseite"});
+            checkCaptionsFit(&fresh, {"Labelglseite", "Labelhinweis"});
+            coversNothing(&fresh, "Labelhinweis");
             // The message label grows with its text and stays inside the window.
             auto* message = testsupport::control<QWidget>(&fresh, "Labelmeldung");
             QVERIFY(fresh.rect().contains(message->geometry()));
             QVERIFY(message->geometry().bottom() < testsupport::control<QWidget>(&fresh, "Labelglseite")->y());
+            if (t <= 3) {
+                // The alpha question keeps the line for alpha's unit.
+                auto* box = testsupport::control<QLineEdit>(&fresh, "Textformel");
+                QTest::keyClicks(box, QStringLiteral("1"));
+                QTest::keyClick(box, Qt::Key_Return);
+                checkCaptionsFit(&fresh, {"Labelhinweis"});
+                coversNothing(&fresh, "Labelhinweis");
+            }
             fresh.disconnect();
         }
     }

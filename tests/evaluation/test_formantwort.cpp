@@ -8,6 +8,7 @@
 #include "ui/controls.h"
 #include "ui/layout.h"
 
+#include <QApplication>
 #include <QFrame>
 #include <QListWidget>
 #include <QPushButton>
@@ -204,6 +205,9 @@ private slots:
         QVERIFY(!shown("Command1"));
         QVERIFY(!shown("Frametable"));
         QCOMPARE(w->schritt(), 3);
+        // Under the box, what T means.
+        QVERIFY(shown("Labelhinweis"));
+        QCOMPARE(caption("Labelhinweis"), QStringLiteral("T: absolute Temperatur in K"));
     }
 
     void keyFilter_data()
@@ -218,7 +222,9 @@ private slots:
         QTest::newRow("capital Y dropped") << "1" << "Y" << "1";
         QTest::newRow("blank dropped") << "1" << " " << "1";
         QTest::newRow("semicolon dropped") << "1" << ";" << "1";
-        QTest::newRow("small e dropped") << "1" << "e" << "1";
+        QTest::newRow("small e is E") << "1" << "e" << "1E";
+        QTest::newRow("small a to x are capitals") << "1" << "abcxyz" << "1ABCX";
+        QTest::newRow("lowercase equation") << "" << "0,000357*exp(5000/t)" << "0.000357*EXP(5000/T)";
         QTest::newRow("capital X kept") << "1" << "X" << "1X";
         QTest::newRow("A kept") << "1" << "A" << "1A";
         QTest::newRow("power kept") << "1" << "^" << "1^";
@@ -354,12 +360,93 @@ private slots:
         QCOMPARE(rec->messages.value(0), equationVerdict("8", points, 2 + points, state->formeltext[type]));
     }
 
+    // Typed in lower case, the true equation scores as in capitals.
+    void lowercaseEquationScoresZeroPercent()
+    {
+        open(0);
+        answerType(0);
+        enter("0,000357*exp(5000/t)");
+        QCOMPARE(rec->messages.value(0), equationVerdict("0", 6, 8, state->formeltext[0]));
+    }
+
+    // Under "Fehler in Formel" a second line says what failed, and where it
+    // matters at which temperature; each reason for a formula that gives it.
+    void failureSaysWhatFailed_data()
+    {
+        QTest::addColumn<QString>("equation");
+        QTest::addColumn<bool>("pasted"); // too long to type key by key
+        QTest::addColumn<double>("ntcA");
+        QTest::addColumn<QString>("reason");
+        const double a = 0.000357;
+        QString sum = "1/T";
+        for (int i = 0; i < 1700; ++i)
+            sum += "+1/T";
+        QStringList sines;
+        for (int i = 0; i < 22; ++i)
+            sines << "SIN(T)";
+        QTest::newRow("brackets") << "(T" << false << a << "Die Klammern passen nicht zusammen.";
+        QTest::newRow("empty group") << "T*()" << false << a << "Die Formel oder eine Klammer ist leer.";
+        QTest::newRow("too long") << sum << true << a << "Die Formel wird beim Rechnen länger als 32767 Zeichen.";
+        QTest::newRow("22 uses") << sines.join('+') << false << a
+                                 << "Eine Funktion wird mehr als 21-mal auf derselben Klammerebene verwendet.";
+        QTest::newRow("operand missing") << "11E+**" << false << a << "Einem Rechenzeichen fehlt die Zahl dahinter.";
+        QTest::newRow("number too large") << "1E400*T" << false << a << "Eine Zahl der Formel ist zu groß zum Rechnen.";
+        QTest::newRow("value too large") << "EXP(T*3)" << false << a
+                                         << "Bei T = 293 K wird ein Zwischenergebnis zu groß zum Rechnen.";
+        QTest::newRow("division by zero") << "1/(T-293)" << false << a << "Bei T = 293 K wird durch 0 geteilt.";
+        QTest::newRow("zero to a negative power") << "(T-313)^(-1)" << false << a
+                                                  << "Bei T = 313 K wird 0 mit einem negativen Exponenten potenziert.";
+        QTest::newRow("root of a negative number")
+            << "(292-T)^0.5" << false << a
+            << "Bei T = 293 K wird eine negative Zahl mit einem nicht ganzzahligen Exponenten potenziert.";
+        QTest::newRow("logarithm, drifted sample") << "1+LN(341.2-T)" << false << a
+                                                   << "Bei T = 341,2 K steht im Logarithmus eine Zahl kleiner oder gleich 0.";
+        QTest::newRow("arcsin") << "ARCSIN(T/293)" << false << a
+                                << "Bei T = 293 K liegt das Argument von ARCSIN nicht zwischen -1 und 1.";
+        QTest::newRow("arccos") << "ARCCOS(T-293.2)" << false << a
+                                << "Bei T = 293,2 K ist das Argument von ARCCOS 0 oder nicht zwischen -1 und 1.";
+        // "|" passes only as the first character of the box.
+        QTest::newRow("parallel") << "|0*T" << false << a
+                                  << "Bei T = 293 K ist die Summe der beiden Werte einer Parallelschaltung (|) gleich 0.";
+        QTest::newRow("value 0") << "T-293" << false << a << "Bei T = 293 K hat Ihre Gleichung den Wert 0.";
+        QTest::newRow("no number") << "SQR(T)" << false << a << "Der Ausdruck »SQR(T)« ist keine Zahl.";
+        QTest::newRow("too large to draw") << "1E39*T" << false << a
+                                           << "Bei T = 293 K ist der Wert Ihrer Gleichung zu groß.";
+        QTest::newRow("deviation beyond range")
+            << "1E-300*T" << false << a
+            << "Bei T = 293 K weicht Ihre Gleichung so stark ab, dass sich die Abweichung nicht berechnen lässt.";
+        QTest::newRow("sensor beyond range") << "T" << false << 1e36
+                                             << "Die Kennlinie des Sensors ist mit den eingestellten Werten zu groß zum Rechnen.";
+    }
+    void failureSaysWhatFailed()
+    {
+        QFETCH(QString, equation);
+        QFETCH(bool, pasted);
+        QFETCH(double, ntcA);
+        QFETCH(QString, reason);
+        open(0);
+        state->ntc_a = ntcA;
+        answerType(0);
+        if (pasted) {
+            box()->setText(equation);
+            QTest::keyClick(box(), Qt::Key_Return);
+        } else {
+            enter(equation);
+        }
+        QCOMPARE(box()->text(), equation);
+        QCOMPARE(rec->messages, QStringList{QStringLiteral("Fehler in Formel") + cr + reason});
+        QCOMPARE(w->schritt(), 3);
+        QVERIFY(shown("Textformel"));
+        QVERIFY(shown("Labelhinweis"));
+        QCOMPARE(state->punkte, 2);
+    }
+
     void zeroAtTheFirstSampleStopsAfterOnePair()
     {
         open(0);
         answerType(0);
         enter("T-293");
-        QCOMPARE(rec->messages, QStringList{"Fehler in Formel"});
+        QCOMPARE(rec->messages, QStringList{"Fehler in Formel\rBei T = 293 K hat Ihre Gleichung den Wert 0."});
         QCOMPARE(w->schritt(), 3);
         QCOMPARE(box()->text(), QStringLiteral("T-293"));
         QVERIFY(shown("Textformel"));
@@ -379,7 +466,7 @@ private slots:
         // a hundred samples with an error of 0.25 each before it stops; the
         // true point of the failing sample is drawn, the student's is not.
         enter("2*0.000357*EXP(5000/T)*(T-313)/(T-313)");
-        QCOMPARE(rec->messages, QStringList{"Fehler in Formel"});
+        QCOMPARE(rec->messages, QStringList{"Fehler in Formel\rBei T = 313 K wird durch 0 geteilt."});
         QCOMPARE(w->abweichung(), 25.0);
         QCOMPARE(pixelsOf(ui::paletteColor(12)), 101 * 4);
         clearBox();
@@ -395,7 +482,7 @@ private slots:
         open(0);
         answerType(0);
         enter("T-293");
-        QCOMPARE(rec->messages, QStringList{"Fehler in Formel"});
+        QCOMPARE(rec->messages.size(), 1);
         const int cyanAfterFailure = pixelsOf(ui::paletteColor(11));
         clearBox();
         enter(QString::fromLatin1(exactEquation[0]));
@@ -503,6 +590,10 @@ private slots:
         enter(QString::fromLatin1(exactEquation[0]));
         QCOMPARE(w->schritt(), 5);
         QCOMPARE(box()->text(), QStringLiteral("0"));
+        // Selected, so that typing replaces it; the unit under the box.
+        QCOMPARE(box()->selectedText(), QStringLiteral("0"));
+        QCOMPARE(caption("Labelhinweis"), QStringLiteral("alpha in 1/K"));
+        QVERIFY(shown("Labelhinweis"));
         QVERIFY(shown("Textformel"));
         QVERIFY(!shown("Labelglseite"));
         QVERIFY(!shown("Frametable"));
@@ -521,15 +612,19 @@ private slots:
         QTest::addColumn<int>("punkte");
         const QString form = "Richtig ist: alpha = %1" + cr + QStringLiteral("Die Abweichung Ihres Faktors beträgt %2 %") +
                              cr + QStringLiteral("Sie erhalten dafür %3 Punkte und haben insgesamt %4 Punkte");
-        QTest::newRow("preset 0 left") << 0 << "" << false << form.arg("-0,058", "100", "0", "8") << 8;
-        QTest::newRow("behind the preset reads 0") << 0 << "-0.058" << false << form.arg("-0,058", "100", "0", "8")
-                                                   << 8;
-        QTest::newRow("NTC right") << 0 << "-0.0582" << true << form.arg("-0,058", "0", "2", "10") << 10;
-        QTest::newRow("NTC 4 % off") << 0 << "-0.0606" << true << form.arg("-0,058", "4", "2", "10") << 10;
-        QTest::newRow("NTC 6 % off") << 0 << "-0.0617" << true << form.arg("-0,058", "6", "0", "8") << 8;
-        QTest::newRow("Pt 100 exact") << 2 << "0.0038505" << true << form.arg("0,004", "0", "2", "10") << 10;
-        QTest::newRow("Pt 100 with exponent") << 2 << "3.8505E-3" << true << form.arg("0,004", "0", "2", "10") << 10;
-        QTest::newRow("Pt 1000 2 % off") << 3 << "0.00393" << true << form.arg("0,004", "2", "0", "8") << 8;
+        // The right alpha with three significant digits.
+        QTest::newRow("preset 0 left") << 0 << "" << false << form.arg("-0,0582", "100", "0", "8") << 8;
+        QTest::newRow("typing replaces the preset") << 0 << "-0.058" << false
+                                                    << form.arg("-0,0582", "0", "2", "10") << 10;
+        QTest::newRow("NTC right") << 0 << "-0.0582" << true << form.arg("-0,0582", "0", "2", "10") << 10;
+        QTest::newRow("NTC 4 % off") << 0 << "-0.0606" << true << form.arg("-0,0582", "4", "2", "10") << 10;
+        QTest::newRow("NTC 6 % off") << 0 << "-0.0617" << true << form.arg("-0,0582", "6", "0", "8") << 8;
+        QTest::newRow("PTC right") << 1 << "0.065" << false << form.arg("0,065", "0", "2", "10") << 10;
+        QTest::newRow("Pt 100 exact") << 2 << "0.0038505" << true << form.arg("0,00385", "0", "2", "10") << 10;
+        QTest::newRow("Pt 100 with exponent") << 2 << "3.8505e-3" << false << form.arg("0,00385", "0", "2", "10")
+                                              << 10;
+        QTest::newRow("Pt 100 at 0.004, 4 % off") << 2 << "0.004" << false << form.arg("0,00385", "4", "0", "8") << 8;
+        QTest::newRow("Pt 1000 2 % off") << 3 << "0.00393" << true << form.arg("0,00385", "2", "0", "8") << 8;
         QTest::newRow("PTC text") << 1 << "ABC" << true << form.arg("0,065", "100", "0", "8") << 8;
     }
     void alphaAnswer()
@@ -545,11 +640,14 @@ private slots:
         if (deletePreset)
             QTest::keyClick(box(), Qt::Key_Backspace);
         enter(typed);
+        if (!typed.isEmpty())
+            QCOMPARE(box()->text(), typed.toUpper());
         QCOMPARE(rec->messages.size(), 2);
         QCOMPARE(rec->messages.value(1), message);
         QCOMPARE(int(state->punkte), punkte);
         QCOMPARE(caption("Labelmeldung"), QStringLiteral("Sensorvariante: "));
         QVERIFY(!shown("Textformel"));
+        QVERIFY(!shown("Labelhinweis"));
         QVERIFY(!shown("Frametable"));
         QVERIFY(shown("Commanddruck"));
         QVERIFY(find<QWidget>(QStringLiteral("Imagesensor_%1").arg(type).toLatin1().constData())->isVisible());
@@ -622,7 +720,7 @@ private slots:
         enter(equation);
         QCOMPARE(rec->messages.size(), 1);
         const QString m = rec->messages.first();
-        QVERIFY2(m == "Fehler in Formel" || m.startsWith("Die richtige Formel lautet:"), qPrintable(m));
+        QVERIFY2(m.startsWith("Fehler in Formel") || m.startsWith("Die richtige Formel lautet:"), qPrintable(m));
         QVERIFY(w->schritt() == 3 || w->schritt() == 5);
     }
 

@@ -98,6 +98,15 @@ TEST(Rounding, HalvesGoToTheEvenNeighbour)
     EXPECT_EQ(roundDecimals(-0.0582418, 3), -0.058);
     // 1.4690999^3 = 3.1707... gives 3.2, which the resistor steps replace by 3.3
     EXPECT_EQ(roundDecimals(std::pow(1.4690999, 3), 1), 3.2);
+    // Significant digits, the same way: the right alpha in the message box.
+    EXPECT_EQ(roundSignificant(-5000.0 / (293.0 * 293.0), 3), -0.0582);
+    EXPECT_EQ(roundSignificant(0.38505 / 100, 3), 0.00385);
+    EXPECT_EQ(roundSignificant(0.065, 3), 0.065);
+    EXPECT_EQ(roundSignificant(0.125, 2), 0.12);
+    EXPECT_EQ(roundSignificant(0.375, 2), 0.38);
+    EXPECT_EQ(roundSignificant(2.5, 1), 2);
+    EXPECT_EQ(roundSignificant(-2500, 1), -2000);
+    EXPECT_EQ(roundSignificant(0, 3), 0);
 }
 
 TEST(Utf8Length, DegreeSignIsOneCharacter) { EXPECT_EQ(utf8Length("30°"), 3u); }

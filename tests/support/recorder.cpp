@@ -5,6 +5,7 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QProcess>
 #include <QCoreApplication>
 
 namespace testsupport {
@@ -38,5 +39,15 @@ bool Recorder::printPage(QWidget*, ui::PageSource& page)
 }
 
 void useGermanNumbers() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
+
+QString pdfText(const QString& file)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), file, QStringLiteral("-")});
+    if (!p.waitForFinished(20000))
+        return {};
+    // Layout mode spaces words by their positions: compare words, not blanks.
+    return QString::fromUtf8(p.readAllStandardOutput()).simplified();
+}
 
 } // namespace testsupport

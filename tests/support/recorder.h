@@ -41,4 +41,8 @@ template <class T> T* control(const QWidget* root, const char* name)
 // German number settings for the whole test program (decimal comma).
 void useGermanNumbers();
 
+// The words of a printed page, blanks between them simplified; empty when
+// pdftotext (poppler-utils) is missing.
+QString pdfText(const QString& file);
+
 } // namespace testsupport
