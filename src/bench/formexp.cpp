@@ -6,8 +6,10 @@
 #include "model/voltmeter.h"
 #include "numbers/numbers.h"
 #include "ui/controls.h"
+#include "ui/input.h"
 #include "ui/services.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFrame>
@@ -24,6 +26,10 @@ namespace bench {
 
 namespace {
 QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+// Above this the sensor temperature turns red: the sensor is destroyed
+// above 150 °C, and with self-heating it gets there within a second.
+constexpr double warningTemperature = 135;
 } // namespace
 
 Formexp::Formexp(QWidget* parent) : QWidget(parent)
@@ -78,13 +84,13 @@ void Formexp::buildWindow()
     ToggleButton1 = static_cast<QPushButton*>(get("ToggleButton1"));
 
     Picture1->setBackgroundPainter(paintTaskPage);
-    Picture1->setFocusPolicy(Qt::StrongFocus);
     Picture1->setCursor(Qt::PointingHandCursor);
-    Picture2->setFocusPolicy(Qt::StrongFocus);
     Picture2->setEnabled(false);
     // The lever, from its pivot (180, 540) to the moving end (X2, 0); open at 45.
     Line1 = new ui::LineShape(180, 540, 45, 0, Picture2);
     Line1->setObjectName(QStringLiteral("Line1"));
+    pressGuard_ = new ui::PressGuard(this);
+    senstempColour_ = Labelsenstemp->palette().color(QPalette::WindowText);
 
     QPalette white = Frame1->palette();
     white.setColor(QPalette::Window, Qt::white);
@@ -150,6 +156,9 @@ void Formexp::Form_Load()
     // The right formulas, like alpha, follow the configured parameters.
     model::buildFormulaTexts(state_, separator());
     model::f_alpha(state_);
+    // The keyboard starts on the task page.
+    updateKeyboardReach();
+    Picture1->setFocus();
     if (!problems.empty())
         ui::services().message(this, qs(model::problemReport(problems)));
 }
@@ -197,10 +206,19 @@ void Formexp::Timer1_Timer()
     const bool computed = reading != model::Reading::Fault;
     model::computeNextStep(state_, thermostat_);
     if (std::isfinite(state_.tsensor))
-        Labelsenstemp->setText(qs(numbers::patternText(state_.tsensor, 1, 1, separator()) + " °C"));
+        showSensorTemperature();
     // A characteristic that leaves the number range is the same overload.
     if (!computed || model::isDestroyed(state_))
         destroySensor();
+}
+
+void Formexp::showSensorTemperature()
+{
+    Labelsenstemp->setText(qs(numbers::patternText(state_.tsensor, 1, 1, separator()) + " °C"));
+    QPalette p = Labelsenstemp->palette();
+    const bool hot = state_.tsensor > warningTemperature;
+    p.setColor(QPalette::WindowText, hot ? ui::paletteColor(12) : senstempColour_);
+    Labelsenstemp->setPalette(p);
 }
 
 void Formexp::destroySensor()
@@ -273,11 +291,37 @@ void Formexp::Picture1_Click()
 {
     Picture1->hide();
     Frame1->hide();
+    // The page asks for a double click, and its start line lies over
+    // "Auswertung": the second click must not land on the bench.
+    pressGuard_->start(QApplication::doubleClickInterval());
+    updateKeyboardReach();
+}
+
+// Which controls the keyboard reaches, and in which order: while the task
+// page is up it alone, so that no key changes a value nobody can see;
+// afterwards the bench's controls, with the focus on the first of them.
+void Formexp::updateKeyboardReach()
+{
+    const bool pageUp = !Picture1->isHidden();
+    Picture1->setFocusPolicy(pageUp ? Qt::StrongFocus : Qt::NoFocus);
+    QList<QWidget*> chain = {UpDownV, Picture2, UpDownR, UpDownT, UpDownVoltmeter};
+    for (QRadioButton* option : Option1)
+        chain << option;
+    chain << ToggleButton1 << Command1;
+    for (QWidget* control : chain)
+        control->setFocusPolicy(pageUp ? Qt::NoFocus : Qt::StrongFocus);
+    if (pageUp)
+        return;
+    for (qsizetype i = 1; i < chain.size(); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
+    chain.first()->setFocus();
 }
 
 void Formexp::Picture2_Click()
 {
-    if (state_.sensortyp == 4 || state_.sensortyp == 6) {
+    // Only closing the bypass can destroy the diode or the thermocouple;
+    // opening it is always allowed.
+    if (!state_.rvor_kurz && (state_.sensortyp == 4 || state_.sensortyp == 6)) {
         ui::services().message(this, QStringLiteral("Sie versuchen, den Sensor zu zerstören!"));
         return;
     }
@@ -296,6 +340,7 @@ void Formexp::Command1_Click()
         formantwort_ = new evaluation::Formantwort(state_);
         formantwort_->setAttribute(Qt::WA_DeleteOnClose);
         connect(formantwort_, &evaluation::Formantwort::unloaded, this, &Formexp::evaluationClosed);
+        ui::centreOver(formantwort_, this);
     }
     formantwort_->show();
     formantwort_->raise();

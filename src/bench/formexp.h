@@ -8,6 +8,7 @@
 #include "model/state.h"
 #include "model/thermal.h"
 
+#include <QColor>
 #include <QPointer>
 #include <QWidget>
 
@@ -23,6 +24,7 @@ namespace ui {
 class DrawingSurface;
 class Label;
 class LineShape;
+class PressGuard;
 class UpDown;
 } // namespace ui
 
@@ -55,6 +57,8 @@ private:
     void Form_Load();
     void f_instrujust();
     void destroySensor();
+    void updateKeyboardReach();
+    void showSensorTemperature();
 
     void UpDownR_Change();
     void UpDownT_Change();
@@ -102,6 +106,8 @@ private:
     ui::Label* LabelR = nullptr;
     QPushButton* ToggleButton1 = nullptr;
     QPointer<evaluation::Formantwort> formantwort_;
+    ui::PressGuard* pressGuard_ = nullptr; // the second click of the start page's double click
+    QColor senstempColour_;                // the sensor temperature's colour below the warning
 };
 
 } // namespace bench

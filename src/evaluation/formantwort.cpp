@@ -91,6 +91,11 @@ Formantwort::Formantwort(model::ExperimentState& state, QWidget* parent) : QWidg
     Picture1->setBackgroundSvg(QStringLiteral(":/plotgrid.svg"));
 
     connect(Listsensoren, &QListWidget::itemSelectionChanged, this, &Formantwort::Listsensoren_Click);
+    // Enter in the list is OK, once there is a choice to confirm.
+    connect(static_cast<ui::ListBox*>(Listsensoren), &ui::ListBox::enterPressed, this, [this] {
+        if (!Listsensoren->selectedItems().isEmpty())
+            Command1_Click();
+    });
     connect(Command1, &QPushButton::clicked, this, &Formantwort::Command1_Click);
     Textformel->setKeyFilter([this](int& keyAscii) { Textformel_KeyPress(keyAscii); });
 
@@ -131,6 +136,7 @@ void Formantwort::f_antwortschritt1()
     Listsensoren->clear();
     for (const std::string& name : state_.sensorname)
         Listsensoren->addItem(QString::fromStdString(name));
+    Listsensoren->setFocus();
 }
 
 void Formantwort::Listsensoren_Click()
@@ -391,6 +397,7 @@ void Formantwort::f_sensoransicht()
     showMessage(QStringLiteral("Sensorvariante: "));
     Imagesensor[state_.sensortyp]->show();
     Commanddruck->show();
+    Commanddruck->setFocus();
 }
 
 void Formantwort::Form_Unload()

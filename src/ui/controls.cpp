@@ -118,11 +118,7 @@ void UpDown::paintEvent(QPaintEvent*)
         drawButton(first, QStyle::PE_IndicatorArrowLeft, pressed_ < 0, value() > minimum());
         drawButton(second, QStyle::PE_IndicatorArrowRight, pressed_ > 0, value() < maximum());
     }
-    if (hasFocus()) {
-        QStyleOptionFocusRect f;
-        f.initFrom(this);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &f, &p, this);
-    }
+    // The window's focus frame marks a focused up-down.
 }
 
 void UpDown::mousePressEvent(QMouseEvent* e)
@@ -339,7 +335,7 @@ void ImageBox::paintEvent(QPaintEvent*)
 
 // ---------------------------------------------------------------- ToggleButton
 
-ToggleButton::ToggleButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent)
+ToggleButton::ToggleButton(const QString& caption, QWidget* parent) : PushButton(caption, parent)
 {
     setCheckable(true);
 }
@@ -358,12 +354,6 @@ void ToggleButton::paintEvent(QPaintEvent*)
         room.translate(style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &opt, this),
                        style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &opt, this));
     p.drawText(room, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, caption);
-    if (hasFocus()) {
-        QStyleOptionFocusRect f;
-        f.initFrom(this);
-        f.rect = rect().adjusted(3, 3, -3, -3);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &f, &p, this);
-    }
 }
 
 // ---------------------------------------------------------------- TextBox

@@ -7,6 +7,8 @@
 // - a TextBox hands every typed character to its key filter first;
 // - a DrawingSurface keeps what is drawn on it for printing.
 
+#include "ui/input.h"
+
 #include <QAbstractSlider>
 #include <QColor>
 #include <QImage>
@@ -159,8 +161,8 @@ private:
 };
 
 // A two-state push button whose caption wraps onto several lines when one
-// line is too narrow for it.
-class ToggleButton : public QPushButton {
+// line is too narrow for it; Space and Enter toggle it.
+class ToggleButton : public PushButton {
     Q_OBJECT
 public:
     explicit ToggleButton(const QString& caption, QWidget* parent = nullptr);

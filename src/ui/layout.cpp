@@ -1,6 +1,7 @@
 #include "ui/layout.h"
 
 #include "ui/controls.h"
+#include "ui/input.h"
 
 #include <QFrame>
 #include <QListWidget>
@@ -42,6 +43,7 @@ void setUpWindow(QWidget* window, int widthTwips, int heightTwips, const QColor&
     window->setPalette(pal);
     window->setAutoFillBackground(true);
     window->setFont(designFont({}));
+    new FocusFrame(window);
 }
 
 namespace {
@@ -57,7 +59,7 @@ QWidget* create(const ControlSpec& row, QWidget* parent)
     }
     case Kind::UpDownV: return new UpDown(Qt::Vertical, parent);
     case Kind::UpDownH: return new UpDown(Qt::Horizontal, parent);
-    case Kind::Button: return new QPushButton(text, parent);
+    case Kind::Button: return new PushButton(text, parent);
     case Kind::Toggle: return new ToggleButton(text, parent);
     case Kind::Option: return new QRadioButton(text, parent);
     case Kind::Frame: {
@@ -72,7 +74,7 @@ QWidget* create(const ControlSpec& row, QWidget* parent)
         return w;
     }
     case Kind::Surface: return new DrawingSurface(parent);
-    case Kind::List: return new QListWidget(parent);
+    case Kind::List: return new ListBox(parent);
     case Kind::TextBox: return new TextBox(parent);
     case Kind::Image: return new ImageBox(text, false, parent);
     case Kind::ImageStretched: return new ImageBox(text, true, parent);

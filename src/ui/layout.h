@@ -22,13 +22,13 @@ enum class Kind {
     Label,      // ui::Label
     UpDownV,    // ui::UpDown, arrows up and down
     UpDownH,    // ui::UpDown, arrows left and right
-    Button,     // QPushButton
+    Button,     // ui::PushButton, pressed by Space and Enter
     Toggle,     // ui::ToggleButton, two states, caption wraps
     Option,     // QRadioButton
     Frame,      // QFrame without caption
     Panel,      // QFrame, blank cover
     Surface,    // ui::DrawingSurface
-    List,       // QListWidget
+    List,       // ui::ListBox, reports Enter
     TextBox,    // ui::TextBox
     Image,      // ui::ImageBox at the picture's own size; text is the resource
     ImageStretched, // ui::ImageBox stretched to the box
@@ -62,7 +62,8 @@ struct ControlSpec {
 QFont designFont(const FontSpec& f);
 
 // A window of the design: fixed client size in twips, its background
-// colour and the default font that its controls inherit.
+// colour, the default font that its controls inherit and the frame that
+// marks the focused control.
 void setUpWindow(QWidget* window, int widthTwips, int heightTwips, const QColor& background);
 
 // Builds the rows in order; a row placed later lies in front of the ones

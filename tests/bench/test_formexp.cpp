@@ -6,9 +6,11 @@
 #include "ui/controls.h"
 
 #include <QAbstractSlider>
+#include <QApplication>
 #include <QFrame>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTimer>
 #include <QtTest>
 
@@ -32,14 +34,24 @@ class TestFormexp : public QObject {
         for (int i = 0; i < n; ++i)
             w->Timer1_Timer();
     }
-    void startBench()
+    // The page goes with a click; the bench takes clicks again once the
+    // double-click interval is over, which a test that clicks on waits for.
+    void startBench(bool clicksFollow = false)
     {
         QTest::mouseClick(find<QWidget>("Picture1"), Qt::LeftButton);
         QVERIFY(find<QWidget>("Picture1")->isHidden());
+        if (clicksFollow)
+            QTest::qWait(QApplication::doubleClickInterval() + 10);
     }
+    QColor senstempColour() const { return find<QWidget>("Labelsenstemp")->palette().color(QPalette::WindowText); }
 
 private slots:
-    void initTestCase() { testsupport::useGermanNumbers(); }
+    void initTestCase()
+    {
+        testsupport::useGermanNumbers();
+        // A short interval keeps the waits after the start click short.
+        QApplication::setDoubleClickInterval(100);
+    }
     void init()
     {
         rec = std::make_unique<testsupport::Recorder>();
@@ -68,6 +80,99 @@ private slots:
         // A/R0 at the start R0 is bit for bit the A/100 and A/1000 of old.
         QCOMPARE(std::bit_cast<quint64>(w->state().alpha[2]), std::bit_cast<quint64>(0.38505 / 100));
         QCOMPARE(std::bit_cast<quint64>(w->state().alpha[3]), std::bit_cast<quint64>(3.8505 / 1000));
+    }
+
+    // "<<Start durch Doppelklick>>" lies over "Auswertung": the second click
+    // of the double click it asks for must not open the evaluation.
+    void doubleClickOnTheStartLineLeavesTheEvaluationClosed()
+    {
+        auto* page = find<QWidget>("Picture1");
+        auto* button = find<QPushButton>("Command1");
+        const QPoint at = button->geometry().center();
+        QCOMPARE(w->childAt(at), page);
+        QTest::mouseDClick(w->windowHandle(), Qt::LeftButton, {}, at);
+        QVERIFY(page->isHidden());
+        QCOMPARE(w->childAt(at), button);
+        QVERIFY(button->isEnabled());
+        QVERIFY(!w->evaluationWindow());
+        QVERIFY(w->isEnabled());
+        // After the interval a click on the button works.
+        QTest::qWait(QApplication::doubleClickInterval() + 10);
+        QTest::mouseClick(w->windowHandle(), Qt::LeftButton, {}, at);
+        QVERIFY(w->evaluationWindow());
+        w->evaluationWindow()->close();
+    }
+
+    // At start the keyboard is on the task page: Tab reaches nothing it
+    // covers, arrow keys change nothing, Space or Enter removes it.
+    void keyboardStartsOnTheTaskPage_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Space") << int(Qt::Key_Space);
+        QTest::newRow("Enter") << int(Qt::Key_Return);
+    }
+    void keyboardStartsOnTheTaskPage()
+    {
+        QFETCH(int, key);
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        auto* page = find<QWidget>("Picture1");
+        QCOMPARE(QApplication::focusWidget(), page);
+        for (int i = 0; i < 12; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), page);
+        }
+        for (Qt::Key arrow : {Qt::Key_Up, Qt::Key_Down, Qt::Key_Right, Qt::Key_PageUp, Qt::Key_End})
+            QTest::keyClick(QApplication::focusWidget(), arrow);
+        QCOMPARE(caption("LabelV"), QStringLiteral("10"));
+        QCOMPARE(caption("LabelT"), QStringLiteral("20"));
+        QCOMPARE(caption("LabelR"), QStringLiteral("10 kOhm"));
+        QCOMPARE(updown("UpDownVoltmeter")->value(), 1);
+        QVERIFY(find<QRadioButton>("Option1_0")->isChecked());
+        QTest::keyClick(page, Qt::Key(key));
+        QVERIFY(page->isHidden());
+        QVERIFY(find<QWidget>("Frame1")->isHidden());
+        // The bench's controls now take the keyboard, from the source on.
+        QCOMPARE(QApplication::focusWidget(), find<QWidget>("UpDownV"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+        QCOMPARE(caption("LabelV"), QStringLiteral("11 V"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QVERIFY(QApplication::focusWidget() != page);
+    }
+
+    // Enter presses the focused button as Space does.
+    void enterOnAuswertungOpensTheEvaluation_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Enter") << int(Qt::Key_Return);
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+        QTest::newRow("Space") << int(Qt::Key_Space);
+    }
+    void enterOnAuswertungOpensTheEvaluation()
+    {
+        QFETCH(int, key);
+        startBench();
+        auto* button = find<QPushButton>("Command1");
+        button->setFocus();
+        QTest::keyClick(button, Qt::Key(key));
+        QVERIFY(w->evaluationWindow());
+        QVERIFY(!button->isEnabled());
+        w->evaluationWindow()->close();
+    }
+
+    // The evaluation opens centred over the bench, inside the screen.
+    void evaluationOpensCentredOverTheBench()
+    {
+        startBench();
+        const QRect screen = w->screen()->availableGeometry();
+        // Room on every side for the larger evaluation window.
+        w->move(screen.center() - w->rect().center());
+        find<QPushButton>("Command1")->click();
+        auto* eval = w->evaluationWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(eval));
+        const QPoint offset = eval->geometry().center() - w->geometry().center();
+        QVERIFY2(offset.manhattanLength() <= 2, qPrintable(QStringLiteral("%1, %2").arg(offset.x()).arg(offset.y())));
+        QVERIFY(screen.contains(eval->geometry()));
+        eval->close();
     }
 
     void taskPageCoversTheBenchUntilClicked()
@@ -247,6 +352,42 @@ private slots:
         QCOMPARE(w->isVisible(), !destroyed);
     }
 
+    // Above 135 °C the sensor temperature warns in red, and stops at or below.
+    void sensorTemperatureTurnsRedAbove135_data()
+    {
+        QTest::addColumn<double>("tsensor");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<bool>("red");
+        QTest::newRow("20") << 20.0 << "20,0 °C" << false;
+        QTest::newRow("135.0") << 135.0 << "135,0 °C" << false;
+        QTest::newRow("135.2") << 135.2 << "135,2 °C" << true;
+        QTest::newRow("149.9") << 149.9 << "149,9 °C" << true;
+    }
+    void sensorTemperatureTurnsRedAbove135()
+    {
+        QFETCH(double, tsensor);
+        QFETCH(QString, shown);
+        QFETCH(bool, red);
+        startBench();
+        const QColor normal = senstempColour();
+        QVERIFY(normal != ui::paletteColor(12));
+        w->state().tsensor = tsensor;
+        tick();
+        QCOMPARE(caption("Labelsenstemp"), shown);
+        QCOMPARE(senstempColour(), red ? ui::paletteColor(12) : normal);
+        // The red is on screen: the caption's pixels include it or not.
+        const QImage img = find<QWidget>("Labelsenstemp")->grab().toImage();
+        bool redPixel = false;
+        for (int y = 0; y < img.height() && !redPixel; ++y)
+            for (int x = 0; x < img.width() && !redPixel; ++x)
+                redPixel = img.pixelColor(x, y) == ui::paletteColor(12);
+        QCOMPARE(redPixel, red);
+        // Cooling towards the set point brings the normal colour back.
+        tick(3);
+        QVERIFY(w->state().tsensor <= 135);
+        QCOMPARE(senstempColour(), normal);
+    }
+
     void upDownsWriteTheirLabels()
     {
         startBench();
@@ -264,7 +405,7 @@ private slots:
 
     void sensorChoiceRecomputesAtOnce()
     {
-        startBench();
+        startBench(true);
         QTest::mouseClick(find<QRadioButton>("Option1_2"), Qt::LeftButton);
         QCOMPARE(w->state().sensortyp, std::uint8_t(2));
         // Pt 100 at 0 °C: 10 V * 100 / 10100
@@ -275,7 +416,7 @@ private slots:
 
     void bypassIsLockedUntilTheEvaluationHasBeenClosed()
     {
-        startBench();
+        startBench(true);
         auto* sw = find<QWidget>("Picture2");
         QVERIFY(!sw->isEnabled());
         QTest::mouseClick(sw, Qt::LeftButton);
@@ -314,11 +455,26 @@ private slots:
             QVERIFY(!w->state().rvor_kurz);
             QCOMPARE(lever->x2(), 45);
         }
+
+        // Closed with the NTC, it opens again with either of them selected.
+        for (const char* option : {"Option1_4", "Option1_6"}) {
+            QTest::mouseClick(find<QRadioButton>("Option1_0"), Qt::LeftButton);
+            QTest::mouseClick(sw, Qt::LeftButton);
+            QVERIFY(w->state().rvor_kurz);
+            QTest::mouseClick(find<QRadioButton>(option), Qt::LeftButton);
+            rec->messages.clear();
+            QTest::mouseClick(sw, Qt::LeftButton);
+            QVERIFY(rec->messages.isEmpty());
+            QVERIFY(!w->state().rvor_kurz);
+            QCOMPARE(lever->x2(), 45);
+            QCOMPARE(w->state().rvor, 10000.0);
+            QVERIFY(updown("UpDownR")->isEnabled());
+        }
     }
 
     void benchCannotBeClosedDuringTheEvaluation()
     {
-        startBench();
+        startBench(true);
         QTest::mouseClick(find<QPushButton>("Command1"), Qt::LeftButton);
         w->close();
         QVERIFY(w->isVisible());
@@ -340,7 +496,7 @@ private slots:
 
     void bridgedPt100At24VoltsIsDestroyedOnce()
     {
-        startBench();
+        startBench(true);
         QTest::mouseClick(find<QPushButton>("Command1"), Qt::LeftButton);
         w->evaluationWindow()->close();
         QTRY_VERIFY(w->evaluationWindow() == nullptr);
@@ -381,7 +537,7 @@ private slots:
 
     void destructionDuringTheEvaluationEndsWithIt()
     {
-        startBench();
+        startBench(true);
         QTest::mouseClick(find<QPushButton>("Command1"), Qt::LeftButton);
         QPointer<QWidget> eval = w->evaluationWindow();
         w->state().tsensor = 151;
@@ -395,7 +551,7 @@ private slots:
 
     void soakEveryDisplayStaysFinite()
     {
-        startBench();
+        startBench(true);
         QTest::mouseClick(find<QPushButton>("Command1"), Qt::LeftButton);
         w->evaluationWindow()->close();
         QTRY_VERIFY(w->evaluationWindow() == nullptr);

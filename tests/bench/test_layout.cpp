@@ -9,6 +9,7 @@
 #include "ui/controls.h"
 
 #include <QAbstractSlider>
+#include <QApplication>
 #include <QLineEdit>
 #include <QFrame>
 #include <QListWidget>
@@ -163,6 +164,35 @@ void coversNothing(const QWidget* window, const char* name)
         const QRect o(other->mapTo(window, QPoint(0, 0)), other->size());
         QVERIFY2(!r.intersects(o), qPrintable(QStringLiteral("%1 covers %2").arg(name, other->objectName())));
     }
+}
+
+// The focus frame lies on the inside edge of the control, all round, in
+// the highlight colour: sampled at the middle of its outer pixel.
+void checkFocusFrame(QWidget* window, QWidget* control)
+{
+    control->setFocus(Qt::TabFocusReason);
+    QCOMPARE(QApplication::focusWidget(), control);
+    const QImage image = window->grab().toImage();
+    const double ratio = image.devicePixelRatio();
+    const QColor highlight = control->palette().color(QPalette::Active, QPalette::Highlight);
+    const QRect r(control->mapTo(window, QPoint(0, 0)), control->size());
+    int total = 0, framed = 0;
+    auto sample = [&](double x, double y) {
+        ++total;
+        framed += image.pixelColor(static_cast<int>(x * ratio), static_cast<int>(y * ratio)) == highlight;
+    };
+    for (int x = r.left(); x <= r.right(); ++x) {
+        sample(x + 0.5, r.top() + 0.5);
+        sample(x + 0.5, r.bottom() + 0.5);
+    }
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+        sample(r.left() + 0.5, y + 0.5);
+        sample(r.right() + 0.5, y + 0.5);
+    }
+    QVERIFY2(framed == total, qPrintable(QStringLiteral("%1: %2 of %3").arg(control->objectName()).arg(framed).arg(total)));
+    // Inside the frame the control itself shows.
+    if (r.width() > 8 && r.height() > 8)
+        QVERIFY(image.pixelColor((QPointF(r.center()) * ratio).toPoint()) != highlight);
 }
 
 bool dark(const QImage& image, QPointF logical)
@@ -333,6 +363,36 @@ private slots:
         checkCaptionsFit(w.get(), {"ToggleButton1"});
         toggle->click();
         checkCaptionsFit(w.get(), {"ToggleButton1"});
+    }
+
+    // Every control the keyboard reaches shows a frame when it has the
+    // focus, the small up-downs and the task page included.
+    void benchFocusFrames()
+    {
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        checkFocusFrame(w.get(), find<QWidget>("Picture1"));
+        QTest::keyClick(find<QWidget>("Picture1"), Qt::Key_Space);
+        find<QPushButton>("Command1")->click();
+        w->evaluationWindow()->close();
+        QTRY_VERIFY(w->evaluationWindow() == nullptr);
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        for (const char* name : {"Picture2", "UpDownV", "UpDownR", "UpDownT", "UpDownVoltmeter", "Option1_0",
+                                 "Option1_6", "ToggleButton1"})
+            checkFocusFrame(w.get(), find<QWidget>(name));
+    }
+
+    void evaluationFocusFrames()
+    {
+        QTest::mouseClick(find<QWidget>("Picture1"), Qt::LeftButton);
+        find<QPushButton>("Command1")->click();
+        auto* eval = w->evaluationWindow();
+        QVERIFY(QTest::qWaitForWindowActive(eval));
+        auto* list = testsupport::control<QListWidget>(eval, "Listsensoren");
+        checkFocusFrame(eval, list);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
+        checkFocusFrame(eval, testsupport::control<QWidget>(eval, "Command1"));
+        QTest::keyClick(testsupport::control<QWidget>(eval, "Command1"), Qt::Key_Return);
+        checkFocusFrame(eval, testsupport::control<QWidget>(eval, "Textformel"));
     }
 
     void evaluationControlSitsAtItsPlace_data() { addPlaces(evaluationPlaces); }

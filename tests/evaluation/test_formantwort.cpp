@@ -653,6 +653,54 @@ private slots:
         QVERIFY(find<QWidget>(QStringLiteral("Imagesensor_%1").arg(type).toLatin1().constData())->isVisible());
     }
 
+    // The whole run with the keyboard alone: arrows and Enter in the list,
+    // Enter in the box, Tab and Enter on the buttons.
+    void keyboardOnlyRun()
+    {
+        open(2);
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        auto* list = find<QListWidget>("Listsensoren");
+        QCOMPARE(QApplication::focusWidget(), list);
+        // Enter before a choice confirms nothing.
+        QTest::keyClick(list, Qt::Key_Return);
+        QCOMPARE(w->schritt(), 1);
+        QTest::keyClick(list, Qt::Key_Down);
+        while (list->currentRow() < 2)
+            QTest::keyClick(list, Qt::Key_Down);
+        QCOMPARE(list->selectedItems().value(0), list->item(2));
+        QTest::keyClick(list, Qt::Key_Return);
+        QCOMPARE(w->schritt(), 3);
+        QCOMPARE(state->punkte, 2);
+        QCOMPARE(QApplication::focusWidget(), box());
+        QTest::keyClicks(box(), QString::fromLatin1(exactEquation[2]));
+        QTest::keyClick(box(), Qt::Key_Return);
+        QCOMPARE(w->schritt(), 5);
+        QCOMPARE(QApplication::focusWidget(), box());
+        QTest::keyClicks(box(), "0.00385");
+        QTest::keyClick(box(), Qt::Key_Return);
+        QCOMPARE(state->punkte, 10);
+        auto* print = find<QPushButton>("Commanddruck");
+        QCOMPARE(QApplication::focusWidget(), print);
+        QTest::keyClick(print, Qt::Key_Return);
+        QCOMPARE(rec->pdfFiles.size(), 1);
+    }
+
+    // Enter on the focused OK button, reached with Tab from the list.
+    void enterOnOk()
+    {
+        open(0);
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        pickFromList(0);
+        auto* list = find<QListWidget>("Listsensoren");
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Tab);
+        auto* ok = find<QPushButton>("Command1");
+        QCOMPARE(QApplication::focusWidget(), ok);
+        QTest::keyClick(ok, Qt::Key_Return);
+        QCOMPARE(w->schritt(), 3);
+        QCOMPARE(state->punkte, 2);
+    }
+
     void perfectResistiveRunReportsTenOfTen()
     {
         open(2);

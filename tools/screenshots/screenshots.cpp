@@ -1,6 +1,7 @@
 // Renders the windows as a student sees them, offscreen, into PNG pictures:
 // the task page, the bench after the start click, the evaluation at its
-// steps, the final view and the printed report (as a PDF beside them).
+// steps, the final view, the printed report (as a PDF beside them) and the
+// bench again with a hot sensor.
 //   kora_screenshots FOLDER [SENSOR]
 
 #include "bench/formexp.h"
@@ -118,5 +119,12 @@ int main(int argc, char** argv)
     save(eval, folder, "07-ende.png");
     eval->findChild<QPushButton*>(QStringLiteral("Commanddruck"))->click();
     eval->close();
+
+    // Back on the bench: the bypass switch has the keyboard, and the sensor
+    // is hot enough for its temperature to warn in red.
+    bench.findChild<QWidget*>(QStringLiteral("Picture2"))->setFocus(Qt::TabFocusReason);
+    bench.state().tsensor = 140;
+    bench.Timer1_Timer();
+    save(&bench, folder, "09-warnung.png");
     return 0;
 }
