@@ -255,6 +255,10 @@ void Formantwort::compareCurves(int type, const QString& unit)
     std::optional<std::string> failure; // why the run stopped; empty when that is unknown
     try {
         abweichung_ = 0;
+        // A left-hand side typed along, or a name the interpreter does not
+        // know, would count as 0 at every sample.
+        if (hasUnreadablePart(state_.eingabeformel))
+            throw ComparisonFailed(Fault::NotANumber);
         const double v = model::scaleTopValue(state_, type);
         if (!usable(v))
             throw ComparisonFailed(Fault::SensorRange);

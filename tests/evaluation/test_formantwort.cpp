@@ -410,6 +410,10 @@ private slots:
                                   << "Bei T = 293 K ist die Summe der beiden Werte einer Parallelschaltung (|) gleich 0.";
         QTest::newRow("value 0") << "T-293" << false << a << "Bei T = 293 K hat Ihre Gleichung den Wert 0.";
         QTest::newRow("no number") << "SQR(T)" << false << a << "Der Ausdruck »SQR(T)« ist keine Zahl.";
+        // The prompt's example copied with its left-hand side (the box drops the "=").
+        QTest::newRow("left-hand side typed") << "R(T)0.4*T+25" << false << a
+                                              << "Der Ausdruck »R(T)0.4*T+25« ist keine Zahl.";
+        QTest::newRow("unknown name") << "2*PI*T" << false << a << "Der Ausdruck »2*PI*T« ist keine Zahl.";
         QTest::newRow("too large to draw") << "1E39*T" << false << a
                                            << "Bei T = 293 K ist der Wert Ihrer Gleichung zu groß.";
         QTest::newRow("deviation beyond range")
