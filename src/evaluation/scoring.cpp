@@ -55,4 +55,6 @@ std::string withTemperature(std::string_view equation, std::string_view kelvin)
     return out;
 }
 
+int maximumPoints(int sensortyp) { return sensortyp <= 3 ? 10 : 8; }
+
 } // namespace evaluation
