@@ -2,6 +2,8 @@
 
 #include "bench/layout.h"
 #include "evaluation/formantwort.h"
+#include "journal/formprotokoll.h"
+#include "journal/journal.h"
 #include "model/circuit.h"
 #include "model/voltmeter.h"
 #include "numbers/numbers.h"
@@ -38,6 +40,7 @@ Formexp::Formexp(QWidget* parent) : QWidget(parent)
     setWindowTitle(ui::appTitle);
     buildWindow();
     connectHandlers();
+    buildJournal();
     // The thermostat ticks from window creation to the end of the program.
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -207,6 +210,7 @@ void Formexp::Timer1_Timer()
     model::computeNextStep(state_, thermostat_);
     if (std::isfinite(state_.tsensor))
         showSensorTemperature();
+    sampleJournal();
     // A characteristic that leaves the number range is the same overload.
     if (!computed || model::isDestroyed(state_))
         destroySensor();
@@ -228,7 +232,8 @@ void Formexp::destroySensor()
     Timer1->stop();
     ui::services().alert();
     ui::services().message(this, QStringLiteral("Sie haben den Sensor und damit das Experiment \r"
-                                                "durch thermische Überlastung zerstört!!"));
+                                                "durch thermische Überlastung zerstört!!") +
+                                     journalNote());
     // The experiment window goes; with the evaluation window still open the
     // program ends when that one is closed.
     close();
@@ -307,7 +312,7 @@ void Formexp::updateKeyboardReach()
     QList<QWidget*> chain = {UpDownV, Picture2, UpDownR, UpDownT, UpDownVoltmeter};
     for (QRadioButton* option : Option1)
         chain << option;
-    chain << ToggleButton1 << Command1;
+    chain << ToggleButton1 << Command1 << Commandmessen << Commandprotokoll;
     for (QWidget* control : chain)
         control->setFocusPolicy(pageUp ? Qt::NoFocus : Qt::StrongFocus);
     if (pageUp)
@@ -336,8 +341,10 @@ void Formexp::Command1_Click()
 {
     Command1->setEnabled(false);
     setEnabled(false);
+    enableJournalButtons(false);
     if (!formantwort_) {
         formantwort_ = new evaluation::Formantwort(state_);
+        formantwort_->setJournal(journal_);
         formantwort_->setAttribute(Qt::WA_DeleteOnClose);
         connect(formantwort_, &evaluation::Formantwort::unloaded, this, &Formexp::evaluationClosed);
         ui::centreOver(formantwort_, this);
@@ -352,6 +359,7 @@ void Formexp::evaluationClosed()
     if (destroyed_)
         return; // the experiment is over; the program ends with this window
     setEnabled(true);
+    enableJournalButtons(true);
     Framesensor->show();
     ToggleButton1->show();
     Picture2->setEnabled(true);
@@ -366,6 +374,9 @@ void Formexp::closeEvent(QCloseEvent* e)
         e->ignore();
         return;
     }
+    // The journal window belongs to the bench; its rows are in the file.
+    if (formprotokoll_)
+        formprotokoll_->close();
     e->accept();
 }
 

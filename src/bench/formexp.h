@@ -13,12 +13,19 @@
 #include <QWidget>
 
 #include <array>
+#include <memory>
 
 class QAbstractButton;
 class QFrame;
 class QPushButton;
 class QRadioButton;
 class QTimer;
+
+namespace journal {
+class Formprotokoll;
+class Journal;
+struct Row;
+} // namespace journal
 
 namespace ui {
 class DrawingSurface;
@@ -42,6 +49,9 @@ public:
     const model::Thermostat& thermostat() const { return thermostat_; }
     bool destroyed() const { return destroyed_; }
     evaluation::Formantwort* evaluationWindow() const { return formantwort_; }
+    journal::Journal& journal() const { return *journal_; }
+    // The journal window once it has been opened.
+    journal::Formprotokoll* journalWindow() const { return formprotokoll_.get(); }
 
     // Handlers, public so that tests can drive ticks without waiting.
     void Timer1_Timer();
@@ -74,11 +84,22 @@ private:
     void ToggleButton1_Click();
     void evaluationClosed();
 
+    // The measurement journal (recording.cpp): the bench records what it
+    // shows, never what it hides.
+    void buildJournal();
+    void Commandmessen_Click();
+    void Commandprotokoll_Click();
+    journal::Row shownRow() const;
+    void sampleJournal();
+    void enableJournalButtons(bool on);
+    QString journalNote() const;
+
     // ConfigTarget: the configuration file acting on the window.
     void showSelfHeatingSwitch() override;
     void pressSelfHeatingSwitch() override;
     void hideSensorChoice() override;
     void selectSensor(int index) override;
+    void hideJournal() override;
 
     char separator() const;
 
@@ -108,6 +129,11 @@ private:
     QPointer<evaluation::Formantwort> formantwort_;
     ui::PressGuard* pressGuard_ = nullptr; // the second click of the start page's double click
     QColor senstempColour_;                // the sensor temperature's colour below the warning
+
+    QPushButton* Commandmessen = nullptr;
+    QPushButton* Commandprotokoll = nullptr;
+    journal::Journal* journal_ = nullptr;
+    std::unique_ptr<journal::Formprotokoll> formprotokoll_;
 };
 
 } // namespace bench

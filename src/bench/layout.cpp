@@ -17,7 +17,7 @@ constexpr ui::FontSpec arialBold975{Face::Sans, 9.75, true};
 constexpr ui::FontSpec sansBold825{Face::Sans, 8.25, true};
 
 // name, kind, left, top, width, height, text, font, parent, visible, accessible name, tooltip
-const std::array<ControlSpec, 23> rows = {{
+const std::array<ControlSpec, 25> rows = {{
     {"ToggleButton1", Kind::Toggle, 8640, 5355, 2130, 600, "Eigenerwärmung ausgeschaltet",
      {Face::Sans, 8.25, false}, nullptr, false, "Eigenerwärmung"},
     {"Image1", Kind::ImageStretched, 360, 1710, 7800, 6090, ":/circuit.svg", {}, nullptr, true,
@@ -34,6 +34,11 @@ const std::array<ControlSpec, 23> rows = {{
      "Vorwiderstand überbrücken"},
     {"Command1", Kind::Button, 495, 7110, 1365, 420, "Auswertung", {Face::Sans, 9.75, true}, nullptr, true,
      "Auswertung"},
+    // The journal's two buttons, in the free strip right of "Auswertung" below the drawing.
+    {"Commandmessen", Kind::Button, 2040, 7110, 2370, 420, "Messwert übernehmen", {Face::Sans, 9.75, true}, nullptr,
+     true, "Messwert übernehmen", "Den angezeigten Messwert ins Messprotokoll übernehmen (Strg+M)"},
+    {"Commandprotokoll", Kind::Button, 4590, 7110, 1770, 420, "Messprotokoll", {Face::Sans, 9.75, true}, nullptr,
+     true, "Messprotokoll", "Das Messprotokoll mit Tabelle und Diagrammen zeigen"},
     {"UpDownR", Kind::UpDownV, 4410, 2610, 195, 330, "", {}, nullptr, true, "Vorwiderstand",
      "Vorwiderstand einstellen"},
     {"UpDownV", Kind::UpDownV, 1755, 2790, 195, 330, "", {}, nullptr, true, "Spannung",

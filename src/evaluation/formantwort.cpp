@@ -1,6 +1,7 @@
 #include "evaluation/formantwort.h"
 
 #include "evaluation/report.h"
+#include "journal/journal.h"
 #include <QDate>
 #include <QLocale>
 
@@ -406,9 +407,7 @@ void Formantwort::f_sensoransicht()
 
 void Formantwort::Form_Unload()
 {
-    // The four resistive sensors can reach 10 points, the others 8.
-    const QString most = state_.sensortyp <= 3 ? QStringLiteral(" von 10 Punkten erreicht")
-                                               : QStringLiteral(" von 8 Punkten erreicht");
+    const QString most = QStringLiteral(" von %1 Punkten erreicht").arg(maximumPoints(state_.sensortyp));
     ui::services().message(this, QStringLiteral(" Sie haben in diesem virtuellen Experiment ") +
                                      display(state_.punkte) + most);
     emit unloaded();
@@ -426,7 +425,15 @@ namespace evaluation {
 
 void Formantwort::Commanddruck_Click()
 {
-    // One page per click, always the same page.
+    // Who prints it is asked once, before the first page; cancelling prints nothing.
+    if (!studentAsked_) {
+        ui::Student asked = student_;
+        if (!ui::services().askStudent(this, asked))
+            return;
+        student_ = asked;
+        studentAsked_ = true;
+    }
+    // One report per click, always the same.
     const int t = state_.sensortyp;
     ReportData d;
     d.date = QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
@@ -439,7 +446,12 @@ void Formantwort::Commanddruck_Click()
     d.alphaEingabe = Textformel->QLineEdit::text();
     d.abweichungAlpha = display(abweichung_alpha_);
     d.punkte = QString::number(state_.punkte);
+    d.hoechstpunkte = QString::number(maximumPoints(t));
     d.plot = Picture1->image();
+    d.name = student_.name;
+    d.matrikel = student_.matrikel;
+    if (journal_)
+        d.journal = journal_->rows();
     Report report(std::move(d));
     ui::services().printPage(this, report);
 }

@@ -4,6 +4,7 @@
 // plots both curves and prints the report.
 
 #include "model/state.h"
+#include "ui/services.h"
 
 #include <QWidget>
 
@@ -13,6 +14,10 @@
 class QFrame;
 class QListWidget;
 class QPushButton;
+
+namespace journal {
+class Journal;
+} // namespace journal
 
 namespace ui {
 class DrawingSurface;
@@ -37,6 +42,8 @@ public:
     // The alpha answer's deviation in whole percent after its scoring.
     double abweichungAlpha() const { return abweichung_alpha_; }
     const model::ExperimentState& state() const { return state_; }
+    // The run's measurement journal, printed after the report's first page.
+    void setJournal(const journal::Journal* j) { journal_ = j; }
 
 signals:
     // Raised by Form_Unload after the closing message, before the window goes.
@@ -84,6 +91,11 @@ private:
     ui::DrawingSurface* Picture1 = nullptr;
     QPushButton* Commanddruck = nullptr;
     std::array<ui::ImageBox*, model::sensorTypes> Imagesensor{};
+
+    // Who prints the report, asked before the first print and kept for the run.
+    ui::Student student_;
+    bool studentAsked_ = false;
+    const journal::Journal* journal_ = nullptr;
 };
 
 } // namespace evaluation

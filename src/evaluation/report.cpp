@@ -1,5 +1,6 @@
 #include "evaluation/report.h"
 
+#include "journal/printout.h"
 #include "ui/layout.h"
 
 #include <QPagedPaintDevice>
@@ -20,6 +21,16 @@ void Report::paintPage(QPainter& p, QPagedPaintDevice& device)
     };
     size(10, false);
     print(17, 1, data_.date);
+    // Who handed the page in, in the free space beside the date.
+    QStringList who;
+    if (!data_.name.isEmpty())
+        who << QStringLiteral("Name: ") + data_.name;
+    if (!data_.matrikel.isEmpty())
+        who << QStringLiteral("Matrikelnummer: ") + data_.matrikel;
+    if (!who.isEmpty()) {
+        const QFontMetricsF fm(p.font(), &device);
+        print(3, 1, fm.elidedText(who.join(QStringLiteral("    ")), Qt::ElideRight, 13.5 * unit));
+    }
     size(14, true);
     print(3, 2, QStringLiteral("Temperaturkennlinie:   ") + data_.sensorname);
     size(12, true);
@@ -39,7 +50,33 @@ void Report::paintPage(QPainter& p, QPagedPaintDevice& device)
         p.drawImage(QRectF(3 * unit, 7.5 * unit, plotWidthCm * unit, plotHeightCm * unit), data_.plot);
     }
     size(14, true);
-    print(13, 20, QStringLiteral("Punktzahl = ") + data_.punkte);
+    print(13, 20, QStringLiteral("Punktzahl = ") + data_.punkte + QStringLiteral(" von ") + data_.hoechstpunkte);
+    if (!data_.journal.isEmpty())
+        journal::paintJournalPages(p, device, data_.journal, who.join(QStringLiteral("    ")));
+}
+
+QString Report::documentTitle() const
+{
+    return data_.name.isEmpty() ? QStringLiteral("KORA - Auswertung") : QStringLiteral("KORA - Auswertung - ") + data_.name;
+}
+
+QString Report::fileNameProposal() const
+{
+    const QString part = safeFileNamePart(data_.name);
+    return part.isEmpty() ? QStringLiteral("KORA-Auswertung.pdf") : QStringLiteral("KORA-Auswertung-") + part + QStringLiteral(".pdf");
+}
+
+QString safeFileNamePart(const QString& name)
+{
+    QString out;
+    for (const QChar c : name.simplified()) {
+        const bool unsafe = c.unicode() < 0x20 || c.unicode() == 0x7F || QStringLiteral("/\\:*?\"<>|").contains(c);
+        out += unsafe ? QLatin1Char('_') : c;
+    }
+    // A name of dots alone would name a folder.
+    if (!out.isEmpty() && out.count(QLatin1Char('.')) == out.size())
+        out.fill(QLatin1Char('_'));
+    return out.left(80);
 }
 
 } // namespace evaluation

@@ -3,6 +3,7 @@
 // deviation, for the resistive sensors the alpha result, the plot and the
 // point total, placed in centimetres from the top-left of the printable area.
 
+#include "journal/row.h"
 #include "ui/services.h"
 
 #include <QImage>
@@ -21,18 +22,28 @@ struct ReportData {
     QString alphaEingabe;  // the alpha answer exactly as typed
     QString abweichungAlpha;
     QString punkte;
+    QString hoechstpunkte; // what the sensor type can reach: 10 or 8
     QImage plot;           // the plot surface with both curves
+    QString name;          // the student's, both may be empty
+    QString matrikel;
+    QList<journal::Row> journal; // printed on the pages after the first
 };
 
 class Report : public ui::PageSource {
 public:
     explicit Report(ReportData data) : data_(std::move(data)) {}
     void paintPage(QPainter& painter, QPagedPaintDevice& device) override;
+    QString documentTitle() const override;
+    QString fileNameProposal() const override;
     const ReportData& data() const { return data_; }
 
 private:
     ReportData data_;
 };
+
+// A name as part of a file name: characters that a file system refuses or
+// a shell misreads become "_".
+QString safeFileNamePart(const QString& name);
 
 // The plot picture's own size on paper: 8835 x 5415 twips.
 inline constexpr double plotWidthCm = 8835 / 1440.0 * 2.54;

@@ -110,4 +110,6 @@ bool hasUnreadablePart(std::string_view equation)
     return false;
 }
 
+int maximumPoints(int sensortyp) { return sensortyp <= 3 ? 10 : 8; }
+
 } // namespace evaluation

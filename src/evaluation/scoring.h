@@ -22,6 +22,10 @@ double tolerancePercent(double tolerance);
 // 4 below half of it, 6 below a quarter of it, else 0. All strict.
 int equationPoints(double deviationPercent, double tolerance);
 
+// What a sensor type can reach: the four resistive ones are also asked for
+// alpha, 2 + 6 + 2 points; the others 2 + 6.
+int maximumPoints(int sensortyp);
+
 // Whether an alpha answer with this relative deviation (a fraction) scores.
 bool alphaScores(double relativeDeviation, double tolerance);
 

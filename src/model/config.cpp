@@ -147,6 +147,14 @@ Bounds boundsOf(std::string value, std::string_view keyword)
 
 bool contains(std::string_view text, std::string_view word) { return text.find(word) != std::string_view::npos; }
 
+std::string trimmed(std::string_view t)
+{
+    const auto first = t.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return {};
+    return std::string(t.substr(first, t.find_last_not_of(" \t") - first + 1));
+}
+
 std::string oneDecimalText(double v) { return numbers::displayText(v, ','); }
 
 class Reader {
@@ -230,6 +238,24 @@ public:
         const auto fields = split(line, ':');
         s_.thermo_k = drawOrNumber(valueOf(fields, 1));
         nameAndTolerance(fields, 6, 2);
+    }
+
+    // The teacher's switch for the measurement journal. Only a line that
+    // starts with the keyword is one: older files may mention the word in a
+    // remark, which must stay a remark.
+    void f_protokoll(const std::string& line)
+    {
+        const auto fields = split(line, ':');
+        std::string_view head = fields[0];
+        if (head.substr(0, 3) == "\xEF\xBB\xBF")
+            head.remove_prefix(3); // the mark some editors put before the first line
+        if (trimmed(head) != "protokoll")
+            return;
+        const std::string value = trimmed(field(fields, 1));
+        if (value == "off")
+            target_.hideJournal();
+        else if (value != "on")
+            fail("Feld 1 muss off (Messprotokoll verbergen) oder on lauten, nicht \"" + value + "\"");
     }
 
 private:
@@ -316,6 +342,7 @@ constexpr Keyword keywords[] = {
     {"typ2", &Reader::f_sensortyp2},       {"typ3", &Reader::f_sensortyp3},
     {"typ4", &Reader::f_sensortyp4},       {"typ5", &Reader::f_sensortyp5},
     {"typ6", &Reader::f_sensortyp6},       {"basic", &Reader::f_basic},
+    {"protokoll", &Reader::f_protokoll},
 };
 
 // One line of the file: it ends at a line feed, a carriage return or both

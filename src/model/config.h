@@ -21,6 +21,9 @@ public:
     virtual void pressSelfHeatingSwitch() = 0;
     virtual void hideSensorChoice() = 0;
     virtual void selectSensor(int index) = 0;
+    // "protokoll:off": no measurement journal for this run (an exam). A
+    // window without a journal has nothing to hide.
+    virtual void hideJournal() {}
 };
 
 // A line that was not (fully) used, for the teacher's report.

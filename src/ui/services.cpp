@@ -22,7 +22,7 @@ bool printToPdf(const QString& file, PageSource& page)
     QPdfWriter writer(file);
     writer.setPageSize(QPageSize(QPageSize::A4));
     writer.setResolution(300);
-    writer.setTitle(QStringLiteral("KORA - Auswertung"));
+    writer.setTitle(page.documentTitle());
     writer.setCreator(appTitle);
     QPainter painter;
     if (!painter.begin(&writer))
@@ -53,7 +53,7 @@ Services::Printed Services::printOnDefaultPrinter(PageSource& page, QString& nam
         return Printed::NoPrinter;
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setDocName(QStringLiteral("KORA - Auswertung"));
+    printer.setDocName(page.documentTitle());
     name = printer.printerName();
     QPainter painter;
     if (!painter.begin(&printer))
@@ -81,7 +81,7 @@ bool Services::printPage(QWidget* parent, PageSource& page)
                               ? QStringLiteral("Kein Drucker verfügbar - Ergebnisse als PDF speichern")
                               : QStringLiteral("Drucken fehlgeschlagen - Ergebnisse als PDF speichern");
     const QString file =
-        askPdfFileName(parent, title, QDir::home().filePath(QStringLiteral("KORA-Auswertung.pdf")));
+        askPdfFileName(parent, title, QDir::home().filePath(page.fileNameProposal()));
     if (file.isEmpty()) {
         message(parent, QStringLiteral("Die Ergebnisse wurden nicht gedruckt und nicht gespeichert."));
         return false;

@@ -20,7 +20,18 @@ inline const QString appTitle = QStringLiteral("KORA - Temperatursensoren als Zw
 class PageSource {
 public:
     virtual ~PageSource() = default;
+    // May go on to further pages with device.newPage().
     virtual void paintPage(QPainter& painter, QPagedPaintDevice& device) = 0;
+    // The document's title (PDF metadata, print job) and the file name
+    // proposed when it is saved as a PDF.
+    virtual QString documentTitle() const { return QStringLiteral("KORA - Auswertung"); }
+    virtual QString fileNameProposal() const { return QStringLiteral("KORA-Auswertung.pdf"); }
+};
+
+// Who printed the report; both parts may stay empty.
+struct Student {
+    QString name;
+    QString matrikel;
 };
 
 class Services {
@@ -34,6 +45,12 @@ public:
     // printing fails, offer to save it as a PDF file. Tells the student
     // where the page went; returns true when it went somewhere.
     virtual bool printPage(QWidget* parent, PageSource& page);
+    // Asks for the name and the matriculation number for the report,
+    // starting from `student`; false when the student cancels.
+    virtual bool askStudent(QWidget* parent, Student& student);
+    // Where to save a file; empty when the student cancels.
+    virtual QString askSaveFileName(QWidget* parent, const QString& title, const QString& proposal,
+                                    const QString& filter);
 
 protected:
     enum class Printed { Done, NoPrinter, Failed };

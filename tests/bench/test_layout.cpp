@@ -54,6 +54,8 @@ const Place benchPlaces[] = {
     {"UpDownV", 1755, 2790, 195, 330, nullptr, 0, false},
     {"UpDownR", 4410, 2610, 195, 330, nullptr, 0, false},
     {"Command1", 495, 7110, 1365, 420, "Liberation Sans", 9.75, true},
+    {"Commandmessen", 2040, 7110, 2370, 420, "Liberation Sans", 9.75, true},
+    {"Commandprotokoll", 4590, 7110, 1770, 420, "Liberation Sans", 9.75, true},
     {"Picture2", 2070, 2205, 420, 555, nullptr, 0, false},
     {"Labelsenstemp", 3060, 5265, 780, 240, "Liberation Sans", 8.25, true},
     {"Labelanz", 6165, 3105, 1635, 375, "Liberation Sans", 14.25, true},
@@ -269,7 +271,8 @@ private slots:
     {
         QTest::mouseClick(find<QWidget>("Picture1"), Qt::LeftButton);
         for (const char* name : {"Option1_0", "Option1_6", "UpDownVoltmeter", "UpDownT", "UpDownV", "UpDownR",
-                                 "Command1", "Picture2", "Labelsenstemp", "Labelanz", "LabelT", "LabelV", "LabelR"}) {
+                                 "Command1", "Picture2", "Labelsenstemp", "Labelanz", "LabelT", "LabelV", "LabelR",
+                                 "Commandmessen", "Commandprotokoll"}) {
             const QWidget* c = find<QWidget>(name);
             const QPoint centre = c->mapTo(w.get(), c->rect().center());
             const QWidget* hit = w->childAt(centre);
@@ -326,11 +329,40 @@ private slots:
         QVERIFY(near);
     }
 
+    // The journal's buttons lie on blank paper: no line of the drawing and no
+    // other control under them.
+    void journalButtonsCoverNothing_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("Commandmessen") << "Commandmessen";
+        QTest::newRow("Commandprotokoll") << "Commandprotokoll";
+    }
+    void journalButtonsCoverNothing()
+    {
+        QFETCH(QString, name);
+        QTest::mouseClick(find<QWidget>("Picture1"), Qt::LeftButton);
+        const QWidget* button = find<QWidget>(qPrintable(name));
+        auto* drawing = find<QWidget>("Image1");
+        const QImage paper = drawing->grab().toImage();
+        const QRect under = button->geometry().translated(-drawing->pos()).adjusted(-2, -2, 2, 2);
+        for (int y = under.top(); y <= under.bottom(); ++y)
+            for (int x = under.left(); x <= under.right(); ++x)
+                QVERIFY2(qGray(paper.pixel((QPointF(x, y) * paper.devicePixelRatio()).toPoint())) > 240,
+                         qPrintable(QStringLiteral("%1 covers a drawn line at %2, %3").arg(name).arg(x).arg(y)));
+        for (const Place& p : benchPlaces) {
+            const QWidget* other = find<QWidget>(p.name);
+            if (other == button || other->parentWidget() != w.get() || !other->isVisible() ||
+                QString::fromLatin1(p.name) == QStringLiteral("Image1"))
+                continue;
+            QVERIFY2(!other->geometry().intersects(button->geometry()), p.name);
+        }
+    }
+
     void benchCaptionsFitAtEveryPosition()
     {
         QTest::mouseClick(find<QWidget>("Picture1"), Qt::LeftButton);
         const QStringList names = {"LabelR", "LabelV", "LabelT", "Labelanz", "Labelsenstemp", "Command1",
-                                   "Option1_0", "Option1_6"};
+                                   "Commandmessen", "Commandprotokoll", "Option1_0", "Option1_6"};
         checkCaptionsFit(w.get(), names);
         auto* r = find<QAbstractSlider>("UpDownR");
         auto* v = find<QAbstractSlider>("UpDownV");

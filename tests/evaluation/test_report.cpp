@@ -2,6 +2,7 @@
 
 #include "evaluation/formantwort.h"
 #include "evaluation/report.h"
+#include "journal/journal.h"
 #include "model/state.h"
 #include "recorder.h"
 #include "ui/controls.h"
@@ -11,6 +12,7 @@
 #include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using evaluation::Report;
@@ -32,16 +34,20 @@ class TestReport : public QObject {
         d.alphaEingabe = QStringLiteral("0");
         d.abweichungAlpha = QStringLiteral("100");
         d.punkte = QStringLiteral("8");
+        d.hoechstpunkte = QStringLiteral("10");
         QImage plot(200, 120, QImage::Format_RGB32);
         plot.fill(Qt::white);
         d.plot = plot;
         return d;
     }
 
-    static QString pdfText(const QString& file)
+    static QString pdfText(const QString& file, int page = 0)
     {
         QProcess p;
-        p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), file, QStringLiteral("-")});
+        QStringList args = {QStringLiteral("-layout"), file, QStringLiteral("-")};
+        if (page > 0)
+            args = QStringList{QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"), QString::number(page)} + args;
+        p.start(QStringLiteral("pdftotext"), args);
         if (!p.waitForFinished(20000))
             return {};
         // Layout mode spaces words by their positions: compare words, not blanks.
@@ -217,7 +223,99 @@ private slots:
         // The point total is the one of the closing message.
         w.close();
         QVERIFY(rec.messages.last().contains(QStringLiteral(" %1 von ").arg(state.punkte)));
-        QVERIFY(page.endsWith(QStringLiteral("Punktzahl = %1").arg(state.punkte)));
+        QVERIFY(page.endsWith(QStringLiteral("Punktzahl = %1 von %2").arg(state.punkte).arg(type <= 3 ? 10 : 8)));
+        w.disconnect();
+    }
+
+    static QString pdfInfo(const QString& file)
+    {
+        QProcess p;
+        p.start(QStringLiteral("pdfinfo"), {file});
+        return p.waitForFinished(20000) ? QString::fromUtf8(p.readAllStandardOutput()) : QString();
+    }
+
+    // The report a teacher files: who printed it, on page 1 beside the date
+    // and in the title and the file name, and the journal on page 2.
+    void filedWithNameAndJournal_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("matrikel");
+        QTest::addColumn<int>("readings");
+        QTest::addColumn<QString>("proposal");
+        QTest::newRow("name with a slash, two readings")
+            << "Erika Muster/Frau" << "4711" << 2 << "KORA-Auswertung-Erika Muster_Frau.pdf";
+        QTest::newRow("nothing given, no readings") << "" << "" << 0 << "KORA-Auswertung.pdf";
+    }
+    void filedWithNameAndJournal()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, matrikel);
+        QFETCH(int, readings);
+        QFETCH(QString, proposal);
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        QTemporaryDir folder;
+        testsupport::Recorder rec;
+        journal::Journal journal(folder.path(), nullptr);
+        for (int i = 0; i < readings; ++i) {
+            journal::Row r;
+            r.sensor = QStringLiteral("6");
+            r.thermostat = QString::number(20 + 10 * i);
+            r.sensorTemp = QStringLiteral("%1.4").arg(19 + 10 * i);
+            r.quelle = QStringLiteral("10");
+            r.vorwiderstand = QStringLiteral("10 kOhm");
+            r.messbereich = QStringLiteral("200 mV");
+            r.anzeige = QStringLiteral("%1.5 mV").arg(293 + 10 * i);
+            r.bemerkung = QStringLiteral("Notiz %1").arg(i + 1);
+            journal.record(r);
+        }
+        model::ExperimentState state;
+        model::setStartValues(state, ',');
+        model::f_alpha(state);
+        state.sensortyp = 5;
+        evaluation::Formantwort w(state);
+        w.setJournal(&journal);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        auto* list = testsupport::control<QListWidget>(&w, "Listsensoren");
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(5)).center());
+        QTest::mouseClick(testsupport::control<QPushButton>(&w, "Command1"), Qt::LeftButton);
+        auto* box = testsupport::control<ui::TextBox>(&w, "Textformel");
+        QTest::keyClicks(box, QStringLiteral("T"));
+        QTest::keyClick(box, Qt::Key_Return);
+        auto* print = testsupport::control<QPushButton>(&w, "Commanddruck");
+        // Cancelled, nothing is printed and the question comes again.
+        rec.studentCancels = true;
+        QTest::mouseClick(print, Qt::LeftButton);
+        QCOMPARE(rec.pdfFiles.size(), 0);
+        rec.studentCancels = false;
+        rec.student = {name, matrikel};
+        QTest::mouseClick(print, Qt::LeftButton);
+        QTest::mouseClick(print, Qt::LeftButton);
+        QCOMPARE(rec.studentAsks, 2); // asked before the first page only
+        QCOMPARE(rec.pdfFiles.size(), 2);
+        QCOMPARE(rec.pdfProposals.last(), proposal);
+        QCOMPARE(rec.pdfTitles.last(), name.isEmpty() ? QStringLiteral("KORA - Auswertung") : QStringLiteral("KORA - Auswertung - ") + name);
+
+        const QString info = pdfInfo(rec.pdfFiles.last());
+        QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+%1\\n").arg(readings ? 2 : 1))), qPrintable(info));
+        if (!name.isEmpty())
+            QVERIFY2(info.contains(QStringLiteral("Title:") ) && info.contains(name), qPrintable(info));
+        const QString first = pdfText(rec.pdfFiles.last(), 1);
+        QCOMPARE(first.contains(QStringLiteral("Name: ")), !name.isEmpty());
+        if (!name.isEmpty())
+            QVERIFY2(first.contains(QStringLiteral("Name: %1 Matrikelnummer: %2").arg(name, matrikel)), qPrintable(first));
+        QVERIFY2(first.endsWith(QStringLiteral("Punktzahl = %1 von 8").arg(state.punkte)), qPrintable(first));
+        if (readings) {
+            const QString second = pdfText(rec.pdfFiles.last(), 2);
+            for (const QString& item : {QStringLiteral("Messprotokoll"), QStringLiteral("Kennlinie"),
+                                        QStringLiteral("Sensor 6"), QStringLiteral("Eigenerwärmung"),
+                                        QStringLiteral("1 00:00 6 20 19,4 10 10 kOhm 200 mV 293,5 mV aus Notiz 1"),
+                                        QStringLiteral("2 00:00 6 30 29,4 10 10 kOhm 200 mV 303,5 mV aus Notiz 2")})
+                QVERIFY2(second.contains(item), qPrintable(item + " in\n" + second));
+            // The sensor's type is the evaluation's answer on page 1, never the journal's.
+            QVERIFY(!second.contains(QStringLiteral("Stromfühler")));
+        }
         w.disconnect();
     }
 };

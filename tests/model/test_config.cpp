@@ -29,6 +29,7 @@ struct FakeTarget : model::ConfigTarget {
     void showSelfHeatingSwitch() override { calls.push_back("show"); }
     void pressSelfHeatingSwitch() override { calls.push_back("press"); }
     void hideSensorChoice() override { calls.push_back("hide"); }
+    void hideJournal() override { calls.push_back("hideJournal"); }
     void selectSensor(int index) override
     {
         calls.push_back("select" + std::to_string(index));
@@ -240,6 +241,12 @@ INSTANTIATE_TEST_SUITE_P(
                  }},
         GoodCase{"Utf8CapitalUmlautIsLowered", "typ5:i=273:k=1:STROMF\xC3\x9CHLER:0.1\n", {},
                  [](const ExperimentState& s) { EXPECT_EQ(s.sensorname[5], "stromf\xC3\xBChler"); }},
+        GoodCase{"ProtokollOffHidesTheJournal", "\xEF\xBB\xBF Protokoll:OFF \nprotokoll:on\n", {"hideJournal"},
+                 [](const ExperimentState& s) { EXPECT_EQ(s.uquelle, fresh().uquelle); }},
+        // An older file may mention the word anywhere but at the start of a line.
+        GoodCase{"RemarksNamingProtokollStayRemarks",
+                 "Messprotokoll: off\nprotokoll off\n# protokoll:off\nwarmup:a=yes:b=no protokoll:off\n", {"show"},
+                 [](const ExperimentState& s) { EXPECT_EQ(s.uquelle, fresh().uquelle); }},
         GoodCase{"LinesWithoutKeywordAreRemarks", "\nDies ist eine Bemerkung.\n\n", {},
                  [](const ExperimentState& s) { EXPECT_EQ(s.uquelle, fresh().uquelle); }}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -290,6 +297,9 @@ INSTANTIATE_TEST_SUITE_P(
                 [](const ExperimentState& s) { EXPECT_EQ(s.eigenerwarmung, 0); }},
         BadCase{"SensorWithoutFieldTwo", "sensor:nr=3", "Feld 2 fehlt", {},
                 [](const ExperimentState& s) { EXPECT_EQ(s.sensortyp, 0); }},
+        BadCase{"ProtokollWithoutField1", "protokoll", "Feld 1 fehlt", {},
+                [](const ExperimentState&) {}},
+        BadCase{"ProtokollInGerman", "protokoll:aus", "off", {}, [](const ExperimentState&) {}},
         BadCase{"RemarkNamingAKeyword", "Die alten basic Werte", "Feld 1 fehlt", {},
                 [](const ExperimentState& s) { EXPECT_EQ(s.uquelle, 10); }},
         BadCase{"Typ2WithoutNameKeepsItsParameters", "typ2:r=110:a=0.4", "Feld 3 fehlt", {},

@@ -88,7 +88,7 @@ fi
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "Paketversion ist nicht $version"
 depends="$(dpkg-deb -f "$deb" Depends)"
 echo "Depends: $depends"
-for p in fonts-liberation2 qt6-qpa-plugins libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 libqt6printsupport6; do
+for p in fonts-liberation2 qt6-qpa-plugins libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 libqt6printsupport6 libqt6charts6; do
   grep -Eq "(^|, )$p( |,|$)" <<<"$depends" || fail "Depends nennt $p nicht"
 done
 

@@ -7,6 +7,9 @@
 #include <QPdfWriter>
 #include <QProcess>
 #include <QCoreApplication>
+#include <QTemporaryDir>
+
+#include <memory>
 
 namespace testsupport {
 
@@ -14,6 +17,7 @@ Recorder::Recorder()
 {
     pdfFolder = QDir::temp().filePath(QStringLiteral("kora-test-pages"));
     QDir().mkpath(pdfFolder);
+    useTemporaryDataHome();
     ui::setServices(this);
 }
 
@@ -32,10 +36,39 @@ bool Recorder::printPage(QWidget*, ui::PageSource& page)
 {
     const QString file =
         QDir(pdfFolder).filePath(QStringLiteral("page-%1-%2.pdf").arg(QCoreApplication::applicationPid()).arg(pdfFiles.size()));
+    pdfTitles << page.documentTitle();
+    pdfProposals << page.fileNameProposal();
     if (!ui::printToPdf(file, page))
         return false;
     pdfFiles << file;
     return true;
+}
+
+bool Recorder::askStudent(QWidget*, ui::Student& s)
+{
+    ++studentAsks;
+    if (studentCancels)
+        return false;
+    s = student;
+    return true;
+}
+
+QString Recorder::askSaveFileName(QWidget*, const QString&, const QString& proposal, const QString&)
+{
+    saveFileProposals << proposal;
+    return saveFileAnswer;
+}
+
+QString useTemporaryDataHome()
+{
+    // Kept for the whole test program; a test that wants an empty folder
+    // of its own sets the variable itself.
+    static std::unique_ptr<QTemporaryDir> dir;
+    if (!dir) {
+        dir = std::make_unique<QTemporaryDir>();
+        qputenv("XDG_DATA_HOME", dir->filePath(QStringLiteral("data")).toLocal8Bit());
+    }
+    return dir->filePath(QStringLiteral("data"));
 }
 
 void useGermanNumbers() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }

@@ -19,6 +19,9 @@ public:
     void message(QWidget* parent, const QString& text) override;
     void alert() override;
     bool printPage(QWidget* parent, ui::PageSource& page) override;
+    bool askStudent(QWidget* parent, ui::Student& student) override;
+    QString askSaveFileName(QWidget* parent, const QString& title, const QString& proposal,
+                            const QString& filter) override;
 
     QStringList messages;
     int alerts = 0;
@@ -26,7 +29,21 @@ public:
     // Runs inside message(), as if the student read the box (may be empty).
     std::function<void(const QString&)> onMessage;
     QString pdfFolder;           // where printed pages go; a temporary folder by default
+    QStringList pdfTitles;       // each printed document's title
+    QStringList pdfProposals;    // and the file name it proposes
+
+    // The name dialog before the first print: what the student types, or a cancel.
+    ui::Student student;
+    bool studentCancels = false;
+    int studentAsks = 0;
+    // The file chooser: what it answers (empty: cancelled), and what it was offered.
+    QString saveFileAnswer;
+    QStringList saveFileProposals;
 };
+
+// Points XDG_DATA_HOME at a fresh temporary folder for this test program, so
+// that no test writes journals into the real home; returns the folder.
+QString useTemporaryDataHome();
 
 // The control of that name below `root`; a missing one ends the test program,
 // since every later step would only report the same fault.

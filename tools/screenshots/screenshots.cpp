@@ -1,19 +1,24 @@
 // Renders the windows as a student sees them, offscreen, into PNG pictures:
 // the task page, the bench after the start click, the evaluation at its
-// steps, the final view, the printed report (as a PDF beside them) and the
-// bench again with a hot sensor.
+// steps, the final view, the measurement journal, the printed report (as a
+// PDF beside them) and the bench again with a hot sensor. The journal's file
+// goes into a temporary folder.
 //   kora_screenshots FOLDER [SENSOR]
 
 #include "bench/formexp.h"
 #include "evaluation/formantwort.h"
+#include "journal/formprotokoll.h"
 #include "ui/controls.h"
+#include "ui/layout.h"
 #include "ui/services.h"
 
+#include <QAbstractSlider>
 #include <QApplication>
 #include <QDir>
 #include <QListWidget>
 #include <QLocale>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cstdio>
@@ -38,6 +43,11 @@ public:
     bool printPage(QWidget*, ui::PageSource& page) override
     {
         return ui::printToPdf(QDir(folder_).filePath(QStringLiteral("08-bericht.pdf")), page);
+    }
+    bool askStudent(QWidget*, ui::Student& s) override
+    {
+        s = {QStringLiteral("Erika Musterfrau"), QStringLiteral("4711")};
+        return true;
     }
 
 private:
@@ -66,6 +76,10 @@ const char* const equation[] = {
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("kora"));
+    QApplication::setFont(ui::designFont({})); // as the program sets it
+    QTemporaryDir data;
+    qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
     // The pictures show the German settings the texts are written for.
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     if (argc < 2) {
@@ -89,6 +103,27 @@ int main(int argc, char** argv)
     for (int i = 0; i < 10; ++i)
         bench.Timer1_Timer();
     save(&bench, folder, "02-versuch.png");
+
+    // A short series of readings: the thermostat stepped up, each value
+    // taken once the sensor has followed.
+    auto* setPoint = bench.findChild<QAbstractSlider*>(QStringLiteral("UpDownT"));
+    for (int t = 20; t <= 100; t += 10) {
+        setPoint->setValue(t);
+        for (int i = 0; i < 40; ++i)
+            bench.Timer1_Timer();
+        bench.findChild<QPushButton*>(QStringLiteral("Commandmessen"))->click();
+    }
+    setPoint->setValue(40);
+    for (int i = 0; i < 12; ++i)
+        bench.Timer1_Timer();
+    bench.findChild<QPushButton*>(QStringLiteral("Commandprotokoll"))->click();
+    auto* journalWindow = bench.journalWindow();
+    if (!QTest::qWaitForWindowExposed(journalWindow))
+        return 1;
+    for (int i = 0; i < 3; ++i)
+        bench.Timer1_Timer();
+    save(journalWindow, folder, "09-protokoll.png");
+    journalWindow->close();
 
     bench.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
     auto* eval = bench.evaluationWindow();
@@ -125,6 +160,6 @@ int main(int argc, char** argv)
     bench.findChild<QWidget*>(QStringLiteral("Picture2"))->setFocus(Qt::TabFocusReason);
     bench.state().tsensor = 140;
     bench.Timer1_Timer();
-    save(&bench, folder, "09-warnung.png");
+    save(&bench, folder, "10-warnung.png");
     return 0;
 }

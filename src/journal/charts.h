@@ -1,0 +1,81 @@
+#pragma once
+// The journal's two charts. "Kennlinie": the recorded readings in volts over
+// the sensor temperature, one series per sensor number. "Zeitverlauf": the
+// sensor temperature, the set point and the reading over the last ten
+// minutes, drawn live: each tick moves the newest point of each series
+// on, and what has left the window is trimmed, so a tick costs the same
+// after an hour as after a minute.
+
+#include "journal/journal.h"
+
+#include <QMap>
+#include <QRectF>
+
+class QChart;
+class QLineSeries;
+class QPainter;
+class QScatterSeries;
+class QValueAxis;
+
+namespace journal {
+
+// A range with round ends and a round step, no more than `maxSteps` steps.
+struct AxisRange {
+    double low = 0, high = 1, step = 1;
+    bool operator==(const AxisRange&) const = default;
+};
+AxisRange niceRange(double low, double high, int maxSteps = 8);
+
+class CharacteristicChart {
+public:
+    explicit CharacteristicChart(QChart* chart);
+    QChart* chart() const { return chart_; }
+    void setRows(const QList<Row>& rows);
+    void addRow(const Row& row);
+    int pointCount() const;
+
+private:
+    QScatterSeries* seriesFor(const QString& sensor);
+    void extend(double t, double v);
+    void applyRanges();
+
+    QChart* chart_;
+    QValueAxis* x_;
+    QValueAxis* y_;
+    QMap<QString, QScatterSeries*> series_;
+    double tMin_ = 0, tMax_ = 0, vMin_ = 0, vMax_ = 0;
+    bool any_ = false;
+};
+
+class TimeChart {
+public:
+    explicit TimeChart(QChart* chart);
+    QChart* chart() const { return chart_; }
+    // All of the timeline anew (when the chart comes into view).
+    void setTimeline(const std::deque<Sample>& timeline, double now);
+    // The newest sample, the oldest trimmed off.
+    void append(const Sample& s, const std::deque<Sample>& timeline, double now);
+    int pointCount() const;
+
+private:
+    bool slide(double now);
+    void trim();
+    void scale(const std::deque<Sample>& timeline);
+
+    QChart* chart_;
+    QValueAxis* time_;
+    QValueAxis* celsius_;
+    QValueAxis* volts_;
+    QLineSeries* sensor_;
+    QLineSeries* setPoint_;
+    QLineSeries* reading_;
+    AxisRange celsiusRange_, voltsRange_;
+    int lastSecond_ = -1;        // the second of the newest temperature points
+    int lastReadingSecond_ = -1; // and of the newest reading
+};
+
+// The characteristic of these rows drawn into `target` on any painter (the
+// printed report).
+void paintCharacteristic(QPainter& painter, const QRectF& target, const QList<Row>& rows);
+
+} // namespace journal

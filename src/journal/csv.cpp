@@ -1,0 +1,166 @@
+#include "journal/csv.h"
+
+namespace journal {
+
+namespace {
+
+const QByteArray bom("\xEF\xBB\xBF");
+
+QString quoted(const QString& field, QChar delimiter)
+{
+    if (!field.contains(delimiter) && !field.contains(QLatin1Char('"')) &&
+        !field.contains(QLatin1Char('\n')) && !field.contains(QLatin1Char('\r')))
+        return field;
+    QString q = field;
+    q.replace(QLatin1Char('"'), QLatin1String("\"\""));
+    return QLatin1Char('"') + q + QLatin1Char('"');
+}
+
+QByteArray record(const QStringList& fields, QChar delimiter)
+{
+    QString line;
+    for (qsizetype i = 0; i < fields.size(); ++i) {
+        if (i > 0)
+            line += delimiter;
+        line += quoted(fields[i], delimiter);
+    }
+    line += QLatin1String("\r\n");
+    return line.toUtf8();
+}
+
+// Records of a CSV text; quoted fields may hold delimiters, quotes and line breaks.
+QList<QStringList> records(QStringView text, QChar delimiter)
+{
+    QList<QStringList> out;
+    QStringList fields;
+    QString field;
+    bool inQuotes = false;
+    bool any = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        any = true;
+        if (inQuotes) {
+            if (c == QLatin1Char('"')) {
+                if (i + 1 < text.size() && text[i + 1] == QLatin1Char('"')) {
+                    field += c;
+                    ++i;
+                } else {
+                    inQuotes = false;
+                }
+            } else {
+                field += c;
+            }
+        } else if (c == QLatin1Char('"')) {
+            inQuotes = true;
+        } else if (c == delimiter) {
+            fields << field;
+            field.clear();
+        } else if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
+            if (c == QLatin1Char('\r') && i + 1 < text.size() && text[i + 1] == QLatin1Char('\n'))
+                ++i;
+            fields << field;
+            out << fields;
+            fields.clear();
+            field.clear();
+            any = false;
+        } else {
+            field += c;
+        }
+    }
+    if (any) {
+        fields << field;
+        out << fields;
+    }
+    return out;
+}
+
+} // namespace
+
+CsvFormat csvFormatFor(const QLocale& locale)
+{
+    if (locale.language() == QLocale::German)
+        return {QLatin1Char(';'), QLatin1Char(',')};
+    return {QLatin1Char(','), QLatin1Char('.')};
+}
+
+QByteArray csvHead(const CsvFormat& f)
+{
+    return bom + record(columnNames(), f.delimiter);
+}
+
+QByteArray csvLine(const Row& r, const CsvFormat& f)
+{
+    QStringList fields;
+    for (int c = 0; c < columnTotal; ++c)
+        fields << cellText(r, c, f.decimal);
+    return record(fields, f.delimiter);
+}
+
+QByteArray csvDocument(const QList<Row>& rows, const CsvFormat& f)
+{
+    QByteArray out = csvHead(f);
+    for (const Row& r : rows)
+        out += csvLine(r, f);
+    return out;
+}
+
+ReadJournal readCsv(const QByteArray& data)
+{
+    ReadJournal result;
+    QByteArray bytes = data;
+    if (bytes.startsWith(bom))
+        bytes.remove(0, bom.size());
+    const QString text = QString::fromUtf8(bytes);
+    const QString first = columnNames().first();
+    if (!text.startsWith(first) || text.size() <= first.size()) {
+        result.error = QStringLiteral("Die Datei ist kein Messprotokoll von KORA.");
+        return result;
+    }
+    // The header row tells the format: ";" goes with the decimal comma.
+    const QChar delimiter = text[first.size()];
+    if (delimiter != QLatin1Char(';') && delimiter != QLatin1Char(',')) {
+        result.error = QStringLiteral("Die Datei ist kein Messprotokoll von KORA.");
+        return result;
+    }
+    const QChar decimal = delimiter == QLatin1Char(';') ? QLatin1Char(',') : QLatin1Char('.');
+    const QList<QStringList> all = records(text, delimiter);
+    if (all.isEmpty() || all.first() != columnNames()) {
+        result.error = QStringLiteral("Die Kopfzeile der Datei passt nicht zu einem Messprotokoll.");
+        return result;
+    }
+    for (qsizetype i = 1; i < all.size(); ++i) {
+        const QStringList& fields = all[i];
+        if (fields.size() == 1 && fields.first().isEmpty())
+            continue; // a blank line
+        Row r;
+        bool ok = fields.size() == columnTotal;
+        for (int c = 0; ok && c < columnTotal; ++c)
+            ok = setCell(r, c, fields[c], decimal);
+        if (!ok) {
+            result.error = QStringLiteral("Zeile %1 der Datei ist unvollständig.").arg(i + 1);
+            continue; // the rows that can be read are shown
+        }
+        result.rows << r;
+    }
+    return result;
+}
+
+QString tabText(const QList<Row>& rows, QChar decimal)
+{
+    auto clean = [](QString t) {
+        for (QChar& c : t)
+            if (c == QLatin1Char('\t') || c == QLatin1Char('\n') || c == QLatin1Char('\r'))
+                c = QLatin1Char(' ');
+        return t;
+    };
+    QString out = columnNames().join(QLatin1Char('\t')) + QLatin1Char('\n');
+    for (const Row& r : rows) {
+        QStringList fields;
+        for (int c = 0; c < columnTotal; ++c)
+            fields << clean(cellText(r, c, decimal));
+        out += fields.join(QLatin1Char('\t')) + QLatin1Char('\n');
+    }
+    return out;
+}
+
+} // namespace journal

@@ -1,0 +1,161 @@
+#include "journal/row.h"
+
+#include <QRegularExpression>
+
+#include <cmath>
+#include <limits>
+
+namespace journal {
+
+namespace {
+
+bool isNumberColumn(int column)
+{
+    return column == colThermostat || column == colSensorTemp || column == colQuelle ||
+           column == colVorwiderstand || column == colAnzeige;
+}
+
+QString withDecimal(const QString& text, QChar decimal)
+{
+    if (decimal == QLatin1Char('.'))
+        return text;
+    QString t = text;
+    t.replace(QLatin1Char('.'), decimal);
+    return t;
+}
+
+} // namespace
+
+const QStringList& columnNames()
+{
+    static const QStringList names = {QStringLiteral("Nr."),           QStringLiteral("Zeit"),
+                                      QStringLiteral("Sensor"),        QStringLiteral("ϑ Thermostat /°C"),
+                                      QStringLiteral("ϑ Sensor /°C"),  QStringLiteral("U Quelle /V"),
+                                      QStringLiteral("Vorwiderstand"), QStringLiteral("Messbereich"),
+                                      QStringLiteral("Anzeige"),       QStringLiteral("Eigenerwärmung"),
+                                      QStringLiteral("Bemerkung")};
+    return names;
+}
+
+QString timeText(int seconds)
+{
+    const int s = std::max(0, seconds);
+    return QStringLiteral("%1:%2").arg(s / 60, 2, 10, QLatin1Char('0')).arg(s % 60, 2, 10, QLatin1Char('0'));
+}
+
+QString neutral(const QString& shown, QChar decimal)
+{
+    if (decimal == QLatin1Char('.'))
+        return shown;
+    QString t = shown;
+    t.replace(decimal, QLatin1Char('.'));
+    return t;
+}
+
+QString cellText(const Row& r, int column, QChar decimal)
+{
+    switch (column) {
+    case colNr:
+        return QString::number(r.nr);
+    case colZeit:
+        return timeText(r.seconds);
+    case colSensor:
+        return r.sensor;
+    case colThermostat:
+        return withDecimal(r.thermostat, decimal);
+    case colSensorTemp:
+        return withDecimal(r.sensorTemp, decimal);
+    case colQuelle:
+        return withDecimal(r.quelle, decimal);
+    case colVorwiderstand:
+        return withDecimal(r.vorwiderstand, decimal);
+    case colMessbereich:
+        return r.messbereich;
+    case colAnzeige:
+        return withDecimal(r.anzeige, decimal);
+    case colEigenerwaermung:
+        return r.eigenerwaermung ? QStringLiteral("ein") : QStringLiteral("aus");
+    case colBemerkung:
+        return r.bemerkung;
+    default:
+        return {};
+    }
+}
+
+bool setCell(Row& r, int column, const QString& text, QChar decimal)
+{
+    const QString t = isNumberColumn(column) ? neutral(text, decimal) : text;
+    switch (column) {
+    case colNr: {
+        bool ok = false;
+        r.nr = t.toInt(&ok);
+        return ok;
+    }
+    case colZeit: {
+        static const QRegularExpression time(QStringLiteral("^(\\d+):([0-5]\\d)$"));
+        const auto m = time.match(t);
+        if (!m.hasMatch())
+            return false;
+        r.seconds = m.captured(1).toInt() * 60 + m.captured(2).toInt();
+        return true;
+    }
+    case colSensor:
+        r.sensor = t;
+        return true;
+    case colThermostat:
+        r.thermostat = t;
+        return true;
+    case colSensorTemp:
+        r.sensorTemp = t;
+        return true;
+    case colQuelle:
+        r.quelle = t;
+        return true;
+    case colVorwiderstand:
+        r.vorwiderstand = t;
+        return true;
+    case colMessbereich:
+        r.messbereich = t;
+        return true;
+    case colAnzeige:
+        r.anzeige = t;
+        return true;
+    case colEigenerwaermung:
+        if (t != QLatin1String("ein") && t != QLatin1String("aus"))
+            return false;
+        r.eigenerwaermung = t == QLatin1String("ein");
+        return true;
+    case colBemerkung:
+        r.bemerkung = t;
+        return true;
+    default:
+        return false;
+    }
+}
+
+double numberOf(const QString& text)
+{
+    // The number up to its unit: "20.0", "07.63 V", "-000.5 mV".
+    static const QRegularExpression number(QStringLiteral("^\\s*([-+]?\\d+(?:\\.\\d*)?)"));
+    const auto m = number.match(text);
+    if (!m.hasMatch())
+        return std::numeric_limits<double>::quiet_NaN();
+    return m.captured(1).toDouble();
+}
+
+double readingVolts(const Row& r)
+{
+    const double v = numberOf(r.anzeige);
+    return r.anzeige.endsWith(QLatin1String(" mV")) ? v / 1000 : v;
+}
+
+QList<Row> pick(const QList<Row>& rows, const QList<int>& indices)
+{
+    QList<Row> out;
+    for (int i : indices)
+        if (i >= 0 && i < rows.size())
+            out.append(rows[i]);
+    return out;
+}
+
+} // namespace journal

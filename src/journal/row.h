@@ -1,0 +1,72 @@
+#pragma once
+// One row of the measurement journal: what the bench showed at the moment
+// the student took the reading, never a hidden value. Number texts are kept
+// with "." as decimal point and written with the separator of the place
+// they go to (the table, a file, the clipboard, the printed page).
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace journal {
+
+enum Column {
+    colNr,
+    colZeit,
+    colSensor,
+    colThermostat,
+    colSensorTemp,
+    colQuelle,
+    colVorwiderstand,
+    colMessbereich,
+    colAnzeige,
+    colEigenerwaermung,
+    colBemerkung,
+    columnTotal
+};
+
+struct Row {
+    int nr = 0;
+    int seconds = 0;       // whole seconds since the start of the run
+    QString sensor;        // number of the selected option button, or "–" while the choice is hidden
+    QString thermostat;    // set point in °C
+    QString sensorTemp;    // sensor temperature in °C, one decimal as shown
+    QString quelle;        // source voltage in V
+    QString vorwiderstand; // "10 kOhm", "1.5 kOhm" or "überbrückt"
+    QString messbereich;   // "200 V", "20 V", "2 V" or "200 mV"
+    QString anzeige;       // the voltmeter as shown: "07.63 V", "199.9 mV", "---------"
+    bool eigenerwaermung = false;
+    QString bemerkung; // the student's own note
+
+    bool operator==(const Row&) const = default;
+};
+
+inline const QString hiddenSensor = QStringLiteral("–");
+inline const QString bypassed = QStringLiteral("überbrückt");
+
+// The column names, the header row of every table and file.
+const QStringList& columnNames();
+
+// "mm:ss"; the minutes grow beyond two digits after 100 minutes.
+QString timeText(int seconds);
+
+// A number text as shown with `decimal` as separator, in the journal's own form.
+QString neutral(const QString& shown, QChar decimal);
+
+// The text of a cell, with `decimal` as decimal separator.
+QString cellText(const Row& r, int column, QChar decimal);
+
+// Sets a cell from its text as written with `decimal`; false when the text
+// cannot stand in that column.
+bool setCell(Row& r, int column, const QString& text, QChar decimal);
+
+// The reading in volts; NaN over range or when no reading is shown.
+double readingVolts(const Row& r);
+
+// A number text of the row (set point, sensor temperature) as a number; NaN if it is none.
+double numberOf(const QString& text);
+
+// The rows of these indices, in the order of the list, those out of range left out.
+QList<Row> pick(const QList<Row>& rows, const QList<int>& indices);
+
+} // namespace journal
