@@ -1,9 +1,10 @@
 #include "ui/services.h"
 
+#include "ui/messagebox.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
-#include <QMessageBox>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
@@ -39,11 +40,7 @@ QString withLineBreaks(const QString& text)
     return t;
 }
 
-void Services::message(QWidget* parent, const QString& text)
-{
-    QMessageBox box(QMessageBox::NoIcon, appTitle, withLineBreaks(text), QMessageBox::Ok, parent);
-    box.exec();
-}
+void Services::message(QWidget* parent, const QString& text) { makeMessageBox(parent, text)->exec(); }
 
 void Services::alert() { QApplication::beep(); }
 

@@ -2,8 +2,15 @@
 // student is told, and nothing is lost silently.
 
 #include "ui/services.h"
+#include "ui/translations.h"
 
 #include <QBuffer>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
 #include <QFile>
 #include <QPdfWriter>
 #include <QPagedPaintDevice>
@@ -116,6 +123,26 @@ private slots:
         }
         // The page is painted once, on the printer or into the file.
         QCOMPARE(page.painted, result ? 1 : 0);
+    }
+
+    // The PDF save dialog as the student sees it on a German system: Qt's
+    // own texts come from its translations, loaded before the first window.
+    void qtDialogsSpeakGerman()
+    {
+        QVERIFY(ui::loadQtTranslations(QLocale(QLocale::German, QLocale::Germany)));
+        QFileDialog dialog(nullptr, QStringLiteral("Kein Drucker verfügbar - Ergebnisse als PDF speichern"),
+                           QDir::tempPath(), QStringLiteral("PDF-Dateien (*.pdf)"));
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QStringList texts;
+        for (const char* name : {"lookInLabel", "fileNameLabel", "fileTypeLabel"})
+            texts << dialog.findChild<QLabel*>(QString::fromLatin1(name))->text();
+        auto* buttons = dialog.findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
+        for (auto* b : buttons->buttons())
+            texts << b->text();
+        QCOMPARE(texts, (QStringList{"Suchen in:", "Datei&name:", "Dateien des Typs:", "S&peichern", "Abbrechen"}));
     }
 };
 

@@ -1,15 +1,18 @@
 // Renders the windows as a student sees them, offscreen, into PNG pictures:
 // the task page, the bench after the start click, the evaluation at its
-// steps, the final view and the printed report (as a PDF beside them).
+// steps, the final view and the printed report (as a PDF beside them), and
+// the PDF save dialog.
 //   kora_screenshots FOLDER [SENSOR]
 
 #include "bench/formexp.h"
 #include "evaluation/formantwort.h"
 #include "ui/controls.h"
 #include "ui/services.h"
+#include "ui/translations.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <QListWidget>
 #include <QLocale>
 #include <QPushButton>
@@ -67,6 +70,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     // The pictures show the German settings the texts are written for.
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    ui::loadQtTranslations(QLocale(QLocale::German, QLocale::Germany));
     if (argc < 2) {
         std::fprintf(stderr, "usage: kora_screenshots FOLDER [SENSOR 0..6]\n");
         return 2;
@@ -118,5 +122,18 @@ int main(int argc, char** argv)
     save(eval, folder, "07-ende.png");
     eval->findChild<QPushButton*>(QStringLiteral("Commanddruck"))->click();
     eval->close();
+
+    // Qt's own dialogs in German: the save dialog of the PDF fallback.
+    QFileDialog dialog(&bench, QStringLiteral("Kein Drucker verfügbar - Ergebnisse als PDF speichern"),
+                       QDir::home().filePath(QStringLiteral("KORA-Auswertung.pdf")),
+                       QStringLiteral("PDF-Dateien (*.pdf)"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.show();
+    if (!QTest::qWaitForWindowExposed(&dialog))
+        return 1;
+    save(&dialog, folder, "09-pdf-speichern.png");
+    dialog.close();
+
     return 0;
 }
