@@ -1,3 +1,4 @@
+#include "app/commandline.h"
 #include "bench/formexp.h"
 #include "ui/layout.h"
 #include "ui/translations.h"
@@ -8,6 +9,9 @@
 
 int main(int argc, char** argv)
 {
+    // The teacher's options need no display.
+    if (app::wantsCommandLine(argc, argv))
+        return app::runCommandLine(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kora"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/kora.svg")));

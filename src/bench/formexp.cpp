@@ -144,12 +144,16 @@ void Formexp::Form_Load()
     state_.pfad = QDir::currentPath().toStdString();
     setProperty("pfad", QDir::currentPath());
     model::setStartValues(state_, separator());
-    const auto problems = model::f_connect(state_, *this, random_);
+    // Only the lines the message lists are kept; a file of bad lines costs
+    // the start no more than that.
+    model::ProblemList problems;
+    problems.keep = model::reportedLines;
+    model::f_connect(state_, *this, random_, problems);
     f_instrujust();
     f_anzeige();
     model::f_alpha(state_);
-    if (!problems.empty())
-        ui::services().message(this, qs(model::problemReport(problems)));
+    if (problems.total > 0)
+        ui::services().message(this, qs(model::problemReport(problems.kept, problems.total)));
 }
 
 void Formexp::f_instrujust()

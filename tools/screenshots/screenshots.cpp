@@ -1,12 +1,14 @@
 // Renders the windows as a student sees them, offscreen, into PNG pictures:
 // the task page, the bench after the start click, the evaluation at its
-// steps, the final view and the printed report (as a PDF beside them), and
-// the PDF save dialog.
+// steps, the final view and the printed report (as a PDF beside them), the
+// PDF save dialog and the start-up message for a file with many bad lines.
 //   kora_screenshots FOLDER [SENSOR]
 
 #include "bench/formexp.h"
 #include "evaluation/formantwort.h"
 #include "ui/controls.h"
+#include "model/config.h"
+#include "ui/messagebox.h"
 #include "ui/services.h"
 #include "ui/translations.h"
 
@@ -135,5 +137,14 @@ int main(int argc, char** argv)
     save(&dialog, folder, "09-pdf-speichern.png");
     dialog.close();
 
+    // The start-up message for a teacher's file with 60 bad lines.
+    std::vector<model::ConfigProblem> bad;
+    for (int line = 1; line <= int(model::reportedLines); ++line)
+        bad.push_back({line, "sensor:nr=9:x", "\"sensor\": die Sensornummer 9 liegt nicht zwischen 0 und 6"});
+    const auto report = ui::makeMessageBox(&bench, QString::fromStdString(model::problemReport(bad, 60)));
+    report->show();
+    if (!QTest::qWaitForWindowExposed(report.get()))
+        return 1;
+    save(report.get(), folder, "10-meldung.png");
     return 0;
 }
