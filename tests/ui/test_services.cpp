@@ -40,17 +40,18 @@ public:
     void message(QWidget*, const QString& text) override { messages << text; }
 
 protected:
-    Printed printOnDefaultPrinter(ui::PageSource& page, QString& name) override
+    PrintJob printOnDefaultPrinter(ui::PageSource& page) override
     {
-        name = QStringLiteral("Laserdrucker");
-        if (printer == Printed::Done) {
+        const PrintJob job{printer, QStringLiteral("Laserdrucker"),
+                           printer == Printed::Failed ? QStringLiteral("Der Drucker nimmt nichts an.") : QString()};
+        if (printer == Printed::Done || printer == Printed::Waiting) {
             QBuffer sink; // the printer's spool
             sink.open(QIODevice::WriteOnly);
             QPdfWriter sheet(&sink);
             QPainter p(&sheet);
             page.paintPage(p, sheet);
         }
-        return printer;
+        return job;
     }
     QString askPdfFileName(QWidget*, const QString& title, const QString& proposal) override
     {
@@ -85,9 +86,16 @@ private slots:
         QTest::newRow("no printer, saved") << 1 << "auswertung.pdf" << true << true
                                            << QStringLiteral("Die Ergebnisse wurden als PDF-Datei gespeichert:\r%1")
                                            << noPrinter;
-        QTest::newRow("job failed, saved") << 2 << "auswertung.pdf" << true << true
-                                           << QStringLiteral("Die Ergebnisse wurden als PDF-Datei gespeichert:\r%1")
-                                           << failed;
+        QTest::newRow("job failed, saved")
+            << 2 << "auswertung.pdf" << true << true
+            << QStringLiteral("Der Drucker nimmt nichts an.\rDie Ergebnisse wurden als PDF-Datei gespeichert:\r%1")
+            << failed;
+        QTest::newRow("queue stopped, job waits")
+            << 3 << "" << true << false
+            << QStringLiteral("Die Ergebnisse wurden an den Drucker Laserdrucker geschickt.\rDer Drucker ist zurzeit "
+                              "angehalten. Der Auftrag wartet in seiner Warteschlange und wird gedruckt, sobald der "
+                              "Drucker wieder läuft.")
+            << "";
         QTest::newRow("no printer, cancelled")
             << 1 << "" << false << false
             << QStringLiteral("Die Ergebnisse wurden nicht gedruckt und nicht gespeichert.") << noPrinter;
