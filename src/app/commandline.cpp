@@ -28,6 +28,9 @@ bool wantsCommandLine(int argc, char** argv)
         for (const char* option : {"-h", "--help", "-?", "-v", "--version", "--check-config"})
             if (std::strcmp(a, option) == 0)
                 return true;
+        // A file glued on with "=" is refused by the parser, not taken for a start.
+        if (std::strncmp(a, "--check-config=", 15) == 0)
+            return true;
     }
     return false;
 }

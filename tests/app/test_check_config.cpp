@@ -102,6 +102,9 @@ private slots:
                                  << QStringLiteral("kora " KORA_VERSION "\n") << "";
         QTest::newRow("unknown option") << "" << QByteArray() << QStringList{"--check-config", "--sofort"} << 2 << ""
                                         << QStringLiteral("Unbekannte Option 'sofort'.\nHilfe: kora --help\n");
+        QTest::newRow("file glued on with =")
+            << "" << QByteArray() << QStringList{"--check-config=a.dlx"} << 2 << ""
+            << QStringLiteral("Wert unerwartet nach '--check-config'.\nHilfe: kora --help\n");
         QTest::newRow("two files") << "" << QByteArray() << QStringList{"--check-config", "a.dlx", "b.dlx"} << 2
                                    << "" << QStringLiteral("Bitte nur eine Datei angeben.\nHilfe: kora --help\n");
     }
