@@ -3,6 +3,15 @@
 // the report to the teacher and a few thermostat ticks. Nothing may crash or
 // show undefined behaviour, and the values the reader promises to keep in
 // range (sensor number, source voltage, thermostat temperature) stay there.
+// The report stays small and free of control characters whatever the file.
+//
+// An input whose first byte is 0xFF reaches the reader's limits: the bytes
+// after the second are repeated to between 3 and 5 KiB (set by the second
+// byte), so that a text without line ends makes lines around the 4096-byte
+// limit, and an odd second byte reads it as the first MiB of a larger file,
+// so that the size limit cuts it at any place. (A whole MiB per input would
+// slow the fuzzing down a thousandfold; the tests read real files of that
+// size.)
 
 #include "model/circuit.h"
 #include "model/config.h"
@@ -16,8 +25,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <sstream>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -44,6 +53,24 @@ void require(bool condition)
         std::abort();
 }
 
+model::ConfigFile fileContent(const std::uint8_t* data, std::size_t size)
+{
+    model::ConfigFile file;
+    file.kind = model::ConfigFile::Kind::Read;
+    const char* bytes = reinterpret_cast<const char*>(data);
+    if (size < 3 || data[0] != 0xFF) {
+        file.bytes.assign(bytes, size);
+        return file;
+    }
+    const std::size_t length = model::maxLineBytes - 1024 + std::size_t{data[1]} * 8;
+    const std::string_view unit(bytes + 2, size - 2);
+    file.bytes.reserve(length);
+    while (file.bytes.size() < length)
+        file.bytes.append(unit.substr(0, length - file.bytes.size()));
+    file.cut = data[1] % 2 == 1;
+    return file;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -52,13 +79,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     model::setStartValues(s, ',');
     Bench bench(s);
     model::Class1 random;
-    std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
-    const auto problems = model::applyConfig(in, s, bench, random);
+    // As the start reads a regular file: its first bytes, and whether it goes on.
+    const model::ConfigFile file = fileContent(data, size);
+    model::ProblemList problems;
+    problems.keep = model::reportedLines;
+    model::applyConfigFile(file, "cmmup.dlx", s, bench, random, problems);
 
     require(s.sensortyp < model::sensorTypes);
     require(s.uquelle >= 0 && s.uquelle <= 24);
     require(s.tsoll >= 20 && s.tsoll <= 100);
-    (void)model::problemReport(problems);
+    int last = 0;
+    for (const auto& p : problems.kept) {
+        require(p.line > last && p.line <= static_cast<int>(file.bytes.size()) + 1);
+        last = p.line;
+    }
+    const std::string report = model::problemReport(problems.kept, problems.total);
+    require(report.size() < 64 * 1024);
+    for (char c : report)
+        require(static_cast<unsigned char>(c) >= 0x20 || c == '\r' || c == '\t');
     (void)numbers::displayText(s.tsoll, ',');
 
     model::Thermostat th;

@@ -153,7 +153,11 @@ void Formexp::Form_Load()
     state_.pfad = QDir::currentPath().toStdString();
     setProperty("pfad", QDir::currentPath());
     model::setStartValues(state_, separator());
-    const auto problems = model::f_connect(state_, *this, random_);
+    // Only the lines the message lists are kept; a file of bad lines costs
+    // the start no more than that.
+    model::ProblemList problems;
+    problems.keep = model::reportedLines;
+    model::f_connect(state_, *this, random_, problems);
     f_instrujust();
     f_anzeige();
     // The right formulas, like alpha, follow the configured parameters.
@@ -162,8 +166,8 @@ void Formexp::Form_Load()
     // The keyboard starts on the task page.
     updateKeyboardReach();
     Picture1->setFocus();
-    if (!problems.empty())
-        ui::services().message(this, qs(model::problemReport(problems)));
+    if (problems.total > 0)
+        ui::services().message(this, qs(model::problemReport(problems.kept, problems.total)));
 }
 
 void Formexp::f_instrujust()

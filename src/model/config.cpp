@@ -1,13 +1,11 @@
 #include "model/config.h"
 
 #include "model/characteristic.h"
+#include "model/configtext.h"
 #include "numbers/numbers.h"
 
 #include <cmath>
-#include <fstream>
-#include <filesystem>
 #include <string_view>
-#include <system_error>
 
 namespace model {
 
@@ -20,72 +18,6 @@ struct LineError {
 };
 
 [[noreturn]] void fail(std::string reason) { throw LineError{std::move(reason)}; }
-
-// Teachers save the file with whatever editor is at hand: Notepad writes
-// Windows-1252, newer editors UTF-8. A line that is valid UTF-8 is taken as
-// it is; any other is read as Latin-1, so "Stromfühler" arrives right both ways.
-bool validUtf8(std::string_view t)
-{
-    std::size_t i = 0;
-    while (i < t.size()) {
-        const auto c = static_cast<unsigned char>(t[i]);
-        int more = 0;
-        if (c < 0x80)
-            more = 0;
-        else if (c >= 0xC2 && c <= 0xDF)
-            more = 1;
-        else if (c >= 0xE0 && c <= 0xEF)
-            more = 2;
-        else if (c >= 0xF0 && c <= 0xF4)
-            more = 3;
-        else
-            return false;
-        if (i + static_cast<std::size_t>(more) >= t.size() && more > 0)
-            return false;
-        for (int k = 1; k <= more; ++k)
-            if ((static_cast<unsigned char>(t[i + static_cast<std::size_t>(k)]) & 0xC0) != 0x80)
-                return false;
-        i += static_cast<std::size_t>(more) + 1;
-    }
-    return true;
-}
-
-std::string toUtf8(std::string_view t)
-{
-    if (validUtf8(t))
-        return std::string(t);
-    std::string out;
-    out.reserve(t.size() * 2);
-    for (char ch : t) {
-        const auto c = static_cast<unsigned char>(ch);
-        if (c < 0x80) {
-            out += ch;
-        } else {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return out;
-}
-
-// ASCII letters and the Latin-1 capitals À to Þ (in UTF-8, the multiplication
-// sign excepted) are lowered, as a Western code page lowers them; all other
-// bytes stay, so no multi-byte character can be torn apart.
-std::string lowered(std::string t)
-{
-    for (std::size_t i = 0; i < t.size(); ++i) {
-        const auto c = static_cast<unsigned char>(t[i]);
-        if (c >= 'A' && c <= 'Z') {
-            t[i] = static_cast<char>(c - 'A' + 'a');
-        } else if (c == 0xC3 && i + 1 < t.size()) {
-            const auto d = static_cast<unsigned char>(t[i + 1]);
-            if (d >= 0x80 && d <= 0x9E && d != 0x97)
-                t[i + 1] = static_cast<char>(d + 0x20);
-            ++i;
-        }
-    }
-    return t;
-}
 
 std::vector<std::string> split(std::string_view t, char sep)
 {
@@ -120,7 +52,7 @@ double numberOf(std::string_view text)
 {
     const auto r = numbers::readLeadingNumber(text);
     if (r.overflow || !std::isfinite(r.value))
-        fail("die Zahl \"" + std::string(text) + "\" ist zu groß");
+        fail("die Zahl \"" + configtext::shortened(configtext::printable(text), 24) + "\" ist zu groß");
     return r.value;
 }
 
@@ -157,9 +89,22 @@ std::string trimmed(std::string_view t)
 
 std::string oneDecimalText(double v) { return numbers::displayText(v, ','); }
 
+// The teacher writes numbers with a point; the check shows them so.
+std::string fileText(double v) { return numbers::displayText(v, '.'); }
+
+// A value as a line gives it: the number stored and, in a dry run, the
+// random form it was drawn from ("rand(0.0003; 0.0004)").
+struct Read {
+    double value = 0;
+    std::string drawnFrom;
+};
+
 class Reader {
 public:
-    Reader(ExperimentState& s, ConfigTarget& target, Class1& random) : s_(s), target_(target), random_(random) {}
+    Reader(ExperimentState& s, ConfigTarget& target, Class1& random, SettingNotes* notes)
+        : s_(s), target_(target), random_(random), notes_(notes)
+    {
+    }
 
     void f_warmup(const std::string& line)
     {
@@ -175,21 +120,24 @@ public:
     void f_basic(const std::string& line)
     {
         const auto fields = split(line, ':');
-        const auto u = valueOf(fields, 1);
-        const double volts = numbers::roundHalfEven(drawWholeOrNumber(u));
+        Read u = drawWholeOrNumber(valueOf(fields, 1));
+        u.value = numbers::roundHalfEven(u.value);
+        const double volts = u.value;
         // The source gives 0 to 24 V; its control could not show more.
         if (!(volts >= 0 && volts <= 24))
             fail("die Quellenspannung " + oneDecimalText(volts) + " V liegt nicht zwischen 0 und 24 V");
         s_.uquelle = static_cast<std::int16_t>(volts);
+        note(&s_.uquelle, u);
         (void)split(field(fields, 2), '=');
-        const auto t = valueOf(fields, 3);
-        const double temp = drawWholeOrNumber(t);
+        const Read t = drawWholeOrNumber(valueOf(fields, 3));
+        const double temp = t.value;
         // The thermostat works from 20 to 100 °C, and the alpha question at
         // this temperature would divide by zero at -273 °C.
         if (!(temp >= 20 && temp <= 100))
             fail("die Thermostattemperatur " + oneDecimalText(temp) + " °C liegt nicht zwischen 20 und 100 °C");
         s_.tsoll = temp;
         s_.teta = temp;
+        note(&s_.tsoll, t);
     }
 
     void f_sensortyp(const std::string& line)
@@ -198,11 +146,13 @@ public:
         // Field 2 must stand in the line, even when it does not hide the choice.
         if (field(fields, 2) == "off")
             target_.hideSensorChoice();
-        const auto v = valueOf(fields, 1);
-        const double index = numbers::roundHalfEven(drawWholeOrNumber(v));
+        Read v = drawWholeOrNumber(valueOf(fields, 1));
+        v.value = numbers::roundHalfEven(v.value);
+        const double index = v.value;
         if (!(index >= 0 && index <= 6))
             fail("die Sensornummer " + oneDecimalText(index) + " liegt nicht zwischen 0 und 6");
         s_.sensortyp = static_cast<std::uint8_t>(index);
+        note(&s_.sensortyp, v);
         target_.selectSensor(static_cast<int>(index));
     }
 
@@ -229,14 +179,18 @@ public:
     {
         const auto fields = split(line, ':');
         s_.strom_i0 = numberOf(valueOf(fields, 1));
+        note(&s_.strom_i0, {s_.strom_i0, {}});
         s_.strom_k = numberOf(valueOf(fields, 2));
+        note(&s_.strom_k, {s_.strom_k, {}});
         nameAndTolerance(fields, 5, 3);
     }
 
     void f_sensortyp6(const std::string& line)
     {
         const auto fields = split(line, ':');
-        s_.thermo_k = drawOrNumber(valueOf(fields, 1));
+        const Read k = drawOrNumber(valueOf(fields, 1));
+        s_.thermo_k = k.value;
+        note(&s_.thermo_k, k);
         nameAndTolerance(fields, 6, 2);
     }
 
@@ -260,23 +214,35 @@ public:
 
 private:
     // The "sensor" and "basic" lines draw whole numbers.
-    double drawWholeOrNumber(const std::string& value)
+    Read drawWholeOrNumber(const std::string& value)
     {
         if (contains(value, "randint")) {
             const auto b = boundsOf(value, "randint");
-            return random_.RANDINT(b.a, b.b);
+            return {random_.RANDINT(b.a, b.b), drawnFrom("randint", b)};
         }
-        return numberOf(value);
+        return {numberOf(value), {}};
     }
 
     // The "typ" lines draw fractions; "rand" is also found inside "randint".
-    double drawOrNumber(const std::string& value)
+    Read drawOrNumber(const std::string& value)
     {
         if (contains(value, "rand")) {
             const auto b = boundsOf(value, "rand");
-            return random_.RAND(b.a, b.b);
+            return {random_.RAND(b.a, b.b), drawnFrom("rand", b)};
         }
-        return numberOf(value);
+        return {numberOf(value), {}};
+    }
+
+    // Only a dry run needs the text, so the real start builds none.
+    std::string drawnFrom(const char* form, const Bounds& b) const
+    {
+        return notes_ ? std::string(form) + "(" + fileText(b.a) + "; " + fileText(b.b) + ")" : std::string();
+    }
+
+    void note(const void* field, const Read& r)
+    {
+        if (notes_)
+            notes_->note(s_, field, r.drawnFrom.empty() ? fileText(r.value) : r.drawnFrom);
     }
 
     // The evaluation computes the type's characteristic from 20 to 100 °C
@@ -302,13 +268,14 @@ private:
         return {};
     }
 
-    void store(int type, double ExperimentState::*target, double value)
+    void store(int type, double ExperimentState::*target, const Read& r)
     {
         ExperimentState trial = s_;
-        trial.*target = value;
+        trial.*target = r.value;
         if (auto why = unusable(trial, type); !why.empty())
             fail(why);
-        s_.*target = value;
+        s_.*target = r.value;
+        note(&(s_.*target), r);
     }
 
     void typLine(const std::string& line, int type, double ExperimentState::*first, double ExperimentState::*second)
@@ -321,13 +288,18 @@ private:
 
     void nameAndTolerance(const std::vector<std::string>& fields, int type, std::size_t nameField)
     {
-        s_.sensorname[static_cast<std::size_t>(type)] = field(fields, nameField);
-        s_.toleranz[static_cast<std::size_t>(type)] = numberOf(field(fields, nameField + 1));
+        const auto t = static_cast<std::size_t>(type);
+        s_.sensorname[t] = field(fields, nameField);
+        if (notes_)
+            notes_->note(s_, &s_.sensorname[t], configtext::printable(s_.sensorname[t]));
+        s_.toleranz[t] = numberOf(field(fields, nameField + 1));
+        note(&s_.toleranz[t], {s_.toleranz[t], {}});
     }
 
     ExperimentState& s_;
     ConfigTarget& target_;
     Class1& random_;
+    SettingNotes* notes_;
 };
 
 // The reader's keyword table, in the order in which a line is tested.
@@ -345,87 +317,83 @@ constexpr Keyword keywords[] = {
     {"protokoll", &Reader::f_protokoll},
 };
 
-// One line of the file: it ends at a line feed, a carriage return or both
-// together, so files from any system read alike.
-bool readLine(std::istream& in, std::string& line)
+// Where the reading stopped early: reported once, with the line it stopped at.
+void stopAt(ProblemList& problems, int number, std::string_view raw, const char* reason)
 {
-    line.clear();
-    std::istream::int_type c = in.get();
-    if (c == std::istream::traits_type::eof())
-        return false;
-    for (; c != std::istream::traits_type::eof(); c = in.get()) {
-        if (c == '\n')
-            break;
-        if (c == '\r') {
-            if (in.peek() == '\n')
-                in.get();
-            break;
+    using namespace configtext;
+    problems.add({number, shortened(printable(toUtf8(head(raw, 256))), 40), reason});
+}
+
+void applyLine(Reader& reader, int number, std::string_view raw, ProblemList& problems)
+{
+    const std::string text = configtext::toUtf8(raw);
+    const std::string line = configtext::lowered(text);
+    std::string reasons;
+    for (const auto& k : keywords) {
+        if (!contains(line, k.word))
+            continue;
+        try {
+            (reader.*k.handler)(line);
+        } catch (const LineError& e) {
+            if (!reasons.empty())
+                reasons += "; ";
+            reasons += "\"" + std::string(k.word) + "\": " + e.reason;
         }
-        line += static_cast<char>(c);
     }
-    return true;
+    if (!reasons.empty())
+        problems.add({number, configtext::printable(text), reasons});
+}
+
+constexpr const char* longLine = "die Zeile ist länger als 4096 Bytes; ab hier wurde die Datei nicht gelesen";
+constexpr const char* tooLarge = "die Datei ist größer als 1 MiB; ab hier wurde sie nicht gelesen";
+constexpr const char* tooManyProblems = "schon 1000 Zeilen waren nicht verwendbar; ab hier wurde die Datei nicht gelesen";
+
+std::ptrdiff_t placeOf(const ExperimentState& s, const void* field)
+{
+    return static_cast<const char*>(field) - reinterpret_cast<const char*>(&s);
 }
 
 } // namespace
 
-std::vector<ConfigProblem> f_connect(ExperimentState& s, ConfigTarget& target, Class1& random)
+void SettingNotes::note(const ExperimentState& s, const void* field, std::string shown)
 {
-    std::vector<ConfigProblem> problems;
-    const std::filesystem::path path = std::filesystem::path(s.pfad) / "cmmup.dlx";
-    std::error_code ec;
-    if (!std::filesystem::exists(path, ec))
-        return problems;
-    std::ifstream in(path, std::ios::binary);
-    if (!in || std::filesystem::is_directory(path, ec)) {
-        problems.push_back({0, "", "Die Datei cmmup.dlx ist vorhanden, lässt sich aber nicht lesen."});
-        return problems;
-    }
-    return applyConfig(in, s, target, random);
+    shown_[placeOf(s, field)] = std::move(shown);
 }
 
-std::vector<ConfigProblem> applyConfig(std::istream& in, ExperimentState& s, ConfigTarget& target, Class1& random)
+const std::string* SettingNotes::find(const ExperimentState& s, const void* field) const
 {
-    std::vector<ConfigProblem> problems;
-    Reader reader(s, target, random);
-    std::string raw;
+    const auto it = shown_.find(placeOf(s, field));
+    return it == shown_.end() ? nullptr : &it->second;
+}
+
+void applyConfigText(std::string_view bytes, bool cut, ExperimentState& s, ConfigTarget& target, Class1& random,
+                     ProblemList& problems, SettingNotes* notes)
+{
+    Reader reader(s, target, random, notes);
     int number = 0;
-    while (readLine(in, raw)) {
+    std::size_t pos = 0;
+    while (pos < bytes.size()) {
         ++number;
-        const std::string text = toUtf8(raw);
-        const std::string line = lowered(text);
-        std::string reasons;
-        for (const auto& k : keywords) {
-            if (!contains(line, k.word))
-                continue;
-            try {
-                (reader.*k.handler)(line);
-            } catch (const LineError& e) {
-                if (!reasons.empty())
-                    reasons += "; ";
-                reasons += "\"" + std::string(k.word) + "\": " + e.reason;
-            }
-        }
-        if (!reasons.empty())
-            problems.push_back({number, text, reasons});
+        // A line ends at a line feed, a carriage return or both together,
+        // so files from any system read alike.
+        std::size_t end = bytes.find_first_of("\r\n", pos);
+        const bool ended = end != std::string_view::npos;
+        if (!ended)
+            end = bytes.size();
+        const std::string_view raw = bytes.substr(pos, end - pos);
+        if (raw.size() > maxLineBytes)
+            return stopAt(problems, number, raw, longLine);
+        // The last line before the size limit may be incomplete.
+        if (!ended && cut)
+            return stopAt(problems, number, raw, tooLarge);
+        applyLine(reader, number, raw, problems);
+        const bool crlf = ended && bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n';
+        pos = end + (crlf ? 2 : 1);
+        if (problems.total >= maxProblemLines && (pos < bytes.size() || cut))
+            return stopAt(problems, number + 1, {}, tooManyProblems);
     }
-    if (in.bad())
-        problems.push_back({number + 1, "", "Die Datei cmmup.dlx konnte nicht bis zum Ende gelesen werden."});
-    return problems;
-}
-
-std::string problemReport(const std::vector<ConfigProblem>& problems)
-{
-    if (problems.empty())
-        return {};
-    std::string text = "In der Datei cmmup.dlx wurden folgende Zeilen nicht oder nur zum Teil verwendet:";
-    for (const auto& p : problems) {
-        text += '\r';
-        if (p.line > 0)
-            text += "Zeile " + std::to_string(p.line) + ": " + p.text + " – " + p.reason;
-        else
-            text += p.reason;
-    }
-    return text;
+    if (cut)
+        stopAt(problems, number + 1, {}, tooLarge);
 }
 
 } // namespace model

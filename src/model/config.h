@@ -6,11 +6,25 @@
 #include "model/random.h"
 #include "model/state.h"
 
-#include <istream>
+#include <cstddef>
+#include <limits>
+#include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace model {
+
+// A teacher's file is a few dozen lines. Whatever lies beyond these limits
+// is not read, so that neither a device nor a huge file can stall the start
+// or fill the memory.
+inline constexpr std::size_t maxConfigBytes = 1024 * 1024;
+inline constexpr std::size_t maxLineBytes = 4096;
+// A file with more unusable lines than this is no teacher's file; reading
+// on would only make the start wait.
+inline constexpr std::size_t maxProblemLines = 1000;
+// The start-up message lists this many lines; `kora --check-config` all.
+inline constexpr std::size_t reportedLines = 20;
 
 // What a configuration line does to the experiment window, in file order,
 // so that a selected sensor is computed at that moment as on the bench.
@@ -28,20 +42,71 @@ public:
 
 // A line that was not (fully) used, for the teacher's report.
 struct ConfigProblem {
-    int line = 0;        // 1-based line number in the file
-    std::string text;    // the line as it stands (UTF-8)
+    int line = 0;        // 1-based line number in the file; 0 for the file as a whole
+    std::string text;    // the line as it stands (UTF-8, control characters replaced)
     std::string reason;  // plain German
 };
+
+// The problems of one reading in file order: the first `keep` in full and
+// all of them counted, so that a file of bad lines cannot fill the memory.
+struct ProblemList {
+    std::size_t keep = std::numeric_limits<std::size_t>::max();
+    std::vector<ConfigProblem> kept;
+    std::size_t total = 0;
+    void add(ConfigProblem p)
+    {
+        ++total;
+        if (kept.size() < keep)
+            kept.push_back(std::move(p));
+    }
+};
+
+// For the teacher's check: each value that a dry run stored, as the file
+// gave it ("12", "randint(5; 15)"), keyed by the field's place in the state.
+class SettingNotes {
+public:
+    void note(const ExperimentState& s, const void* field, std::string shown);
+    // The noted text of that field of `s`, or nullptr when no line set it.
+    const std::string* find(const ExperimentState& s, const void* field) const;
+
+private:
+    std::map<std::ptrdiff_t, std::string> shown_;
+};
+
+// How the file at a path was found.
+struct ConfigFile {
+    enum class Kind { Missing, NotRegular, Unreadable, Read };
+    Kind kind = Kind::Missing;
+    std::string bytes; // at most maxConfigBytes
+    bool cut = false;  // the file goes on beyond `bytes`
+    bool readError = false;
+};
+
+// Opens the path without ever blocking on a pipe or a device: only a regular
+// file (or a link to one) is read, and at most maxConfigBytes of it.
+ConfigFile readConfigFile(const std::string& path);
 
 // Reads pfad + "/cmmup.dlx" if it exists and applies it. Returns the lines
 // that could not be used.
 std::vector<ConfigProblem> f_connect(ExperimentState& s, ConfigTarget& target, Class1& random);
+// The same, collecting the problems into `problems`.
+void f_connect(ExperimentState& s, ConfigTarget& target, Class1& random, ProblemList& problems);
 
-// Applies the lines of an already opened configuration, as f_connect does
-// with the file's content.
-std::vector<ConfigProblem> applyConfig(std::istream& in, ExperimentState& s, ConfigTarget& target, Class1& random);
+// The reader itself: applies `bytes`, the file's first bytes (`cut` when it
+// goes on beyond them). With `notes`, each stored value is noted as well.
+void applyConfigText(std::string_view bytes, bool cut, ExperimentState& s, ConfigTarget& target, Class1& random,
+                     ProblemList& problems, SettingNotes* notes = nullptr);
 
-// The teacher's message listing the problems ("" when there are none).
-std::string problemReport(const std::vector<ConfigProblem>& problems);
+// Applies a file as readConfigFile found it; the problems call it `name`.
+void applyConfigFile(const ConfigFile& file, std::string_view name, ExperimentState& s, ConfigTarget& target,
+                     Class1& random, ProblemList& problems, SettingNotes* notes = nullptr);
+
+// The teacher's message at start-up listing the first problems ("" when
+// there are none); `total` counts those that were not kept.
+std::string problemReport(const std::vector<ConfigProblem>& problems, std::size_t total = 0);
+
+// One problem as a line of a report: "Zeile 3: basic:u=1 – ...". The line's
+// text is cut to `chars` characters.
+std::string problemLine(const ConfigProblem& p, std::size_t chars = std::numeric_limits<std::size_t>::max());
 
 } // namespace model

@@ -1,9 +1,11 @@
 #include "ui/services.h"
 
+#include "ui/messagebox.h"
+#include "ui/printqueue.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
-#include <QMessageBox>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
@@ -39,27 +41,42 @@ QString withLineBreaks(const QString& text)
     return t;
 }
 
-void Services::message(QWidget* parent, const QString& text)
-{
-    QMessageBox box(QMessageBox::NoIcon, appTitle, withLineBreaks(text), QMessageBox::Ok, parent);
-    box.exec();
-}
+void Services::message(QWidget* parent, const QString& text) { makeMessageBox(parent, text)->exec(); }
 
 void Services::alert() { QApplication::beep(); }
 
-Services::Printed Services::printOnDefaultPrinter(PageSource& page, QString& name)
+Services::PrintJob Services::printOnDefaultPrinter(PageSource& page)
 {
+    PrintJob job;
     if (QPrinterInfo::defaultPrinter().isNull())
-        return Printed::NoPrinter;
+        return job;
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setDocName(page.documentTitle());
-    name = printer.printerName();
+    job.printer = printer.printerName();
+    job.printed = Printed::Failed;
+    const QString called = QStringLiteral("Der Drucker ") + job.printer;
+    // Asked first: Qt hands the page over and reports success whatever the
+    // print system answers.
+    const printqueue::State queue = printqueue::stateOf(job.printer);
+    if (!queue.exists) {
+        job.why = QStringLiteral("Den Drucker ") + job.printer + QStringLiteral(" gibt es nicht mehr.");
+        return job;
+    }
+    if (!queue.accepting) {
+        job.why = called + QStringLiteral(" nimmt zurzeit keine Aufträge an.");
+        return job;
+    }
     QPainter painter;
-    if (!painter.begin(&printer))
-        return Printed::Failed;
-    page.paintPage(painter, printer);
-    return painter.end() && printer.printerState() != QPrinter::Error ? Printed::Done : Printed::Failed;
+    const bool begun = painter.begin(&printer);
+    if (begun)
+        page.paintPage(painter, printer);
+    if (!begun || !painter.end() || printer.printerState() == QPrinter::Error || printqueue::lastRequestRefused()) {
+        job.why = called + QStringLiteral(" hat den Auftrag nicht angenommen.");
+        return job;
+    }
+    job.printed = queue.stopped ? Printed::Waiting : Printed::Done;
+    return job;
 }
 
 QString Services::askPdfFileName(QWidget* parent, const QString& title, const QString& proposal)
@@ -69,28 +86,35 @@ QString Services::askPdfFileName(QWidget* parent, const QString& title, const QS
 
 bool Services::printPage(QWidget* parent, PageSource& page)
 {
-    QString printerName;
-    const Printed printed = printOnDefaultPrinter(page, printerName);
-    if (printed == Printed::Done) {
-        message(parent, QStringLiteral("Die Ergebnisse wurden an den Drucker ") + printerName +
-                            QStringLiteral(" geschickt."));
+    const PrintJob job = printOnDefaultPrinter(page);
+    const QString sent = QStringLiteral("Die Ergebnisse wurden an den Drucker ") + job.printer +
+                         QStringLiteral(" geschickt.");
+    if (job.printed == Printed::Done) {
+        message(parent, sent);
+        return true;
+    }
+    if (job.printed == Printed::Waiting) {
+        message(parent, sent + QStringLiteral("\rDer Drucker ist zurzeit angehalten. Der Auftrag wartet in seiner "
+                                              "Warteschlange und wird gedruckt, sobald der Drucker wieder läuft."));
         return true;
     }
     // Nothing is lost silently: the same page can go into a PDF file.
-    const QString title = printed == Printed::NoPrinter
+    const QString title = job.printed == Printed::NoPrinter
                               ? QStringLiteral("Kein Drucker verfügbar - Ergebnisse als PDF speichern")
                               : QStringLiteral("Drucken fehlgeschlagen - Ergebnisse als PDF speichern");
     const QString file =
         askPdfFileName(parent, title, QDir::home().filePath(page.fileNameProposal()));
+    // Why the printer did not take the page comes first.
+    const QString why = job.why.isEmpty() ? QString() : job.why + QLatin1Char('\r');
     if (file.isEmpty()) {
-        message(parent, QStringLiteral("Die Ergebnisse wurden nicht gedruckt und nicht gespeichert."));
+        message(parent, why + QStringLiteral("Die Ergebnisse wurden nicht gedruckt und nicht gespeichert."));
         return false;
     }
     if (printToPdf(file, page)) {
-        message(parent, QStringLiteral("Die Ergebnisse wurden als PDF-Datei gespeichert:\r") + file);
+        message(parent, why + QStringLiteral("Die Ergebnisse wurden als PDF-Datei gespeichert:\r") + file);
         return true;
     }
-    message(parent, QStringLiteral("Die PDF-Datei konnte nicht geschrieben werden:\r") + file);
+    message(parent, why + QStringLiteral("Die PDF-Datei konnte nicht geschrieben werden:\r") + file);
     return false;
 }
 

@@ -53,9 +53,16 @@ public:
                                     const QString& filter);
 
 protected:
-    enum class Printed { Done, NoPrinter, Failed };
-    // The page on the system's default printer; `name` gets the printer's name.
-    virtual Printed printOnDefaultPrinter(PageSource& page, QString& name);
+    // Waiting: the printer's queue is stopped and holds the job.
+    enum class Printed { Done, NoPrinter, Failed, Waiting };
+    struct PrintJob {
+        Printed printed = Printed::NoPrinter;
+        QString printer; // the printer's name
+        QString why;     // for a failed job, why the printer did not take it
+    };
+    // The page on the system's default printer, as far as the print system
+    // took it.
+    virtual PrintJob printOnDefaultPrinter(PageSource& page);
     // Where to save the page as a PDF file; empty when the student cancels.
     virtual QString askPdfFileName(QWidget* parent, const QString& title, const QString& proposal);
 };

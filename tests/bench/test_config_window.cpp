@@ -4,6 +4,7 @@
 #include "bench/formexp.h"
 #include "recorder.h"
 #include "ui/controls.h"
+#include "ui/messagebox.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,9 +13,12 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 #include <cmath>
 #include <memory>
@@ -270,6 +274,62 @@ private slots:
         start("typ5:i=273:k=1:Stromf\xFChler:0.1\n");
         QCOMPARE(QString::fromStdString(w->state().sensorname[5]), QStringLiteral("stromfühler"));
         QVERIFY(rec->messages.isEmpty());
+    }
+
+    void pipeInPlaceOfTheFileIsReportedAtOnce()
+    {
+        dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(::mkfifo(QFile::encodeName(dir->filePath(QStringLiteral("cmmup.dlx"))).constData(), 0644) == 0);
+        QVERIFY(QDir::setCurrent(dir->path()));
+        w = std::make_unique<Formexp>();
+        QCOMPARE(rec->messages, QStringList{QStringLiteral("Die Datei cmmup.dlx ist keine gewöhnliche Datei.")});
+    }
+
+    void reportListsTwentyLinesAndCountsTheRest()
+    {
+        start(QByteArray("sensor:nr=9:x\n").repeated(60));
+        QCOMPARE(rec->messages.size(), 1);
+        const QStringList lines = rec->messages.front().split(QLatin1Char('\r'));
+        QCOMPARE(lines.size(), 22);
+        QCOMPARE(lines[20], QStringLiteral("Zeile 20: sensor:nr=9:x – \"sensor\": die Sensornummer 9 liegt nicht "
+                                           "zwischen 0 und 6"));
+        QCOMPARE(lines[21], QStringLiteral("… und 40 weitere Zeilen (kora --check-config zeigt alle)"));
+    }
+
+    // The real box for the start-up message, shown offscreen: it and its OK
+    // button lie within the screen (also the small one of the
+    // test_config_window_small_screen run).
+    void reportBoxFitsTheScreen_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::newRow("60 bad lines") << QByteArray("sensor:nr=9:x\n").repeated(60);
+        QTest::newRow("200 000 bad lines") << QByteArray("basic\n").repeated(200000);
+        QTest::newRow("one long line") << "basic:u=" + QByteArray(4000, '7') + ":x\n";
+        QTest::newRow("three lines") << QByteArray("sensor:nr=9:x\n").repeated(3);
+    }
+    void reportBoxFitsTheScreen()
+    {
+        QFETCH(QByteArray, file);
+        start(file);
+        QCOMPARE(rec->messages.size(), 1);
+        const auto box = ui::makeMessageBox(w.get(), rec->messages.front());
+        box->show();
+        QVERIFY(QTest::qWaitForWindowExposed(box.get()));
+        const QRect area = box->screen()->availableGeometry();
+        QVERIFY2(area.contains(box->frameGeometry()),
+                 qPrintable(QStringLiteral("box %1x%2 at %3,%4 on %5x%6")
+                                .arg(box->frameGeometry().width())
+                                .arg(box->frameGeometry().height())
+                                .arg(box->frameGeometry().x())
+                                .arg(box->frameGeometry().y())
+                                .arg(area.width())
+                                .arg(area.height())));
+        QAbstractButton* ok = nullptr;
+        for (auto* b : box->findChildren<QAbstractButton*>())
+            if (b->text().remove(QLatin1Char('&')) == QStringLiteral("OK"))
+                ok = b;
+        QVERIFY(ok && ok->isVisible());
+        QVERIFY(area.contains(QRect(ok->mapToGlobal(QPoint(0, 0)), ok->size())));
     }
 
     void teacherExamplesStartWithoutMessage_data()

@@ -3,6 +3,7 @@
 #include "evaluation/formantwort.h"
 #include "evaluation/report.h"
 #include "journal/journal.h"
+#include "sample_report.h"
 #include "model/state.h"
 #include "recorder.h"
 #include "ui/controls.h"
@@ -16,30 +17,9 @@
 #include <QtTest>
 
 using evaluation::Report;
-using evaluation::ReportData;
 
 class TestReport : public QObject {
     Q_OBJECT
-
-    static ReportData sample(bool withAlpha)
-    {
-        ReportData d;
-        d.date = QStringLiteral("08.12.26");
-        d.sensorname = QStringLiteral("NTC-Widerstand");
-        d.formeltext = QStringLiteral("R/Ohm = 0,000357*exp(5000/T)   T in K");
-        d.eingabeformel = QStringLiteral("0.000357*EXP(5000/T)");
-        d.abweichung = QStringLiteral("0");
-        d.withAlpha = withAlpha;
-        d.alpha = QStringLiteral("-0,0582418206385485");
-        d.alphaEingabe = QStringLiteral("0");
-        d.abweichungAlpha = QStringLiteral("100");
-        d.punkte = QStringLiteral("8");
-        d.hoechstpunkte = QStringLiteral("10");
-        QImage plot(200, 120, QImage::Format_RGB32);
-        plot.fill(Qt::white);
-        d.plot = plot;
-        return d;
-    }
 
     static QString pdfText(const QString& file, int page = 0)
     {
@@ -87,7 +67,7 @@ private slots:
         if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
             QSKIP("pdftotext (poppler-utils) is not installed");
         testsupport::Recorder rec;
-        Report report(sample(withAlpha));
+        Report report(sampleReport(withAlpha));
         QVERIFY(rec.printPage(nullptr, report));
         QVERIFY(rec.printPage(nullptr, report));
         const QString first = pdfText(rec.pdfFiles[0]);

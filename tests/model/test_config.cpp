@@ -9,13 +9,26 @@
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <future>
 #include <map>
 #include <string>
+#include <thread>
 #include <vector>
+
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace {
 
@@ -402,17 +415,154 @@ TEST(Config, MissingFileChangesNothing)
     EXPECT_EQ(r.s.uquelle, fresh().uquelle);
 }
 
-TEST(Config, UnreadableFileIsReported)
+// ---------------------------------------------------------------------------
+// What kind of thing cmmup.dlx is, and how much of it is read. Each case runs
+// under a watchdog, so a reader that waits on a pipe or reads a device
+// without end fails at once instead of hanging, and its peak memory is
+// compared with the peak before.
+
+struct FileCase {
+    const char* name;
+    std::function<void(const std::filesystem::path& file)> make;
+    std::vector<std::string> report; // problemLine() of each problem
+    std::int16_t uquelle;            // what the basic lines left
+};
+
+std::ostream& operator<<(std::ostream& os, const FileCase& c) { return os << c.name; }
+
+class FileKinds : public ::testing::TestWithParam<FileCase> {};
+
+long peakKb()
 {
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return u.ru_maxrss;
+}
+
+void guarded(const std::function<void()>& work)
+{
+    std::promise<void> done;
+    auto finished = done.get_future();
+    std::thread t([&] {
+        work();
+        done.set_value();
+    });
+    if (finished.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
+        ADD_FAILURE() << "the reader does not come back";
+        std::fflush(nullptr);
+        std::_Exit(1);
+    }
+    t.join();
+}
+
+void writeAt(const std::filesystem::path& file, const std::string& content, off_t at = 0)
+{
+    const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT, 0644);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::pwrite(fd, content.data(), content.size(), at), static_cast<ssize_t>(content.size()));
+    ::close(fd);
+}
+
+std::string repeated(const std::string& s, std::size_t n)
+{
+    std::string out;
+    out.reserve(s.size() * n);
+    for (std::size_t i = 0; i < n; ++i)
+        out += s;
+    return out;
+}
+
+TEST_P(FileKinds, ReportedAtOnceAndReadWithinTheLimits)
+{
+    const auto& c = GetParam();
     Folder f;
-    std::filesystem::create_directory(std::filesystem::path(f.path()) / "cmmup.dlx");
+    const std::filesystem::path file = std::filesystem::path(f.path()) / "cmmup.dlx";
+    c.make(file);
     Outcome r;
     startValues(r.s);
     model::Class1 random;
-    read(r, f, random);
-    ASSERT_EQ(r.problems.size(), 1u);
-    EXPECT_NE(model::problemReport(r.problems).find("nicht lesen"), std::string::npos);
+    const long before = peakKb();
+    guarded([&] { read(r, f, random); });
+    EXPECT_LT(peakKb() - before, 64 * 1024) << "kB more at the peak";
+    std::vector<std::string> report;
+    for (const auto& p : r.problems)
+        report.push_back(model::problemLine(p));
+    EXPECT_EQ(report, c.report);
+    EXPECT_EQ(r.s.uquelle, c.uquelle);
 }
+
+const std::string notRegular = "Die Datei cmmup.dlx ist keine gewöhnliche Datei.";
+const std::string good = "basic:u=5:x:t=30\n"; // 17 bytes
+const std::string later = "basic:u=7:x:t=40\n";
+const std::string tooLarge = "die Datei ist größer als 1 MiB; ab hier wurde sie nicht gelesen";
+// 1023 lines of 1024 bytes each.
+const std::string kibLines = repeated(std::string(1023, 'x') + "\n", 1023);
+// 1026 lines, exactly 1 MiB: the good line, 1024 lines of filler, the later line.
+const std::string oneMiB = good + kibLines + std::string(989, 'x') + "\n" + later;
+
+INSTANTIATE_TEST_SUITE_P(
+    Config, FileKinds,
+    ::testing::Values(
+        FileCase{"Directory", [](const auto& p) { std::filesystem::create_directory(p); }, {notRegular}, 10},
+        FileCase{"NamedPipe", [](const auto& p) { ASSERT_EQ(::mkfifo(p.c_str(), 0644), 0); }, {notRegular}, 10},
+        FileCase{"LinkToDevZero", [](const auto& p) { std::filesystem::create_symlink("/dev/zero", p); },
+                 {notRegular}, 10},
+        FileCase{"Socket",
+                 [](const auto& p) {
+                     sockaddr_un a{};
+                     a.sun_family = AF_UNIX;
+                     ASSERT_LT(p.string().size(), sizeof a.sun_path);
+                     std::strcpy(a.sun_path, p.c_str());
+                     const int s = ::socket(AF_UNIX, SOCK_STREAM, 0);
+                     ASSERT_EQ(::bind(s, reinterpret_cast<sockaddr*>(&a), sizeof a), 0);
+                     ::close(s);
+                 },
+                 {notRegular}, 10},
+        FileCase{"LinkToRegularFileIsRead",
+                 [](const auto& p) {
+                     writeAt(p.parent_path() / "echt.dlx", good);
+                     std::filesystem::create_symlink("echt.dlx", p);
+                 },
+                 {}, 5},
+        FileCase{"LinkLeadingNowhere", [](const auto& p) { std::filesystem::create_symlink("fehlt.dlx", p); },
+                 {"Die Datei cmmup.dlx ist vorhanden, lässt sich aber nicht lesen."}, 10},
+        FileCase{"LineOf4096BytesIsRead",
+                 [](const auto& p) { writeAt(p, "basic:u=5:x:t=30:" + std::string(4096 - 17, 'x') + "\n"); }, {}, 5},
+        FileCase{"LongerLineEndsTheReading",
+                 [](const auto& p) { writeAt(p, good + "rem " + std::string(4093, 'x') + "\r\n" + later); },
+                 {"Zeile 2: rem " + std::string(36, 'x') +
+                  "… – die Zeile ist länger als 4096 Bytes; ab hier wurde die Datei nicht gelesen"},
+                 5},
+        // 4 GiB that take no disk: only the first MiB is read, and the
+        // line that the limit cuts (line 1025, bytes 1047569 to 1049568) is
+        // not used.
+        FileCase{"SparseFileOfFourGiB",
+                 [](const auto& p) {
+                     writeAt(p, good + kibLines + std::string(1999, 'x') + "\n" + later);
+                     writeAt(p, later, 2 << 20);
+                     ASSERT_EQ(::truncate(p.c_str(), off_t{4} << 30), 0);
+                 },
+                 {"Zeile 1025: " + std::string(40, 'x') + "… – " + tooLarge}, 5},
+        FileCase{"ExactlyOneMiBIsRead", [](const auto& p) { writeAt(p, oneMiB); }, {}, 7},
+        FileCase{"OneByteMoreIsReportedAtTheNextLine", [](const auto& p) { writeAt(p, oneMiB + "\n"); },
+                 {"Zeile 1027: " + tooLarge}, 7},
+        FileCase{"ThousandUnusableLinesEndTheReading", [](const auto& p) { writeAt(p, repeated("basic\n", 1001) + good); },
+                 [] {
+                     std::vector<std::string> r(1000, "");
+                     for (int i = 0; i < 1000; ++i)
+                         r[i] = "Zeile " + std::to_string(i + 1) +
+                                ": basic – \"basic\": Feld 1 fehlt (Felder werden durch \":\" getrennt)";
+                     r.push_back("Zeile 1001: schon 1000 Zeilen waren nicht verwendbar; ab hier wurde die Datei nicht "
+                                 "gelesen");
+                     return r;
+                 }(),
+                 10},
+        FileCase{"BinaryBytesNeverReachTheReport",
+                 [](const auto& p) { writeAt(p, std::string("sensor:nr=9\0\x1b\x9b:x\n", 18) + good); },
+                 {"Zeile 1: sensor:nr=9\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD:x – \"sensor\": die Sensornummer 9 "
+                  "liegt nicht zwischen 0 und 6"},
+                 5}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Config, ReportListsEachLineAfterACarriageReturn)
 {
@@ -421,6 +571,23 @@ TEST(Config, ReportListsEachLineAfterACarriageReturn)
                                        "\rZeile 2: sensor:nr=9 – Grund eins"
                                        "\rZeile 5: basic:u=1 – Grund zwei");
     EXPECT_EQ(model::problemReport({}), "");
+    // A file that could not be read has no lines to list.
+    EXPECT_EQ(model::problemReport({{0, "", "Die Datei cmmup.dlx ist keine gewöhnliche Datei."}}),
+              "Die Datei cmmup.dlx ist keine gewöhnliche Datei.");
+}
+
+TEST(Config, StartupReportListsTwentyShortenedLines)
+{
+    std::vector<ConfigProblem> p;
+    for (int i = 1; i <= 21; ++i)
+        p.push_back({i, "sensor:nr=9:" + std::string(100, 'x'), "Grund"});
+    const std::string shown = "sensor:nr=9:" + std::string(48, 'x') + "…";
+    std::string expected = "In der Datei cmmup.dlx wurden folgende Zeilen nicht oder nur zum Teil verwendet:";
+    for (int i = 1; i <= 20; ++i)
+        expected += "\rZeile " + std::to_string(i) + ": " + shown + " – Grund";
+    EXPECT_EQ(model::problemReport(p), expected + "\r… und 1 weitere Zeilen (kora --check-config zeigt alle)");
+    p.resize(20);
+    EXPECT_EQ(model::problemReport(p, 60), expected + "\r… und 40 weitere Zeilen (kora --check-config zeigt alle)");
 }
 
 // ---------------------------------------------------------------------------

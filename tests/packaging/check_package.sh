@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Debian package with cpack into a scratch folder, unpacks it and checks what a
 # lab PC gets: the program, launcher, icon and AppStream data under one id, and the
-# dependencies that pull in Qt and the fonts.
+# dependencies that pull in Qt, its German texts, libcups and the fonts.
 #   check_package.sh CPACK CPACK_CONFIG SCRATCH VERSION
 set -uo pipefail
 cpack="$1" config="$2" scratch="$3" version="$4"
@@ -88,7 +88,8 @@ fi
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "Paketversion ist nicht $version"
 depends="$(dpkg-deb -f "$deb" Depends)"
 echo "Depends: $depends"
-for p in fonts-liberation2 qt6-qpa-plugins libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 libqt6printsupport6 libqt6charts6; do
+for p in fonts-liberation2 qt6-qpa-plugins qt6-translations-l10n libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 \
+         libqt6printsupport6 libqt6charts6 libcups2; do
   grep -Eq "(^|, )$p( |,|$)" <<<"$depends" || fail "Depends nennt $p nicht"
 done
 

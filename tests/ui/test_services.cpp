@@ -2,8 +2,15 @@
 // student is told, and nothing is lost silently.
 
 #include "ui/services.h"
+#include "ui/translations.h"
 
 #include <QBuffer>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
 #include <QFile>
 #include <QPdfWriter>
 #include <QPagedPaintDevice>
@@ -33,17 +40,18 @@ public:
     void message(QWidget*, const QString& text) override { messages << text; }
 
 protected:
-    Printed printOnDefaultPrinter(ui::PageSource& page, QString& name) override
+    PrintJob printOnDefaultPrinter(ui::PageSource& page) override
     {
-        name = QStringLiteral("Laserdrucker");
-        if (printer == Printed::Done) {
+        const PrintJob job{printer, QStringLiteral("Laserdrucker"),
+                           printer == Printed::Failed ? QStringLiteral("Der Drucker nimmt nichts an.") : QString()};
+        if (printer == Printed::Done || printer == Printed::Waiting) {
             QBuffer sink; // the printer's spool
             sink.open(QIODevice::WriteOnly);
             QPdfWriter sheet(&sink);
             QPainter p(&sheet);
             page.paintPage(p, sheet);
         }
-        return printer;
+        return job;
     }
     QString askPdfFileName(QWidget*, const QString& title, const QString& proposal) override
     {
@@ -78,9 +86,16 @@ private slots:
         QTest::newRow("no printer, saved") << 1 << "auswertung.pdf" << true << true
                                            << QStringLiteral("Die Ergebnisse wurden als PDF-Datei gespeichert:\r%1")
                                            << noPrinter;
-        QTest::newRow("job failed, saved") << 2 << "auswertung.pdf" << true << true
-                                           << QStringLiteral("Die Ergebnisse wurden als PDF-Datei gespeichert:\r%1")
-                                           << failed;
+        QTest::newRow("job failed, saved")
+            << 2 << "auswertung.pdf" << true << true
+            << QStringLiteral("Der Drucker nimmt nichts an.\rDie Ergebnisse wurden als PDF-Datei gespeichert:\r%1")
+            << failed;
+        QTest::newRow("queue stopped, job waits")
+            << 3 << "" << true << false
+            << QStringLiteral("Die Ergebnisse wurden an den Drucker Laserdrucker geschickt.\rDer Drucker ist zurzeit "
+                              "angehalten. Der Auftrag wartet in seiner Warteschlange und wird gedruckt, sobald der "
+                              "Drucker wieder läuft.")
+            << "";
         QTest::newRow("no printer, cancelled")
             << 1 << "" << false << false
             << QStringLiteral("Die Ergebnisse wurden nicht gedruckt und nicht gespeichert.") << noPrinter;
@@ -116,6 +131,26 @@ private slots:
         }
         // The page is painted once, on the printer or into the file.
         QCOMPARE(page.painted, result ? 1 : 0);
+    }
+
+    // The PDF save dialog as the student sees it on a German system: Qt's
+    // own texts come from its translations, loaded before the first window.
+    void qtDialogsSpeakGerman()
+    {
+        QVERIFY(ui::loadQtTranslations(QLocale(QLocale::German, QLocale::Germany)));
+        QFileDialog dialog(nullptr, QStringLiteral("Kein Drucker verfügbar - Ergebnisse als PDF speichern"),
+                           QDir::tempPath(), QStringLiteral("PDF-Dateien (*.pdf)"));
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QStringList texts;
+        for (const char* name : {"lookInLabel", "fileNameLabel", "fileTypeLabel"})
+            texts << dialog.findChild<QLabel*>(QString::fromLatin1(name))->text();
+        auto* buttons = dialog.findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
+        for (auto* b : buttons->buttons())
+            texts << b->text();
+        QCOMPARE(texts, (QStringList{"Suchen in:", "Datei&name:", "Dateien des Typs:", "S&peichern", "Abbrechen"}));
     }
 };
 

@@ -1,8 +1,9 @@
 // Renders the windows as a student sees them, offscreen, into PNG pictures:
 // the task page, the bench after the start click, the evaluation at its
 // steps, the final view, the measurement journal, the printed report (as a
-// PDF beside them) and the bench again with a hot sensor. The journal's file
-// goes into a temporary folder.
+// PDF beside them), the PDF save dialog, the start-up message for a file
+// with many bad lines and the bench again with a hot sensor. The journal's
+// file goes into a temporary folder.
 //   kora_screenshots FOLDER [SENSOR]
 
 #include "bench/formexp.h"
@@ -10,11 +11,15 @@
 #include "journal/formprotokoll.h"
 #include "ui/controls.h"
 #include "ui/layout.h"
+#include "model/config.h"
+#include "ui/messagebox.h"
 #include "ui/services.h"
+#include "ui/translations.h"
 
 #include <QAbstractSlider>
 #include <QApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <QListWidget>
 #include <QLocale>
 #include <QPushButton>
@@ -82,6 +87,7 @@ int main(int argc, char** argv)
     qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
     // The pictures show the German settings the texts are written for.
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    ui::loadQtTranslations(QLocale(QLocale::German, QLocale::Germany));
     if (argc < 2) {
         std::fprintf(stderr, "usage: kora_screenshots FOLDER [SENSOR 0..6]\n");
         return 2;
@@ -154,6 +160,28 @@ int main(int argc, char** argv)
     save(eval, folder, "07-ende.png");
     eval->findChild<QPushButton*>(QStringLiteral("Commanddruck"))->click();
     eval->close();
+
+    // Qt's own dialogs in German: the save dialog of the PDF fallback.
+    QFileDialog dialog(&bench, QStringLiteral("Kein Drucker verfügbar - Ergebnisse als PDF speichern"),
+                       QDir::home().filePath(QStringLiteral("KORA-Auswertung.pdf")),
+                       QStringLiteral("PDF-Dateien (*.pdf)"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.show();
+    if (!QTest::qWaitForWindowExposed(&dialog))
+        return 1;
+    save(&dialog, folder, "11-pdf-speichern.png");
+    dialog.close();
+
+    // The start-up message for a teacher's file with 60 bad lines.
+    std::vector<model::ConfigProblem> bad;
+    for (int line = 1; line <= int(model::reportedLines); ++line)
+        bad.push_back({line, "sensor:nr=9:x", "\"sensor\": die Sensornummer 9 liegt nicht zwischen 0 und 6"});
+    const auto report = ui::makeMessageBox(&bench, QString::fromStdString(model::problemReport(bad, 60)));
+    report->show();
+    if (!QTest::qWaitForWindowExposed(report.get()))
+        return 1;
+    save(report.get(), folder, "12-meldung.png");
 
     // Back on the bench: the bypass switch has the keyboard, and the sensor
     // is hot enough for its temperature to warn in red.

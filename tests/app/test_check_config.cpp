@@ -1,0 +1,180 @@
+// kora --check-config, --help and --version as a teacher runs them in a
+// terminal without a display: exact output and exit status.
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <sys/stat.h>
+
+namespace {
+
+const QString examples = QStringLiteral(KORA_EXAMPLES);
+
+// The settings of a file that sets nothing but what `top` names.
+QString settings(const QString& top, const QString& typ0 = QStringLiteral("Startwerte"),
+                 const QString& typ2 = QStringLiteral("Startwerte"),
+                 const QString& journal = QStringLiteral("angezeigt"))
+{
+    return QStringLiteral("\nEinstellungen:\n") + top + QStringLiteral("Messprotokoll: Knöpfe ") + journal +
+           QStringLiteral("\ntyp0 NTC-Widerstand: ") + typ0 +
+           QStringLiteral("\ntyp1 PTC-Widerstand: Startwerte\ntyp2 Pt 100: ") + typ2 +
+           QStringLiteral("\ntyp3 Pt 1000: Startwerte\n"
+                          "typ4 Flussspannung Si-Diode (konstanter Strom): Startwerte\n"
+                          "typ5 Stromfühler: Startwerte\ntyp6 Thermoelement: Startwerte\n");
+}
+
+const QByteArray badFile = "Lehrerdatei mit Fehlern\n"
+                           "sensor:nr=9:off\r\n"
+                           "basic:u=randint(5,30):x:t=25\n"
+                           "typ0:a=rand(0.0003,0.0004):b=0:ntc:0.05\n"
+                           "warmup:schalter=ja\n"
+                           "TYP2:R0=110:A=0.4:Pt-F\xfchler:0.02\n";
+
+} // namespace
+
+class TestCheckConfig : public QObject {
+    Q_OBJECT
+
+private slots:
+    void answersWithoutAWindow_data()
+    {
+        QTest::addColumn<QString>("folder");    // working folder: an example folder, or "" for a scratch one
+        QTest::addColumn<QByteArray>("cmmup");  // written as cmmup.dlx into the scratch folder; "fifo" for a pipe
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+
+        const QString fresh = QStringLiteral("Eigenerwärmung: Schalter verborgen, ausgeschaltet\n"
+                                             "Quellenspannung: 10 V (Startwert)\n"
+                                             "Thermostat-Sollwert: 20 °C (Startwert)\n");
+        QTest::newRow("eigenerwaermung.dlx")
+            << examples << QByteArray() << QStringList{"--check-config", "eigenerwaermung.dlx"} << 0
+            << QStringLiteral("Die Datei eigenerwaermung.dlx enthält keine Fehler.\n") +
+                   settings(QStringLiteral("Sensor: 0 (NTC-Widerstand, Startwert)\nSensorauswahl: sichtbar\n"
+                                           "Eigenerwärmung: Schalter angezeigt, eingeschaltet\n"
+                                           "Quellenspannung: 10 V (Startwert)\n"
+                                           "Thermostat-Sollwert: 20 °C (Startwert)\n"))
+            << "";
+        QTest::newRow("fest_verborgen.dlx")
+            << examples << QByteArray() << QStringList{"--check-config", "fest_verborgen.dlx"} << 0
+            << QStringLiteral("Die Datei fest_verborgen.dlx enthält keine Fehler.\n") +
+                   settings(QStringLiteral("Sensor: 3 (Pt 1000)\nSensorauswahl: verborgen\n") + fresh)
+            << "";
+        QTest::newRow("ntc_zufall.dlx: draws shown as ranges")
+            << examples << QByteArray() << QStringList{"--check-config", "ntc_zufall.dlx"} << 0
+            << QStringLiteral("Die Datei ntc_zufall.dlx enthält keine Fehler.\n") +
+                   settings(QStringLiteral("Sensor: 0 (NTC-Widerstand)\nSensorauswahl: verborgen\n") + fresh,
+                            QStringLiteral("a = rand(0.0003; 0.0004), b = rand(4500; 5500), "
+                                           "Name = \"ntc-widerstand\", Toleranz = 0.05"))
+            << "";
+        QTest::newRow("zufallsspannung.dlx")
+            << examples << QByteArray() << QStringList{"--check-config", "zufallsspannung.dlx"} << 0
+            << QStringLiteral("Die Datei zufallsspannung.dlx enthält keine Fehler.\n") +
+                   settings(QStringLiteral("Sensor: 0 (NTC-Widerstand, Startwert)\nSensorauswahl: sichtbar\n"
+                                           "Eigenerwärmung: Schalter verborgen, ausgeschaltet\n"
+                                           "Quellenspannung: randint(5; 15) V\nThermostat-Sollwert: 25 °C\n"))
+            << "";
+        // Both ends of a range are tried: randint(5,30) is reported for its 30 V.
+        QTest::newRow("bad lines, cmmup.dlx by default")
+            << "" << badFile << QStringList{"--check-config"} << 1
+            << QStringLiteral(
+                   "In der Datei cmmup.dlx wurden folgende Zeilen nicht oder nur zum Teil verwendet:\n"
+                   "Zeile 2: sensor:nr=9:off – \"sensor\": die Sensornummer 9 liegt nicht zwischen 0 und 6\n"
+                   "Zeile 3: basic:u=randint(5,30):x:t=25 – \"basic\": die Quellenspannung 30 V liegt nicht "
+                   "zwischen 0 und 24 V\n"
+                   "Zeile 4: typ0:a=rand(0.0003,0.0004):b=0:ntc:0.05 – \"typ0\": B = 0 ist nicht möglich (der "
+                   "Temperaturkoeffizient wäre 0)\n"
+                   "Zeile 5: warmup:schalter=ja – \"warmup\": Feld 2 fehlt (Felder werden durch \":\" getrennt)\n") +
+                   settings(QStringLiteral("Sensor: 0 (NTC-Widerstand, Startwert)\nSensorauswahl: verborgen\n"
+                                           "Eigenerwärmung: Schalter verborgen, ausgeschaltet\n"
+                                           "Quellenspannung: randint(5; 30) V\nThermostat-Sollwert: 25 °C\n"),
+                            QStringLiteral("a = rand(0.0003; 0.0004), b = 5000 (Startwert), "
+                                           "Name = \"NTC-Widerstand\" (Startwert), Toleranz = 0.05 (Startwert)"),
+                            QStringLiteral("R0 = 110, A = 0.4, Name = \"pt-fühler\", Toleranz = 0.02"))
+            << "";
+        QTest::newRow("journal hidden for an exam")
+            << "" << QByteArray("protokoll:off\n") << QStringList{"--check-config"} << 0
+            << QStringLiteral("Die Datei cmmup.dlx enthält keine Fehler.\n") +
+                   settings(QStringLiteral("Sensor: 0 (NTC-Widerstand, Startwert)\nSensorauswahl: sichtbar\n") + fresh,
+                            QStringLiteral("Startwerte"), QStringLiteral("Startwerte"), QStringLiteral("verborgen"))
+            << "";
+        QTest::newRow("missing") << "" << QByteArray() << QStringList{"--check-config", "fehlt.dlx"} << 2 << ""
+                                 << QStringLiteral("Die Datei fehlt.dlx gibt es nicht.\n");
+        QTest::newRow("named pipe, no wait") << "" << QByteArray("fifo") << QStringList{"--check-config"} << 2 << ""
+                                             << QStringLiteral("Die Datei cmmup.dlx ist keine gewöhnliche Datei.\n");
+        QTest::newRow("version") << "" << QByteArray() << QStringList{"--version"} << 0
+                                 << QStringLiteral("kora " KORA_VERSION "\n") << "";
+        QTest::newRow("unknown option") << "" << QByteArray() << QStringList{"--check-config", "--sofort"} << 2 << ""
+                                        << QStringLiteral("Unbekannte Option 'sofort'.\nHilfe: kora --help\n");
+        QTest::newRow("file glued on with =")
+            << "" << QByteArray() << QStringList{"--check-config=a.dlx"} << 2 << ""
+            << QStringLiteral("Wert unerwartet nach '--check-config'.\nHilfe: kora --help\n");
+        QTest::newRow("two files") << "" << QByteArray() << QStringList{"--check-config", "a.dlx", "b.dlx"} << 2
+                                   << "" << QStringLiteral("Bitte nur eine Datei angeben.\nHilfe: kora --help\n");
+    }
+    void answersWithoutAWindow()
+    {
+        QFETCH(QString, folder);
+        QFETCH(QByteArray, cmmup);
+        QFETCH(QStringList, args);
+        QTemporaryDir scratch;
+        if (folder.isEmpty())
+            folder = scratch.path();
+        const QString file = QDir(folder).filePath(QStringLiteral("cmmup.dlx"));
+        if (cmmup == "fifo") {
+            QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0644), 0);
+        } else if (!cmmup.isEmpty()) {
+            QFile f(file);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(cmmup);
+        }
+        const auto [status, out, err] = run(folder, args);
+        QTEST(out, "out");
+        QTEST(err, "err");
+        QTEST(status, "status");
+    }
+
+    void helpInGerman()
+    {
+        const auto [status, out, err] = run(QDir::tempPath(), {QStringLiteral("--help")});
+        QCOMPARE(status, 0);
+        QCOMPARE(err, QString());
+        const QStringList lines = out.split(QLatin1Char('\n'));
+        QVERIFY2(lines.value(0).startsWith(QStringLiteral("Aufruf: ")), qPrintable(out));
+        QVERIFY(lines.value(0).endsWith(QStringLiteral(" [Optionen] [DATEI]")));
+        QVERIFY(lines.contains(QStringLiteral("  -h, --help, -?  Zeigt diese Hilfe an.")));
+        QVERIFY(lines.contains(QStringLiteral("  -v, --version   Zeigt die Versionsnummer an.")));
+        QVERIFY(out.contains(QStringLiteral("  --check-config  Prüft die Lehrerdatei DATEI")));
+    }
+
+private:
+    struct Result {
+        int status;
+        QString out, err;
+    };
+    // Without a display and with Qt's platform unset: a window would fail.
+    static Result run(const QString& folder, const QStringList& args)
+    {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* v : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            env.remove(QString::fromLatin1(v));
+        env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+        p.setProcessEnvironment(env);
+        p.setWorkingDirectory(folder);
+        p.start(QStringLiteral(KORA_EXE), args);
+        if (!p.waitForFinished(20000)) {
+            p.kill();
+            p.waitForFinished();
+            return {-1, {}, QStringLiteral("kora kam nicht zurück")};
+        }
+        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCheckConfig)
+#include "test_check_config.moc"
