@@ -209,7 +209,8 @@ public:
         if (value == "off")
             target_.hideJournal();
         else if (value != "on")
-            fail("Feld 1 muss off (Messprotokoll verbergen) oder on lauten, nicht \"" + value + "\"");
+            fail("Feld 1 muss off (Messprotokoll verbergen) oder on lauten, nicht \"" +
+                 configtext::shortened(value, 24) + "\"");
     }
 
 private:
@@ -341,7 +342,9 @@ void applyLine(Reader& reader, int number, std::string_view raw, ProblemList& pr
         }
     }
     if (!reasons.empty())
-        problems.add({number, configtext::printable(text), reasons});
+        // A reason may quote a piece of the line: no control character of
+        // a binary file reaches the teacher's box or terminal.
+        problems.add({number, configtext::printable(text), configtext::printable(reasons)});
 }
 
 constexpr const char* longLine = "die Zeile ist länger als 4096 Bytes; ab hier wurde die Datei nicht gelesen";

@@ -313,6 +313,9 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{"ProtokollWithoutField1", "protokoll", "Feld 1 fehlt", {},
                 [](const ExperimentState&) {}},
         BadCase{"ProtokollInGerman", "protokoll:aus", "off", {}, [](const ExperimentState&) {}},
+        // A binary file once put its NUL bytes into the reason, and so into the box.
+        BadCase{"ProtokollValueWithControlCharacters", std::string("protokoll:o=\0\x1b", 14),
+                "nicht \"o=\xEF\xBF\xBD\xEF\xBF\xBD\"", {}, [](const ExperimentState&) {}},
         BadCase{"RemarkNamingAKeyword", "Die alten basic Werte", "Feld 1 fehlt", {},
                 [](const ExperimentState& s) { EXPECT_EQ(s.uquelle, 10); }},
         BadCase{"Typ2WithoutNameKeepsItsParameters", "typ2:r=110:a=0.4", "Feld 3 fehlt", {},
