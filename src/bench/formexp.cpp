@@ -89,6 +89,7 @@ void Formexp::buildWindow()
     Picture1->setBackgroundPainter(paintTaskPage);
     Picture1->setCursor(Qt::PointingHandCursor);
     Picture2->setEnabled(false);
+    describeForScreenReaders(get("Image1"));
     // The lever, from its pivot (180, 540) to the moving end (X2, 0); open at 45.
     Line1 = new ui::LineShape(180, 540, 45, 0, Picture2);
     Line1->setObjectName(QStringLiteral("Line1"));
@@ -121,6 +122,26 @@ void Formexp::buildWindow()
         r.control->setValue(r.value);
     }
     Option1[0]->setChecked(true);
+}
+
+// What a screen reader says beyond the controls' names: the task page's
+// text, the switch's state, the meaning of each up-down's position and
+// what the circuit drawing shows.
+void Formexp::describeForScreenReaders(QWidget* circuit)
+{
+    Picture1->setPresentation(ui::DrawingSurface::Presentation::Page);
+    Picture1->setReadableText(taskPageText());
+    Picture2->setPresentation(ui::DrawingSurface::Presentation::Switch);
+    UpDownV->setValueText([](int v) { return QString::number(v) + QStringLiteral(" V"); });
+    UpDownT->setValueText([](int t) { return QString::number(t) + QStringLiteral(" °C"); });
+    // The resistor's caption is the one its label shows.
+    UpDownR->setValueText([this](int) { return LabelR->text(); });
+    UpDownVoltmeter->setValueText(
+        [](int p) { return QStringLiteral("Messbereich ") + qs(model::rangeName(p)); });
+    circuit->setAccessibleDescription(
+        QStringLiteral("Spannungsquelle, Vorwiderstand und Sensor in Reihe; ein Schalter überbrückt den "
+                       "Vorwiderstand, der Sensor sitzt im Thermostaten, das Voltmeter misst die Spannung "
+                       "am Sensor."));
 }
 
 void Formexp::connectHandlers()
@@ -313,7 +334,9 @@ void Formexp::updateKeyboardReach()
 {
     const bool pageUp = !Picture1->isHidden();
     Picture1->setFocusPolicy(pageUp ? Qt::StrongFocus : Qt::NoFocus);
-    QList<QWidget*> chain = {UpDownV, Picture2, UpDownR, UpDownT, UpDownVoltmeter};
+    // Along the circuit: source, resistor and its bypass, thermostat, meter,
+    // then the sensor choice and the buttons, the journal's where it is built.
+    QList<QWidget*> chain = {UpDownV, UpDownR, Picture2, UpDownT, UpDownVoltmeter};
     for (QRadioButton* option : Option1)
         chain << option;
     chain << ToggleButton1 << Command1 << Commandmessen << Commandprotokoll;
@@ -336,6 +359,7 @@ void Formexp::Picture2_Click()
     }
     state_.rvor_kurz = !state_.rvor_kurz;
     UpDownR->setEnabled(!state_.rvor_kurz);
+    Picture2->setChecked(state_.rvor_kurz);
     state_.rvor = state_.rvor_kurz ? 0.01 : model::resistorForPosition(static_cast<std::uint8_t>(UpDownR->value()));
     Line1->setX2(state_.rvor_kurz ? 180 : 45);
     f_anzeige();

@@ -63,6 +63,7 @@ protected:
 
 private:
     void buildWindow();
+    void describeForScreenReaders(QWidget* circuit);
     void connectHandlers();
     void Form_Load();
     void f_instrujust();

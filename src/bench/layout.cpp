@@ -1,6 +1,7 @@
 #include "bench/layout.h"
 
 #include <QPainter>
+#include <QStringList>
 
 #include <algorithm>
 #include <array>
@@ -25,7 +26,7 @@ const std::array<ControlSpec, 25> rows = {{
     {"LabelR", Kind::Label, 3285, 2610, 1050, 285, "10 kOhm", arialBold975, nullptr, true, "Vorwiderstand"},
     {"LabelV", Kind::Label, 1125, 2835, 555, 285, "10 V", arialBold975, nullptr, true, "Quellspannung"},
     {"LabelT", Kind::Label, 2295, 4725, 510, 285, "20 °C", arialBold975, nullptr, true,
-     "Thermostattemperatur"},
+     "Solltemperatur"},
     {"Labelanz", Kind::Label, 6165, 3105, 1635, 375, "0,0000", {Face::Sans, 14.25, true}, nullptr, true,
      "Voltmeter"},
     {"Labelsenstemp", Kind::Label, 3060, 5265, 780, 240, "20 °C", sansBold825, nullptr, true,
@@ -39,12 +40,12 @@ const std::array<ControlSpec, 25> rows = {{
      true, "Messwert übernehmen", "Den angezeigten Messwert ins Messprotokoll übernehmen (Strg+M)"},
     {"Commandprotokoll", Kind::Button, 4590, 7110, 1770, 420, "Messprotokoll", {Face::Sans, 9.75, true}, nullptr,
      true, "Messprotokoll", "Das Messprotokoll mit Tabelle und Diagrammen zeigen"},
-    {"UpDownR", Kind::UpDownV, 4410, 2610, 195, 330, "", {}, nullptr, true, "Vorwiderstand",
-     "Vorwiderstand einstellen"},
-    {"UpDownV", Kind::UpDownV, 1755, 2790, 195, 330, "", {}, nullptr, true, "Spannung",
-     "Spannung einstellen"},
-    {"UpDownT", Kind::UpDownH, 1710, 5040, 1005, 195, "", {}, nullptr, true, "Temperatur",
-     "Temperatur einstellen"},
+    {"UpDownR", Kind::UpDownV, 4410, 2610, 195, 330, "", {}, nullptr, true,
+     "Vorwiderstand einstellen", "Vorwiderstand einstellen"},
+    {"UpDownV", Kind::UpDownV, 1755, 2790, 195, 330, "", {}, nullptr, true,
+     "Quellspannung einstellen", "Spannung einstellen"},
+    {"UpDownT", Kind::UpDownH, 1710, 5040, 1005, 195, "", {}, nullptr, true,
+     "Solltemperatur einstellen", "Temperatur einstellen"},
     {"UpDownVoltmeter", Kind::UpDownH, 6435, 4005, 1230, 150, "", {}, nullptr, true, "Messbereich",
      "Messbereich"},
     {"Framesensor", Kind::Frame, 8685, 1620, 2085, 3255, "", {}, nullptr, true, "Sensorauswahl"},
@@ -118,6 +119,14 @@ void paintTaskPage(QPainter& p, const QSize& surface)
         p.drawText(QPointF(line.left / ui::twipsPerPixel, top + fm.ascent()), QString::fromUtf8(line.text));
     }
     p.restore();
+}
+
+QString taskPageText()
+{
+    QStringList lines;
+    for (const PageLine& line : page)
+        lines << QString::fromUtf8(line.text).trimmed();
+    return lines.join(QLatin1Char('\n'));
 }
 
 } // namespace bench

@@ -7,6 +7,7 @@
 
 class QPainter;
 class QSize;
+class QString;
 
 namespace bench {
 
@@ -18,5 +19,8 @@ std::span<const ui::ControlSpec> formexpLayout();
 
 // The task page, drawn unscaled from the top-left corner of its surface.
 void paintTaskPage(QPainter& p, const QSize& surface);
+
+// The task page's text, a line for each line of the page.
+QString taskPageText();
 
 } // namespace bench

@@ -90,6 +90,9 @@ Formantwort::Formantwort(model::ExperimentState& state, QWidget* parent) : QWidg
     // each comparison.
     Picture1->setScale(20, 1, 110.0625, -1);
     Picture1->setBackgroundSvg(QStringLiteral(":/plotgrid.svg"));
+    Picture1->setPresentation(ui::DrawingSurface::Presentation::Chart);
+    // To a screen reader the box is labelled by the equation's left-hand side.
+    Labelglseite->setBuddy(Textformel);
 
     connect(Listsensoren, &QListWidget::itemSelectionChanged, this, &Formantwort::Listsensoren_Click);
     // Enter in the list is OK, once there is a choice to confirm.
@@ -113,14 +116,23 @@ void Formantwort::showMessage(const QString& text)
     // The label is sized to its text; it carries up to fourteen lines.
     Labelmeldung->setText(text);
     Labelmeldung->adjustSize();
+    // A screen reader says the label's new text only where it looks; the
+    // input that the message asks for carries it too, so that it is said
+    // when the keyboard arrives there.
+    const QString said = ui::withLineBreaks(text);
+    for (QWidget* input : {static_cast<QWidget*>(Listsensoren), static_cast<QWidget*>(Command1),
+                           static_cast<QWidget*>(Textformel), static_cast<QWidget*>(Commanddruck)})
+        input->setAccessibleDescription(said);
 }
 
 void Formantwort::Form_Load()
 {
     state_.punkte = 0;
     f_antwortablauf();
-    for (ui::ImageBox* image : Imagesensor)
-        image->move(ui::px(3500), ui::px(200));
+    for (int i = 0; i < model::sensorTypes; ++i) {
+        Imagesensor[i]->move(ui::px(3500), ui::px(200));
+        Imagesensor[i]->setAccessibleDescription(QString::fromStdString(state_.sensorname[i]));
+    }
 }
 
 void Formantwort::f_antwortablauf() { f_antwortschritt1(); }
@@ -142,8 +154,10 @@ void Formantwort::f_antwortschritt1()
 
 void Formantwort::Listsensoren_Click()
 {
+    // Only the type question takes a choice: a screen reader can still
+    // select in the hidden list, which must not bring back "OK".
     const QList<QListWidgetItem*> chosen = Listsensoren->selectedItems();
-    if (chosen.isEmpty())
+    if (chosen.isEmpty() || schritt_ != 1)
         return;
     Command1->show();
     auswahl_ = static_cast<std::uint8_t>(Listsensoren->row(chosen.first()));
@@ -193,6 +207,7 @@ void Formantwort::f_antwortschritt2()
 void Formantwort::f_antwortschritt3()
 {
     schritt_ = 3;
+    Textformel->setAccessibleName(QStringLiteral("Gleichung"));
     Labelglseite->show();
     Textformel->show();
     Labelhinweis->setText(QStringLiteral("T: absolute Temperatur in K"));
@@ -271,6 +286,9 @@ void Formantwort::compareCurves(int type, const QString& unit)
         if (!usable(top))
             throw ComparisonFailed(Fault::SensorRange);
         Picture1->setScale(20, top, 110.0625, -top);
+        plotAxes_ = QStringLiteral("Waagerecht die Temperatur von 20 °C bis 100 °C, senkrecht 0 bis ") +
+                    display(top) + unit + QLatin1Char('.');
+        describePlot(QString());
 
         // Five labels from the top down, each with its top at the height it
         // names, in whatever colour the surface draws with at the moment.
@@ -329,6 +347,13 @@ void Formantwort::compareCurves(int type, const QString& unit)
     f_antwortschritt4();
 }
 
+// The plot's text alternative: the colours, the axes and, once scored, the deviation.
+void Formantwort::describePlot(const QString& deviation)
+{
+    Picture1->setAccessibleDescription(QStringLiteral("Die richtige Kurve ist rot, Ihre Kurve cyan. ") +
+                                       plotAxes_ + deviation);
+}
+
 void Formantwort::f_antwortschritt4()
 {
     schritt_ = 4;
@@ -336,6 +361,8 @@ void Formantwort::f_antwortschritt4()
     abweichung_ = equationDeviation(abweichung_);
     const int p = equationPoints(abweichung_, state_.toleranz[t]);
     state_.punkte += static_cast<std::uint8_t>(p);
+    describePlot(QStringLiteral(" Die Abweichung Ihrer Formel beträgt ") + display(abweichung_) +
+                 QStringLiteral(" %."));
     ui::services().message(
         this, lines({QStringLiteral("Die richtige Formel lautet:"), QString::fromStdString(state_.formeltext[t]),
                      QStringLiteral("Die Abweichung Ihrer Formel beträgt ") + display(abweichung_) +
@@ -355,6 +382,7 @@ void Formantwort::f_antwortschritt5()
     Frametable->hide();
     Textformel->show();
     Textformel->setText(QStringLiteral("0"));
+    Textformel->setAccessibleName(QStringLiteral("alpha"));
     Textformel->setFocus();
     // Selected, so that the answer typed replaces the preset "0": typed
     // behind it, "-0,058" would read as 0.

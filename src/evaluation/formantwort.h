@@ -73,6 +73,7 @@ private:
     // the unit, which come from the type; one loop serves them all.
     void compareCurves(int type, const QString& unit);
     void showMessage(const QString& text);
+    void describePlot(const QString& deviation);
     QString display(double value) const;
 
     model::ExperimentState& state_;
@@ -80,6 +81,7 @@ private:
     std::uint8_t auswahl_ = 0;
     double abweichung_ = 0;
     double abweichung_alpha_ = 0;
+    QString plotAxes_; // the plot's axes, as a screen reader says them
 
     ui::Label* Labelmeldung = nullptr;
     QListWidget* Listsensoren = nullptr;

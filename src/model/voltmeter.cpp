@@ -36,4 +36,10 @@ std::optional<std::string> voltmeterText(float u, double messbereich, char sep)
 
 double rangeForPosition(int p) { return std::pow(10.0, p - 1); }
 
+std::string rangeName(int p)
+{
+    static const char* const names[] = {"200 V", "20 V", "2 V", "200 mV"};
+    return p >= 0 && p < 4 ? names[p] : "";
+}
+
 } // namespace model

@@ -3,6 +3,7 @@
 #include "ui/layout.h"
 #include "ui/services.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -38,6 +39,8 @@ void Label::setText(const QString& caption)
 {
     caption_ = caption;
     QLabel::setText(withLineBreaks(caption));
+    // Every set is a change to the logic; to a screen reader only a new text is.
+    announcer_.changed();
     emit change();
 }
 
@@ -79,7 +82,16 @@ UpDown::UpDown(Qt::Orientation orientation, QWidget* parent) : QAbstractSlider(p
     setFocusPolicy(Qt::StrongFocus);
     setPageStep(1);
     setTracking(true);
+    connect(this, &QAbstractSlider::valueChanged, this, [this] { announcer_.changed(); });
 }
+
+void UpDown::setValueText(std::function<QString(int)> meaning)
+{
+    meaning_ = std::move(meaning);
+    announcer_.changed();
+}
+
+QString UpDown::valueText() const { return meaning_ ? meaning_(value()) : QString::number(value()); }
 
 QSize UpDown::sizeHint() const { return orientation() == Qt::Vertical ? QSize(13, 22) : QSize(82, 10); }
 
@@ -162,6 +174,17 @@ void UpDown::keyPressEvent(QKeyEvent* e)
 // ---------------------------------------------------------------- DrawingSurface
 
 DrawingSurface::DrawingSurface(QWidget* parent) : QWidget(parent) {}
+
+void DrawingSurface::setChecked(bool closed)
+{
+    if (checked_ == closed)
+        return;
+    checked_ = closed;
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
+}
 
 void DrawingSurface::setScale(double left, double top, double width, double height)
 {

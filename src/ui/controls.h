@@ -4,18 +4,23 @@
 // - a Label raises change() whenever the program sets its caption;
 // - an UpDown raises valueChanged() when its value changes, by the user or
 //   the program, and nothing when set to the value it already has;
+// - to assistive tools a Label shows its caption under its fixed name, and an
+//   UpDown the meaning of its position (ui/accessible.h);
 // - a TextBox hands every typed character to its key filter first;
 // - a DrawingSurface keeps what is drawn on it for printing.
 
+#include "ui/accessible.h"
 #include "ui/input.h"
 
 #include <QAbstractSlider>
 #include <QColor>
+#include <QFrame>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QWidget>
 
 #include <functional>
@@ -44,6 +49,7 @@ protected:
 
 private:
     QString caption_;
+    TextAnnouncer announcer_{this, [this] { return QLabel::text(); }};
 };
 
 // Up-down arrows without a text field. Vertical ones step up with the upper
@@ -54,6 +60,10 @@ class UpDown : public QAbstractSlider {
 public:
     explicit UpDown(Qt::Orientation orientation, QWidget* parent = nullptr);
     QSize sizeHint() const override;
+    // What a position means, in words and units ("10 kOhm"); without it the
+    // bare position.
+    void setValueText(std::function<QString(int)> meaning);
+    QString valueText() const;
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -64,6 +74,8 @@ protected:
 private:
     bool inIncreasingHalf(const QPoint& pos) const;
     int pressed_ = 0; // +1 or -1 while an arrow is held
+    std::function<QString(int)> meaning_;
+    TextAnnouncer announcer_{this, [this] { return valueText(); }};
 };
 
 // Drawing surface with a user coordinate system (left, width, top, height;
@@ -73,7 +85,22 @@ private:
 class DrawingSurface : public QWidget {
     Q_OBJECT
 public:
+    // What the surface is to assistive tools: a picture, a chart, a page of
+    // text that a press removes, or a switch that a press toggles.
+    enum class Presentation { Picture, Chart, Page, Switch };
+
     explicit DrawingSurface(QWidget* parent = nullptr);
+
+    void setPresentation(Presentation p) { presentation_ = p; }
+    Presentation presentation() const { return presentation_; }
+    // The text of a page, as a screen reader reads it.
+    void setReadableText(const QString& text) { readableText_ = text; }
+    QString readableText() const { return readableText_; }
+    // The state of a switch, closed or open; the window draws the lever.
+    void setChecked(bool closed);
+    bool isChecked() const { return checked_; }
+    // As a click with the mouse.
+    void click() { emit clicked(); }
 
     void setScale(double left, double top, double width, double height);
     double scaleLeft() const { return left_; }
@@ -121,6 +148,9 @@ private:
     QImage drawing_;
     std::shared_ptr<QSvgRenderer> svg_;
     std::function<void(QPainter&, const QSize&)> backgroundPainter_;
+    Presentation presentation_ = Presentation::Picture;
+    QString readableText_;
+    bool checked_ = false;
 };
 
 // A line inside its parent, from a fixed to a movable end point, both in
@@ -169,6 +199,23 @@ public:
 
 protected:
     void paintEvent(QPaintEvent*) override;
+};
+
+// A frame of the design: it groups controls (the sensor choice) or covers
+// them. A class of its own, so that assistive tools see a group, not a
+// window frame.
+class Frame : public QFrame {
+    Q_OBJECT
+public:
+    using QFrame::QFrame;
+};
+
+// An option button of a group. A class of its own, so that assistive tools
+// press it only where the keyboard could.
+class OptionButton : public QRadioButton {
+    Q_OBJECT
+public:
+    using QRadioButton::QRadioButton;
 };
 
 // Single-line text box whose key filter sees every typed character first:

@@ -73,7 +73,7 @@ void ListBox::keyReleaseEvent(QKeyEvent* e)
 
 // ---------------------------------------------------------------- FocusFrame
 
-FocusFrame::FocusFrame(QWidget* window) : QWidget(window)
+FocusFrame::FocusFrame(QWidget* window) : QFocusFrame(window)
 {
     setObjectName(QStringLiteral("FocusFrame"));
     setAttribute(Qt::WA_TransparentForMouseEvents);

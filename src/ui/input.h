@@ -5,6 +5,7 @@
 // presses on a window can be swallowed for a moment.
 
 #include <QElapsedTimer>
+#include <QFocusFrame>
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
@@ -39,8 +40,9 @@ protected:
 // A frame two pixels wide in the highlight colour, drawn over the inside
 // edge of whichever control of its window has the keyboard focus, so that
 // even the small up-downs show it without growing beyond their design size.
-// It lets every click through.
-class FocusFrame : public QWidget {
+// It lets every click through, and as the toolkit's own focus frame it is
+// no control to assistive tools.
+class FocusFrame : public QFocusFrame {
     Q_OBJECT
 public:
     explicit FocusFrame(QWidget* window);

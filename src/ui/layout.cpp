@@ -3,10 +3,8 @@
 #include "ui/controls.h"
 #include "ui/input.h"
 
-#include <QFrame>
 #include <QListWidget>
 #include <QPushButton>
-#include <QRadioButton>
 
 #include <cmath>
 
@@ -61,14 +59,14 @@ QWidget* create(const ControlSpec& row, QWidget* parent)
     case Kind::UpDownH: return new UpDown(Qt::Horizontal, parent);
     case Kind::Button: return new PushButton(text, parent);
     case Kind::Toggle: return new ToggleButton(text, parent);
-    case Kind::Option: return new QRadioButton(text, parent);
+    case Kind::Option: return new OptionButton(text, parent);
     case Kind::Frame: {
-        auto* w = new QFrame(parent);
+        auto* w = new Frame(parent);
         w->setFrameShape(QFrame::NoFrame);
         return w;
     }
     case Kind::Panel: {
-        auto* w = new QFrame(parent);
+        auto* w = new Frame(parent);
         w->setFrameShape(QFrame::NoFrame);
         w->setAutoFillBackground(true);
         return w;

@@ -24,9 +24,9 @@ enum class Kind {
     UpDownH,    // ui::UpDown, arrows left and right
     Button,     // ui::PushButton, pressed by Space and Enter
     Toggle,     // ui::ToggleButton, two states, caption wraps
-    Option,     // QRadioButton
-    Frame,      // QFrame without caption
-    Panel,      // QFrame, blank cover
+    Option,     // ui::OptionButton
+    Frame,      // ui::Frame without caption
+    Panel,      // ui::Frame, blank cover
     Surface,    // ui::DrawingSurface
     List,       // ui::ListBox, reports Enter
     TextBox,    // ui::TextBox

@@ -139,6 +139,46 @@ private slots:
         QVERIFY(QApplication::focusWidget() != page);
     }
 
+    // Tab follows the circuit, from the source to "Auswertung"; locked and
+    // hidden controls are left out. The sensor choice is one stop, at the
+    // selected sensor; the arrows move within it.
+    void tabFollowsTheCircuit_data()
+    {
+        QTest::addColumn<bool>("afterEvaluation");
+        QTest::addColumn<QStringList>("order");
+        QTest::newRow("first run") << false
+                                   << QStringList{"UpDownV", "UpDownR", "UpDownT", "UpDownVoltmeter", "Option1_0",
+                                                  "Command1"};
+        QTest::newRow("after the evaluation")
+            << true
+            << QStringList{"UpDownV", "UpDownR", "Picture2", "UpDownT",
+                           "UpDownVoltmeter", "Option1_0", "ToggleButton1"};
+    }
+    void tabFollowsTheCircuit()
+    {
+        QFETCH(bool, afterEvaluation);
+        QFETCH(QStringList, order);
+        // The journal's buttons, where the bench has them, come last.
+        for (const char* journal : {"Commandmessen", "Commandprotokoll"})
+            if (w->findChild<QWidget*>(QString::fromLatin1(journal)))
+                order << QString::fromLatin1(journal);
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        QTest::keyClick(find<QWidget>("Picture1"), Qt::Key_Space);
+        if (afterEvaluation) {
+            find<QPushButton>("Command1")->click();
+            w->evaluationWindow()->close();
+            QTRY_VERIFY(!w->evaluationWindow());
+            QVERIFY(QTest::qWaitForWindowActive(w.get()));
+            find<QWidget>("UpDownV")->setFocus();
+        }
+        QStringList visited;
+        for (qsizetype i = 0; i <= order.size(); ++i) {
+            visited << QApplication::focusWidget()->objectName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(visited, order + QStringList{order.first()});
+    }
+
     // Enter presses the focused button as Space does.
     void enterOnAuswertungOpensTheEvaluation_data()
     {
