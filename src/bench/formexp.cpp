@@ -5,9 +5,11 @@
 #include "journal/formprotokoll.h"
 #include "journal/journal.h"
 #include "model/circuit.h"
+#include "model/sensortypes.h"
 #include "model/voltmeter.h"
 #include "numbers/numbers.h"
 #include "ui/controls.h"
+#include "ui/decimal.h"
 #include "ui/input.h"
 #include "ui/services.h"
 
@@ -15,7 +17,6 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFrame>
-#include <QLocale>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -58,33 +59,32 @@ Formexp::~Formexp()
 
 char Formexp::separator() const
 {
-    const QString point = QLocale().decimalPoint();
-    return point.isEmpty() ? '.' : point.at(0).toLatin1();
+    return ui::decimalSeparator().toLatin1();
 }
 
 void Formexp::buildWindow()
 {
     ui::setUpWindow(this, windowWidth, windowHeight, Qt::white);
 
-    const auto made = ui::buildControls(this, formexpLayout());
+    const auto made = ui::buildControls(this, formexpRows());
     auto get = [&made](const char* name) { return made.value(QString::fromLatin1(name)); };
-    Picture1 = static_cast<ui::DrawingSurface*>(get("Picture1"));
-    Picture2 = static_cast<ui::DrawingSurface*>(get("Picture2"));
-    Frame1 = static_cast<QFrame*>(get("Frame1"));
-    Framesensor = static_cast<QFrame*>(get("Framesensor"));
+    Picture1 = qobject_cast<ui::DrawingSurface*>(get("Picture1"));
+    Picture2 = qobject_cast<ui::DrawingSurface*>(get("Picture2"));
+    Frame1 = qobject_cast<QFrame*>(get("Frame1"));
+    Framesensor = qobject_cast<QFrame*>(get("Framesensor"));
     for (int i = 0; i < model::sensorTypes; ++i)
-        Option1[i] = static_cast<QRadioButton*>(get(("Option1_" + std::to_string(i)).c_str()));
-    UpDownVoltmeter = static_cast<ui::UpDown*>(get("UpDownVoltmeter"));
-    UpDownT = static_cast<ui::UpDown*>(get("UpDownT"));
-    UpDownV = static_cast<ui::UpDown*>(get("UpDownV"));
-    UpDownR = static_cast<ui::UpDown*>(get("UpDownR"));
-    Command1 = static_cast<QPushButton*>(get("Command1"));
-    Labelsenstemp = static_cast<ui::Label*>(get("Labelsenstemp"));
-    Labelanz = static_cast<ui::Label*>(get("Labelanz"));
-    LabelT = static_cast<ui::Label*>(get("LabelT"));
-    LabelV = static_cast<ui::Label*>(get("LabelV"));
-    LabelR = static_cast<ui::Label*>(get("LabelR"));
-    ToggleButton1 = static_cast<QPushButton*>(get("ToggleButton1"));
+        Option1[i] = qobject_cast<QRadioButton*>(get(("Option1_" + std::to_string(i)).c_str()));
+    UpDownVoltmeter = qobject_cast<ui::UpDown*>(get("UpDownVoltmeter"));
+    UpDownT = qobject_cast<ui::UpDown*>(get("UpDownT"));
+    UpDownV = qobject_cast<ui::UpDown*>(get("UpDownV"));
+    UpDownR = qobject_cast<ui::UpDown*>(get("UpDownR"));
+    Command1 = qobject_cast<QPushButton*>(get("Command1"));
+    Labelsenstemp = qobject_cast<ui::Label*>(get("Labelsenstemp"));
+    Labelanz = qobject_cast<ui::Label*>(get("Labelanz"));
+    LabelT = qobject_cast<ui::Label*>(get("LabelT"));
+    LabelV = qobject_cast<ui::Label*>(get("LabelV"));
+    LabelR = qobject_cast<ui::Label*>(get("LabelR"));
+    ToggleButton1 = qobject_cast<QPushButton*>(get("ToggleButton1"));
 
     Picture1->setBackgroundPainter(paintTaskPage);
     Picture1->setCursor(Qt::PointingHandCursor);
@@ -353,7 +353,7 @@ void Formexp::Picture2_Click()
 {
     // Only closing the bypass can destroy the diode or the thermocouple;
     // opening it is always allowed.
-    if (!state_.rvor_kurz && (state_.sensortyp == 4 || state_.sensortyp == 6)) {
+    if (!state_.rvor_kurz && model::sensorType(state_.sensortyp).bypassDestroys) {
         ui::services().message(this, QStringLiteral("Sie versuchen, den Sensor zu zerstören!"));
         return;
     }

@@ -14,7 +14,7 @@ using ui::Kind;
 
 namespace {
 
-constexpr ui::FontSpec arialBold975{Face::Sans, 9.75, true};
+constexpr ui::FontSpec sansBold975{Face::Sans, 9.75, true};
 constexpr ui::FontSpec sansBold825{Face::Sans, 8.25, true};
 
 // name, kind, left, top, width, height, text, font, parent, visible, accessible name, tooltip
@@ -23,9 +23,9 @@ const std::array<ControlSpec, 25> rows = {{
      {Face::Sans, 8.25, false}, nullptr, false, "Eigenerwärmung"},
     {"Image1", Kind::ImageStretched, 360, 1710, 7800, 6090, ":/circuit.svg", {}, nullptr, true,
      "Schaltung"},
-    {"LabelR", Kind::Label, 3285, 2610, 1050, 285, "10 kOhm", arialBold975, nullptr, true, "Vorwiderstand"},
-    {"LabelV", Kind::Label, 1125, 2835, 555, 285, "10 V", arialBold975, nullptr, true, "Quellspannung"},
-    {"LabelT", Kind::Label, 2295, 4725, 510, 285, "20 °C", arialBold975, nullptr, true,
+    {"LabelR", Kind::Label, 3285, 2610, 1050, 285, "10 kOhm", sansBold975, nullptr, true, "Vorwiderstand"},
+    {"LabelV", Kind::Label, 1125, 2835, 555, 285, "10 V", sansBold975, nullptr, true, "Quellspannung"},
+    {"LabelT", Kind::Label, 2295, 4725, 510, 285, "20 °C", sansBold975, nullptr, true,
      "Solltemperatur"},
     {"Labelanz", Kind::Label, 6165, 3105, 1635, 375, "0,0000", {Face::Sans, 14.25, true}, nullptr, true,
      "Voltmeter"},
@@ -49,13 +49,13 @@ const std::array<ControlSpec, 25> rows = {{
     {"UpDownVoltmeter", Kind::UpDownH, 6435, 4005, 1230, 150, "", {}, nullptr, true, "Messbereich",
      "Messbereich"},
     {"Framesensor", Kind::Frame, 8685, 1620, 2085, 3255, "", {}, nullptr, true, "Sensorauswahl"},
-    {"Option1_0", Kind::Option, 135, 405, 1455, 285, "Sensor 1", arialBold975, "Framesensor", true, "Sensor 1"},
-    {"Option1_1", Kind::Option, 135, 765, 1455, 285, "Sensor 2", arialBold975, "Framesensor", true, "Sensor 2"},
-    {"Option1_2", Kind::Option, 135, 1125, 1455, 285, "Sensor 3", arialBold975, "Framesensor", true, "Sensor 3"},
-    {"Option1_3", Kind::Option, 135, 1485, 1455, 285, "Sensor 4", arialBold975, "Framesensor", true, "Sensor 4"},
-    {"Option1_4", Kind::Option, 135, 1845, 1455, 285, "Sensor 5", arialBold975, "Framesensor", true, "Sensor 5"},
-    {"Option1_5", Kind::Option, 135, 2205, 1455, 285, "Sensor 6", arialBold975, "Framesensor", true, "Sensor 6"},
-    {"Option1_6", Kind::Option, 135, 2565, 1455, 285, "Sensor 7", arialBold975, "Framesensor", true, "Sensor 7"},
+    {"Option1_0", Kind::Option, 135, 405, 1455, 285, "Sensor 1", sansBold975, "Framesensor", true, "Sensor 1"},
+    {"Option1_1", Kind::Option, 135, 765, 1455, 285, "Sensor 2", sansBold975, "Framesensor", true, "Sensor 2"},
+    {"Option1_2", Kind::Option, 135, 1125, 1455, 285, "Sensor 3", sansBold975, "Framesensor", true, "Sensor 3"},
+    {"Option1_3", Kind::Option, 135, 1485, 1455, 285, "Sensor 4", sansBold975, "Framesensor", true, "Sensor 4"},
+    {"Option1_4", Kind::Option, 135, 1845, 1455, 285, "Sensor 5", sansBold975, "Framesensor", true, "Sensor 5"},
+    {"Option1_5", Kind::Option, 135, 2205, 1455, 285, "Sensor 6", sansBold975, "Framesensor", true, "Sensor 6"},
+    {"Option1_6", Kind::Option, 135, 2565, 1455, 285, "Sensor 7", sansBold975, "Framesensor", true, "Sensor 7"},
     {"Frame1", Kind::Panel, 8550, 1575, 2220, 4425, "", {}, nullptr, true},
     {"Picture1", Kind::Surface, 180, 0, 10065, 7605, "", {}, nullptr, true,
      "Aufgabenstellung", "Klicken Sie auf die Aufgabenstellung, um das Experiment zu beginnen"},
@@ -101,7 +101,7 @@ const std::array<PageLine, 24> page = {{
 
 } // namespace
 
-std::span<const ControlSpec> formexpLayout() { return rows; }
+std::span<const ControlSpec> formexpRows() { return rows; }
 
 void paintTaskPage(QPainter& p, const QSize& surface)
 {

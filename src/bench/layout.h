@@ -15,7 +15,7 @@ inline constexpr int windowWidth = 10980;  // twips, client area
 inline constexpr int windowHeight = 7815;
 
 // The controls from back to front: a row listed later covers the ones before it.
-std::span<const ui::ControlSpec> formexpLayout();
+std::span<const ui::ControlSpec> formexpRows();
 
 // The task page, drawn unscaled from the top-left corner of its surface.
 void paintTaskPage(QPainter& p, const QSize& surface);

@@ -65,7 +65,6 @@ public:
     // The operator characters in their order; every entry beyond them is
     // empty, which operatorEntry() reports as '\0'.
     std::vector<char> operatoren;
-    std::int16_t opanzahl = 0;
 
     // Entry i of operanden, or nothing past the last one.
     bool operandEntry(std::size_t i, std::string_view& text);

@@ -2,10 +2,11 @@
 // operator passes, every step writing its value back as a 15-digit text.
 
 #include "formula/evaluation.h"
+#include "formula/functions.h"
 #include "formula/interpreter.h"
 #include "formula/textops.h"
 
-#include <numbers/numbers.h>
+#include "numbers/numbers.h"
 
 #include <algorithm>
 #include <array>
@@ -84,19 +85,13 @@ void Evaluation::f_funktionen()
     // can find its name, and every pass would leave the text as it is.
     if (std::none_of(trenntext.begin(), trenntext.end(), [](char c) { return c >= 'A' && c <= 'Z'; }))
         return;
-    // A name that contains a shorter one comes before it: SINH and ARCSIN
-    // before SIN, ARCCOS before COS.
-    functionPass("SINH", &Evaluation::f_sinh);
-    functionPass("LG", &Evaluation::f_lg);
-    functionPass("LN", &Evaluation::f_ln);
-    functionPass("LD", &Evaluation::f_ld);
-    functionPass("ARCSIN", &Evaluation::f_arcsin);
-    functionPass("SIN", &Evaluation::f_sin);
-    functionPass("ARCCOS", &Evaluation::f_arccos);
-    functionPass("COS", &Evaluation::f_cos);
-    functionPass("TAN", &Evaluation::f_tan);
-    functionPass("ATN", &Evaluation::f_atn);
-    functionPass("EXP", &Evaluation::f_exp);
+    // One procedure for each name, in the order of the names.
+    static constexpr std::array<Procedure, functionNames.size()> procedures = {
+        &Evaluation::f_sinh,   &Evaluation::f_lg,  &Evaluation::f_ln,     &Evaluation::f_ld,
+        &Evaluation::f_arcsin, &Evaluation::f_sin, &Evaluation::f_arccos, &Evaluation::f_cos,
+        &Evaluation::f_tan,    &Evaluation::f_atn, &Evaluation::f_exp};
+    for (std::size_t i = 0; i < functionNames.size(); ++i)
+        functionPass(functionNames[i], procedures[i]);
 }
 
 void Evaluation::functionPass(std::string_view name, Procedure procedure)

@@ -95,8 +95,6 @@ void Evaluation::f_oplesen()
     operatorScan = 0;
     while (scanOperator()) {
     }
-    // At most 32767 characters, so the count fits.
-    opanzahl = static_cast<std::int16_t>(operatoren.size());
 }
 
 void Evaluation::f_neuzerlegen()

@@ -1,6 +1,7 @@
 #include "journal/formprotokoll.h"
 
 #include "journal/csv.h"
+#include "ui/decimal.h"
 #include "ui/services.h"
 
 #include <QApplication>
@@ -33,12 +34,6 @@ namespace {
 const QString title = QStringLiteral("KORA - Temperatursensoren als Zweipol - Messprotokoll");
 // An earlier journal larger than this is no journal of a lab session.
 constexpr qint64 largestEarlierFile = 16 * 1024 * 1024;
-
-QChar decimalPoint()
-{
-    const QString point = QLocale().decimalPoint();
-    return point.isEmpty() ? QLatin1Char('.') : point.at(0);
-}
 
 QChartView* chartView(QWidget* parent, const char* name)
 {
@@ -348,7 +343,7 @@ void Formprotokoll::copyRows()
 {
     const QList<int> chosen = selectedRows();
     const QList<Row> rows = chosen.isEmpty() ? shownRows() : pick(shownRows(), chosen);
-    QApplication::clipboard()->setText(tabText(rows, decimalPoint()));
+    QApplication::clipboard()->setText(tabText(rows, ui::decimalSeparator()));
 }
 
 void Formprotokoll::saveAs()

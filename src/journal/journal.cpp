@@ -1,5 +1,7 @@
 #include "journal/journal.h"
 
+#include "ui/decimal.h"
+
 #include <QLocale>
 #include <QUndoCommand>
 
@@ -7,19 +9,9 @@
 
 namespace journal {
 
-namespace {
-
-QChar shownDecimal()
-{
-    const QString point = QLocale().decimalPoint();
-    return point.isEmpty() ? QLatin1Char('.') : point.at(0);
-}
-
-} // namespace
-
 // ---------------------------------------------------------------- RowsModel
 
-RowsModel::RowsModel(QObject* parent) : QAbstractTableModel(parent), decimal_(shownDecimal()) {}
+RowsModel::RowsModel(QObject* parent) : QAbstractTableModel(parent), decimal_(ui::decimalSeparator()) {}
 
 int RowsModel::rowCount(const QModelIndex& parent) const
 {

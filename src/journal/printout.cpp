@@ -1,9 +1,9 @@
 #include "journal/printout.h"
 
 #include "journal/charts.h"
+#include "ui/decimal.h"
 #include "ui/layout.h"
 
-#include <QLocale>
 #include <QPagedPaintDevice>
 #include <QPainter>
 
@@ -34,8 +34,7 @@ public:
         journal::paintCharacteristic(p_, cm(left, y_, 17, 8.5), rows);
         y_ += 9;
         tableHeader();
-        const QChar decimal =
-            QLocale().decimalPoint().isEmpty() ? QLatin1Char('.') : QLocale().decimalPoint().at(0);
+        const QChar decimal = ui::decimalSeparator();
         for (const Row& r : rows) {
             const double h = heightOf(r);
             if (y_ + h > bottom_) {

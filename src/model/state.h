@@ -47,7 +47,8 @@ struct ExperimentState {
     // Per-type tables, indexed by sensortyp.
     std::array<std::string, sensorTypes> sensorname{};
     std::array<std::string, sensorTypes> formeltext{};
-    std::array<double, sensorTypes + 1> toleranz{}; // element 7 is never set
+    // Eight entries as the experiment's tables always had; element 7 is never set and stays 0.
+    std::array<double, sensorTypes + 1> toleranz{};
     std::array<double, sensorTypes> alpha{};        // 1/K; 4..6 stay 0
 
     // The evaluation's values.

@@ -187,7 +187,7 @@ bool PressGuard::eventFilter(QObject* watched, QEvent* e)
     }
     if (!watched->isWidgetType())
         return false;
-    auto* w = static_cast<QWidget*>(watched);
+    auto* w = qobject_cast<QWidget*>(watched);
     return w == window_ || window_->isAncestorOf(w);
 }
 
