@@ -1,31 +1,26 @@
 #include "evaluation/formantwort.h"
 
-#include "evaluation/report.h"
-#include "journal/journal.h"
-#include <QDate>
-#include <QLocale>
-
 #include "evaluation/layout.h"
 #include "evaluation/reasons.h"
-#include "evaluation/scoring.h"
-#include "formula/interpreter.h"
-#include "model/characteristic.h"
+#include "evaluation/report.h"
+#include "journal/journal.h"
+#include "model/sensortypes.h"
 #include "numbers/numbers.h"
+#include "scoring/comparison.h"
+#include "scoring/scoring.h"
 #include "ui/controls.h"
+#include "ui/decimal.h"
+#include "ui/input.h"
 #include "ui/layout.h"
 #include "ui/services.h"
 
 #include <QCloseEvent>
+#include <QDate>
 #include <QFrame>
 #include <QListWidget>
 #include <QLocale>
 #include <QPalette>
 #include <QPushButton>
-
-#include <cfloat>
-#include <cmath>
-#include <exception>
-#include <optional>
 
 namespace evaluation {
 
@@ -47,18 +42,17 @@ QString lines(std::initializer_list<QString> parts)
     return out;
 }
 
-// The comparison gives up on a value that its arithmetic or the surface's
-// single-precision coordinates cannot hold.
-bool usable(double v) { return std::isfinite(v) && std::fabs(v) <= FLT_MAX; }
+// The locale's separator as the number texts take it.
+char separator()
+{
+    return ui::decimalSeparator().toLatin1();
+}
 
-// Arithmetic the comparison cannot go on with; it ends the run exactly as
-// a failure inside the interpreter does.
-struct ComparisonFailed : std::exception {
-    explicit ComparisonFailed(Fault f) : fault(f) {}
-    Fault fault;
-};
-
-char decimalSeparator() { return QLocale().decimalPoint().at(0).toLatin1(); }
+// A std::string_view from the sensor type table as a QString.
+QString text(std::string_view utf8)
+{
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
 
 } // namespace
 
@@ -66,11 +60,11 @@ Formantwort::Formantwort(model::ExperimentState& state, QWidget* parent) : QWidg
 {
     setObjectName(QStringLiteral("Formantwort"));
     setWindowTitle(QStringLiteral("KORA - Temperatursensoren als Zweipol - Auswertung"));
-    ui::setUpWindow(this, 11790, 8820, QColor(224, 224, 224));
+    ui::setUpWindow(this, windowWidth, windowHeight, QColor(224, 224, 224));
 
     const auto made = ui::buildControls(this, formantwortRows());
     Labelmeldung = qobject_cast<ui::Label*>(made.value(QStringLiteral("Labelmeldung")));
-    Listsensoren = qobject_cast<QListWidget*>(made.value(QStringLiteral("Listsensoren")));
+    Listsensoren = qobject_cast<ui::ListBox*>(made.value(QStringLiteral("Listsensoren")));
     Command1 = qobject_cast<QPushButton*>(made.value(QStringLiteral("Command1")));
     Labelglseite = qobject_cast<ui::Label*>(made.value(QStringLiteral("Labelglseite")));
     Textformel = qobject_cast<ui::TextBox*>(made.value(QStringLiteral("Textformel")));
@@ -96,7 +90,7 @@ Formantwort::Formantwort(model::ExperimentState& state, QWidget* parent) : QWidg
 
     connect(Listsensoren, &QListWidget::itemSelectionChanged, this, &Formantwort::Listsensoren_Click);
     // Enter in the list is OK, once there is a choice to confirm.
-    connect(static_cast<ui::ListBox*>(Listsensoren), &ui::ListBox::enterPressed, this, [this] {
+    connect(Listsensoren, &ui::ListBox::enterPressed, this, [this] {
         if (!Listsensoren->selectedItems().isEmpty())
             Command1_Click();
     });
@@ -108,7 +102,7 @@ Formantwort::Formantwort(model::ExperimentState& state, QWidget* parent) : QWidg
 
 QString Formantwort::display(double value) const
 {
-    return QString::fromStdString(numbers::displayText(value, QLocale().decimalPoint().at(0).toLatin1()));
+    return QString::fromStdString(numbers::displayText(value, separator()));
 }
 
 void Formantwort::showMessage(const QString& text)
@@ -170,10 +164,12 @@ void Formantwort::f_antwortschritt2()
     schritt_ = 2;
     const int t = state_.sensortyp;
     const QString name = QString::fromStdString(state_.sensorname[t]);
-    if (auswahl_ == state_.sensortyp) {
-        showMessage(lines({QStringLiteral("Das war richtig."), QStringLiteral("Es handelt sich um einen ") + name,
-                           QStringLiteral("Dafür gibt es zwei Punkte.")}));
-        state_.punkte += 2;
+    const int points = scoring::typePoints(state_, auswahl_);
+    state_.punkte += static_cast<std::uint8_t>(points);
+    if (points > 0) {
+        showMessage(
+            lines({QStringLiteral("Das war richtig."), QStringLiteral("Es handelt sich um einen ") + name,
+                   QStringLiteral("Dafür gibt es zwei Punkte.")}));
     } else {
         showMessage(lines({QStringLiteral("Das war glattweg falsch."),
                            QStringLiteral("Eigentlich handelt es sich um einen ") + name,
@@ -213,12 +209,7 @@ void Formantwort::f_antwortschritt3()
     Labelhinweis->setText(QStringLiteral("T: absolute Temperatur in K"));
     Labelhinweis->show();
     Frametable->hide();
-    switch (state_.sensortyp) {
-    case 4: Labelglseite->setText(QStringLiteral("Ud(T)/mV =")); break;
-    case 5: Labelglseite->setText(QStringLiteral("I(T)/µA =")); break;
-    case 6: Labelglseite->setText(QStringLiteral("U(T)/mV =")); break;
-    default: Labelglseite->setText(QStringLiteral("R(T)/Ohm =")); break;
-    }
+    Labelglseite->setText(text(model::sensorType(state_.sensortyp).leftHandSide));
     Textformel->setFocus();
 }
 
@@ -257,94 +248,62 @@ void Formantwort::f_anzeige()
     Labelglseite->hide();
     Labelhinweis->hide();
     showMessage(QStringLiteral("Die richtige Kurve ist rot, ") + cr + QStringLiteral("Ihre Kurve cyan."));
-    switch (state_.sensortyp) {
-    case 4: compareCurves(4, QStringLiteral(" mV")); break;
-    case 5: compareCurves(5, QStringLiteral(" µA")); break;
-    case 6: compareCurves(6, QStringLiteral(" mV")); break;
-    default: compareCurves(state_.sensortyp, QStringLiteral(" Ohm")); break;
-    }
+    compareCurves();
 }
 
-void Formantwort::compareCurves(int type, const QString& unit)
+void Formantwort::compareCurves()
 {
-    double kelvin = 0;                  // the sample under way, for the reason of a failure
-    std::optional<std::string> failure; // why the run stopped; empty when that is unknown
-    try {
-        abweichung_ = 0;
-        // A left-hand side typed along, or a name the interpreter does not
-        // know, would count as 0 at every sample.
-        if (hasUnreadablePart(state_.eingabeformel))
-            throw ComparisonFailed(Fault::NotANumber);
-        const double v = model::scaleTopValue(state_, type);
-        if (!usable(v))
-            throw ComparisonFailed(Fault::SensorRange);
-        // The top is the next power of ten above the value's whole number:
-        // 10 to the number of characters of its display text.
-        const std::size_t digits =
-            numbers::utf8Length(numbers::displayText(numbers::roundHalfEven(v), decimalSeparator()));
-        const double top = std::pow(10.0, static_cast<double>(digits));
-        if (!usable(top))
-            throw ComparisonFailed(Fault::SensorRange);
-        Picture1->setScale(20, top, 110.0625, -top);
-        plotAxes_ = QStringLiteral("Waagerecht die Temperatur von 20 °C bis 100 °C, senkrecht 0 bis ") +
-                    display(top) + unit + QLatin1Char('.');
-        describePlot(QString());
-
-        // Five labels from the top down, each with its top at the height it
-        // names, in whatever colour the surface draws with at the moment.
-        for (int i = 1; i <= 5; ++i) {
-            const double height = type == 4 ? 1000 - (i - 1) * 200 : (1 - (i - 1) * 0.2) * top;
-            Picture1->setCurrent(21, static_cast<float>(height));
-            Picture1->printText(display((1 - (i - 1) / 5.0) * top) + unit);
-        }
-
-        // Repeated addition on purpose: its drift gives 400 samples, 20 to
-        // 99.8 °C, and the kelvin texts the students' equations see.
-        for (double t = 20.0; t <= 100; t += 0.2) {
-            kelvin = t + 273;
-            const double y = model::trueCharacteristic(state_, type, t);
-            if (!usable(y))
-                throw ComparisonFailed(Fault::SensorRange);
-            Picture1->setForeColor(ui::paletteColor(12));
-            Picture1->pset(t, y);
-
-            const std::string result =
-                formula::f_formel(withTemperature(state_.eingabeformel, numbers::formulaText(t + 273)));
-
-            Picture1->setForeColor(ui::paletteColor(11));
-            const numbers::Reading reading = numbers::readLeadingNumber(result);
-            const double u = reading.value;
-            if (reading.overflow || !usable(u))
-                throw ComparisonFailed(Fault::TooLarge);
-            Picture1->pset(t, u);
-            // Relative to the student's value, as the point tables expect.
-            if (u == 0)
-                throw ComparisonFailed(reading.found ? Fault::ZeroValue : Fault::NotANumber);
-            const double ratio = y / u;
-            const double error = (ratio - 1) * (ratio - 1);
-            if (!std::isfinite(ratio) || !std::isfinite(error) || !std::isfinite(abweichung_ + error))
-                throw ComparisonFailed(Fault::Deviation);
-            abweichung_ += error;
-        }
-    } catch (const formula::FormulaError& e) {
-        failure = formulaReason(e.kind(), kelvin, decimalSeparator());
-    } catch (const ComparisonFailed& e) {
-        failure = faultReason(e.fault, kelvin, state_.eingabeformel, decimalSeparator());
-    } catch (const std::exception&) {
-        // Anything else the interpreter's work may throw.
-        failure = std::string();
-    }
-    if (failure) {
+    const scoring::Comparison c = scoring::scoreEquation(state_, state_.eingabeformel);
+    // The running sum until it is scored, and after a failure.
+    abweichung_ = c.sumOfSquares;
+    if (c.scaleTop)
+        drawScale(*c.scaleTop, text(model::sensorType(state_.sensortyp).unit));
+    drawSamples(c.samples);
+    if (c.failure) {
         // The first line is the one students know; the second says what
         // failed. The partial points stay drawn.
-        QString text = QStringLiteral("Fehler in Formel");
-        if (!failure->empty())
-            text += cr + QString::fromStdString(*failure);
-        ui::services().message(this, text);
+        QString message = QStringLiteral("Fehler in Formel");
+        const QString reason = reasonSentence(*c.failure, separator());
+        if (!reason.isEmpty())
+            message += cr + reason;
+        ui::services().message(this, message);
         f_antwortschritt3();
         return;
     }
-    f_antwortschritt4();
+    f_antwortschritt4(c);
+}
+
+void Formantwort::drawScale(double top, const QString& unit)
+{
+    Picture1->setScale(20, top, 110.0625, -top);
+    plotAxes_ = QStringLiteral("Waagerecht die Temperatur von 20 °C bis 100 °C, senkrecht 0 bis ") +
+                display(top) + unit + QLatin1Char('.');
+    describePlot(QString());
+    // Five labels from the top down, each with its top at the height it
+    // names, in whatever colour the surface draws with at the moment; the
+    // diode's stand at its fixed scale of 1000 mV.
+    const bool diode = state_.sensortyp == 4;
+    for (int i = 1; i <= 5; ++i) {
+        const double height = diode ? 1000 - (i - 1) * 200 : (1 - (i - 1) * 0.2) * top;
+        // Single precision, as the surface's coordinates are.
+        Picture1->setCurrent(21, static_cast<float>(height));
+        Picture1->printText(display((1 - (i - 1) / 5.0) * top) + unit);
+    }
+}
+
+void Formantwort::drawSamples(const std::vector<scoring::Sample>& samples)
+{
+    // Each true point in red, then the student's in cyan; the colour of the
+    // last one stays for the next run's labels.
+    for (const scoring::Sample& sample : samples) {
+        Picture1->setForeColor(ui::paletteColor(12));
+        Picture1->pset(sample.celsius, sample.truth);
+        if (!sample.answer)
+            continue;
+        Picture1->setForeColor(ui::paletteColor(11));
+        if (scoring::drawable(*sample.answer))
+            Picture1->pset(sample.celsius, *sample.answer);
+    }
 }
 
 // The plot's text alternative: the colours, the axes and, once scored, the deviation.
@@ -354,12 +313,12 @@ void Formantwort::describePlot(const QString& deviation)
                                        plotAxes_ + deviation);
 }
 
-void Formantwort::f_antwortschritt4()
+void Formantwort::f_antwortschritt4(const scoring::Comparison& c)
 {
     schritt_ = 4;
     const int t = state_.sensortyp;
-    abweichung_ = equationDeviation(abweichung_);
-    const int p = equationPoints(abweichung_, state_.toleranz[t]);
+    abweichung_ = c.deviation;
+    const int p = c.points;
     state_.punkte += static_cast<std::uint8_t>(p);
     describePlot(QStringLiteral(" Die Abweichung Ihrer Formel beträgt ") + display(abweichung_) +
                  QStringLiteral(" %."));
@@ -370,10 +329,10 @@ void Formantwort::f_antwortschritt4()
                      QStringLiteral("Sie erhalten dafür ") + QString::number(p) +
                          QStringLiteral(" Punkte und haben insgesamt ") + display(state_.punkte) +
                          QStringLiteral(" Punkte")}));
-    if (t >= 4)
-        f_sensoransicht();
-    else
+    if (model::sensorType(t).alphaAsked)
         f_antwortschritt5();
+    else
+        f_sensoransicht();
 }
 
 void Formantwort::f_antwortschritt5()
@@ -399,24 +358,17 @@ void Formantwort::f_antwortschritt5()
 void Formantwort::f_antwortschritt6()
 {
     const int t = state_.sensortyp;
-    const numbers::Reading reading = numbers::readLeadingNumber(Textformel->text().toStdString());
-    // A literal beyond the range of a double is no number the student meant;
-    // it counts as 0 like any other non-number.
-    const double x = reading.overflow ? 0 : reading.value;
+    const scoring::AlphaScore score = scoring::scoreAlpha(state_, Textformel->text().toStdString());
+    state_.punkte += static_cast<std::uint8_t>(score.points);
+    abweichung_alpha_ = score.deviation;
     const double a = state_.alpha[t];
-    abweichung_alpha_ = std::fabs((a - x) / a);
-    QString p = QStringLiteral("0");
-    if (alphaScores(abweichung_alpha_, state_.toleranz[t])) {
-        state_.punkte += 2;
-        p = QStringLiteral("2");
-    }
-    abweichung_alpha_ = numbers::roundHalfEven(100 * abweichung_alpha_);
     ui::services().message(
         this, lines({QStringLiteral("Richtig ist: alpha = ") + display(numbers::roundSignificant(a, 3)),
                      QStringLiteral("Die Abweichung Ihres Faktors beträgt ") + display(abweichung_alpha_) +
                          QStringLiteral(" %"),
-                     QStringLiteral("Sie erhalten dafür ") + p + QStringLiteral(" Punkte und haben insgesamt ") +
-                         display(state_.punkte) + QStringLiteral(" Punkte")}));
+                     QStringLiteral("Sie erhalten dafür ") + QString::number(score.points) +
+                         QStringLiteral(" Punkte und haben insgesamt ") + display(state_.punkte) +
+                         QStringLiteral(" Punkte")}));
     Textformel->hide();
     Labelhinweis->hide();
     Frametable->hide();
@@ -435,7 +387,8 @@ void Formantwort::f_sensoransicht()
 
 void Formantwort::Form_Unload()
 {
-    const QString most = QStringLiteral(" von %1 Punkten erreicht").arg(maximumPoints(state_.sensortyp));
+    const QString most =
+        QStringLiteral(" von %1 Punkten erreicht").arg(scoring::maximumPoints(state_.sensortyp));
     ui::services().message(this, QStringLiteral(" Sie haben in diesem virtuellen Experiment ") +
                                      display(state_.punkte) + most);
     emit unloaded();
@@ -446,10 +399,6 @@ void Formantwort::closeEvent(QCloseEvent* e)
     Form_Unload();
     e->accept();
 }
-
-} // namespace evaluation
-
-namespace evaluation {
 
 void Formantwort::Commanddruck_Click()
 {
@@ -469,12 +418,12 @@ void Formantwort::Commanddruck_Click()
     d.formeltext = QString::fromStdString(state_.formeltext[t]);
     d.eingabeformel = QString::fromStdString(state_.eingabeformel);
     d.abweichung = display(abweichung_);
-    d.withAlpha = t <= 3;
+    d.withAlpha = model::sensorType(t).alphaAsked;
     d.alpha = display(state_.alpha[t]);
     d.alphaEingabe = Textformel->QLineEdit::text();
     d.abweichungAlpha = display(abweichung_alpha_);
     d.punkte = QString::number(state_.punkte);
-    d.hoechstpunkte = QString::number(maximumPoints(t));
+    d.hoechstpunkte = QString::number(scoring::maximumPoints(t));
     d.plot = Picture1->image();
     d.name = student_.name;
     d.matrikel = student_.matrikel;

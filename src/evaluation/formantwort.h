@@ -4,6 +4,7 @@
 // plots both curves and prints the report.
 
 #include "model/state.h"
+#include "scoring/comparison.h"
 #include "ui/services.h"
 
 #include <QWidget>
@@ -12,7 +13,6 @@
 #include <cstdint>
 
 class QFrame;
-class QListWidget;
 class QPushButton;
 
 namespace journal {
@@ -23,6 +23,7 @@ namespace ui {
 class DrawingSurface;
 class ImageBox;
 class Label;
+class ListBox;
 class TextBox;
 } // namespace ui
 
@@ -59,7 +60,7 @@ private:
     void f_antwortschritt1();
     void f_antwortschritt2();
     void f_antwortschritt3();
-    void f_antwortschritt4();
+    void f_antwortschritt4(const scoring::Comparison& c);
     void f_antwortschritt5();
     void f_antwortschritt6();
     void f_sensoransicht();
@@ -69,9 +70,10 @@ private:
     void Command1_Click();
     void Textformel_KeyPress(int& keyAscii);
 
-    // The seven comparisons differ only in the true curve, the scale top and
-    // the unit, which come from the type; one loop serves them all.
-    void compareCurves(int type, const QString& unit);
+    // Scores the equation against the hidden sensor and draws both curves.
+    void compareCurves();
+    void drawScale(double top, const QString& unit);
+    void drawSamples(const std::vector<scoring::Sample>& samples);
     void showMessage(const QString& text);
     void describePlot(const QString& deviation);
     QString display(double value) const;
@@ -84,7 +86,7 @@ private:
     QString plotAxes_; // the plot's axes, as a screen reader says them
 
     ui::Label* Labelmeldung = nullptr;
-    QListWidget* Listsensoren = nullptr;
+    ui::ListBox* Listsensoren = nullptr;
     QPushButton* Command1 = nullptr;
     ui::Label* Labelglseite = nullptr;
     ui::TextBox* Textformel = nullptr;

@@ -2,9 +2,9 @@
 // number settings, message boxes recorded instead of shown.
 
 #include "evaluation/formantwort.h"
-#include "evaluation/scoring.h"
 #include "model/state.h"
 #include "recorder.h"
+#include "sensors.h"
 #include "ui/controls.h"
 #include "ui/layout.h"
 
@@ -18,22 +18,11 @@
 #include <memory>
 
 using evaluation::Formantwort;
+using testsupport::exactEquation;
 
 namespace {
 
 const QString cr(QChar(13));
-
-// Equations that reproduce each type's true characteristic with the start
-// values (T in kelvin).
-const char* const exactEquation[model::sensorTypes] = {
-    "0.000357*EXP(5000/T)",
-    "0.0000001*EXP(0.065*T)",
-    "100+0.38505*(T-273)",
-    "1000+3.8505*(T-273)",
-    "T*0.0000875*LN(10000000000*(273/T)^3*EXP(1.2*((1/T)/0.0000875-1/0.0239)))*1000",
-    "1*T",
-    "0.05*(T-273)",
-};
 
 } // namespace
 
@@ -51,10 +40,7 @@ class TestFormantwort : public QObject {
 
     void open(int type)
     {
-        state = std::make_unique<model::ExperimentState>();
-        model::setStartValues(*state, ',');
-        model::f_alpha(*state);
-        state->sensortyp = static_cast<std::uint8_t>(type);
+        state = std::make_unique<model::ExperimentState>(testsupport::startState(type));
         w = std::make_unique<Formantwort>(*state);
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
@@ -408,7 +394,7 @@ private slots:
         // "|" passes only as the first character of the box.
         QTest::newRow("parallel") << "|0*T" << false << a
                                   << "Bei T = 293 K ist die Summe der beiden Werte einer Parallelschaltung (|) gleich 0.";
-        QTest::newRow("value 0") << "T-293" << false << a << "Bei T = 293 K hat Ihre Gleichung den Wert 0.";
+        // "T-293", the value 0: zeroAtTheFirstSampleStopsAfterOnePair.
         QTest::newRow("no number") << "SQR(T)" << false << a << "Der Ausdruck »SQR(T)« ist keine Zahl.";
         // The prompt's example copied with its left-hand side (the box drops the "=").
         QTest::newRow("left-hand side typed") << "R(T)0.4*T+25" << false << a
@@ -454,6 +440,7 @@ private slots:
         QCOMPARE(w->schritt(), 3);
         QCOMPARE(box()->text(), QStringLiteral("T-293"));
         QVERIFY(shown("Textformel"));
+        QVERIFY(shown("Labelhinweis"));
         QVERIFY(shown("Labelglseite"));
         QVERIFY(!shown("Frametable"));
         QCOMPARE(caption("Labelmeldung"), QStringLiteral("Die richtige Kurve ist rot, ") + cr + "Ihre Kurve cyan.");
@@ -517,74 +504,6 @@ private slots:
         answerType(0);
         enter("0.000357*EXP(5000/T)+TAN(0)+ATN(0)");
         QCOMPARE(rec->messages.value(0), equationVerdict("0", 6, 8, state->formeltext[0]));
-    }
-
-    void temperatureIsPutIn_data()
-    {
-        QTest::addColumn<QString>("equation");
-        QTest::addColumn<QString>("kelvin");
-        QTest::addColumn<QString>("result");
-        QTest::newRow("plain") << "2*T+T" << "293" << "2*293+293";
-        QTest::newRow("drifted") << "T" << "341.200000000001" << "341.200000000001";
-        QTest::newRow("tan and atn") << "TAN(T)+ATN(T)" << "300" << "TAN(300)+ATN(300)";
-        QTest::newRow("T after atn letters") << "TATN(T)" << "1" << "1ATN(1)";
-        QTest::newRow("no T") << "EXP(5)" << "1" << "EXP(5)";
-    }
-    void temperatureIsPutIn()
-    {
-        QFETCH(QString, equation);
-        QFETCH(QString, kelvin);
-        QFETCH(QString, result);
-        QCOMPARE(QString::fromStdString(evaluation::withTemperature(equation.toStdString(), kelvin.toStdString())),
-                 result);
-    }
-
-    void equationPointsByTolerance_data()
-    {
-        QTest::addColumn<double>("tolerance");
-        QTest::addColumn<double>("deviation");
-        QTest::addColumn<int>("points");
-        struct Row {
-            double tolerance;
-            double deviation;
-            int points;
-        };
-        const Row rows[] = {
-            {0.05, 0, 6}, {0.05, 1, 6}, {0.05, 2, 4}, {0.05, 3, 2}, {0.05, 4, 2}, {0.05, 5, 0}, {0.05, 8, 0},
-            {0.01, 0, 6}, {0.01, 1, 0},
-            {0.1, 0, 6}, {0.1, 2, 6}, {0.1, 3, 4}, {0.1, 4, 4}, {0.1, 5, 2}, {0.1, 9, 2}, {0.1, 10, 0},
-            {0.03, 0, 6}, {0.03, 1, 4}, {0.03, 2, 2}, {0.03, 3, 0},
-            // 0.07 x 100 and 0.14 x 100 are a hair above 7 and 14 in binary.
-            {0.07, 7, 0}, {0.07, 6, 2}, {0.07, 3, 4}, {0.07, 1, 6}, {0.14, 7, 2}, {0.14, 14, 0},
-            {0.28, 7, 4}, {0.56, 14, 4}, {0.57, 14, 6},
-        };
-        for (const Row& r : rows)
-            QTest::addRow("tolerance %g, %g %%", r.tolerance, r.deviation) << r.tolerance << r.deviation << r.points;
-    }
-    void equationPointsByTolerance()
-    {
-        QFETCH(double, tolerance);
-        QFETCH(double, deviation);
-        QFETCH(int, points);
-        QCOMPARE(evaluation::equationPoints(deviation, tolerance), points);
-    }
-
-    void deviationInWholePercent_data()
-    {
-        QTest::addColumn<double>("sum");
-        QTest::addColumn<double>("percent");
-        const double factor = 1 / 1.1 - 1;
-        QTest::newRow("factor 1.1") << 400 * factor * factor << 8.0;
-        QTest::newRow("2.5 % goes down to 2") << 0.3125 << 2.0;
-        QTest::newRow("3.5 % goes up to 4") << 0.6125 << 4.0;
-        QTest::newRow("zero") << 0.0 << 0.0;
-        QTest::newRow("divisor 500, not 400") << 5.0 << 10.0;
-    }
-    void deviationInWholePercent()
-    {
-        QFETCH(double, sum);
-        QFETCH(double, percent);
-        QCOMPARE(evaluation::equationDeviation(sum), percent);
     }
 
     void alphaQuestionFollowsForResistiveSensors()
