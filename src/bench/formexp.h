@@ -133,6 +133,7 @@ private:
 
     QPushButton* Commandmessen = nullptr;
     QPushButton* Commandprotokoll = nullptr;
+    ui::Label* Labelstatus = nullptr; // confirms each recorded row
     journal::Journal* journal_ = nullptr;
     std::unique_ptr<journal::Formprotokoll> formprotokoll_;
 };

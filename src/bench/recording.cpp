@@ -1,12 +1,15 @@
 // The bench's side of the measurement journal: the two buttons, a row of
-// what the displays show, a sample of them at every tick, and the teacher's
-// switch that hides the journal for an exam.
+// what the displays show, a line that confirms each recorded row (the
+// journal window may be closed), a sample of the displays at every tick,
+// and the teacher's switch that hides the journal for an exam.
 
 #include "bench/formexp.h"
 
 #include "journal/formprotokoll.h"
 #include "journal/journal.h"
+#include "model/voltmeter.h"
 #include "ui/controls.h"
+#include "ui/layout.h"
 #include "ui/services.h"
 
 #include <QDir>
@@ -28,13 +31,6 @@ QString withoutUnit(const QString& caption, const QString& unit, QChar decimal)
     return journal::neutral(t.trimmed(), decimal);
 }
 
-// The range as the meter's selector names it, by its position.
-QString rangeName(int position)
-{
-    static const char* const names[] = {"200 V", "20 V", "2 V", "200 mV"};
-    return position >= 0 && position <= 3 ? QString::fromLatin1(names[position]) : QString();
-}
-
 } // namespace
 
 void Formexp::buildJournal()
@@ -42,6 +38,15 @@ void Formexp::buildJournal()
     Commandmessen = findChild<QPushButton*>(QStringLiteral("Commandmessen"));
     Commandprotokoll = findChild<QPushButton*>(QStringLiteral("Commandprotokoll"));
     journal_ = new journal::Journal(this);
+    // The confirmation stands in the free strip right of the journal's buttons.
+    Labelstatus = new ui::Label(this);
+    Labelstatus->setObjectName(QStringLiteral("Labelstatus"));
+    Labelstatus->setAccessibleName(QStringLiteral("Status"));
+    Labelstatus->setGeometry(Commandprotokoll->geometry().right() + ui::px(120), Commandprotokoll->y(),
+                             width() - Commandprotokoll->geometry().right() - ui::px(240),
+                             Commandprotokoll->height());
+    Labelstatus->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    Labelstatus->stackUnder(Picture1);
     connect(Commandmessen, &QPushButton::clicked, this, &Formexp::Commandmessen_Click);
     connect(Commandprotokoll, &QPushButton::clicked, this, &Formexp::Commandprotokoll_Click);
     // The key works exactly when the button could be clicked.
@@ -66,7 +71,7 @@ journal::Row Formexp::shownRow() const
     r.quelle = withoutUnit(LabelV->text(), QStringLiteral("V"), decimal);
     // The lever stands upright while the series resistor is bridged.
     r.vorwiderstand = Line1->x2() == 180 ? journal::bypassed : journal::neutral(LabelR->text(), decimal);
-    r.messbereich = rangeName(UpDownVoltmeter->value());
+    r.messbereich = QString::fromStdString(model::rangeName(UpDownVoltmeter->value()));
     r.anzeige = journal::neutral(Labelanz->text(), decimal);
     r.eigenerwaermung = thermostat_.eigen_ein;
     return r;
@@ -74,7 +79,11 @@ journal::Row Formexp::shownRow() const
 
 void Formexp::Commandmessen_Click()
 {
-    journal_->record(shownRow());
+    const journal::Row& row = journal_->record(shownRow());
+    Labelstatus->setText(QStringLiteral("Zeile %1 übernommen: %2, %3%4")
+                             .arg(QString::number(row.nr), Labelsenstemp->text(), Labelanz->text(),
+                                  journal_->file().working() ? QString()
+                                                             : QStringLiteral(" (nicht gespeichert)")));
 }
 
 void Formexp::Commandprotokoll_Click()
@@ -107,7 +116,8 @@ QString Formexp::journalNote() const
     if (journal_->rows().isEmpty())
         return {};
     if (!file.working())
-        return QStringLiteral("\rIhr Messprotokoll konnte nicht gespeichert werden: ") + file.reason();
+        return QStringLiteral("\rIhr Messprotokoll konnte nicht gespeichert werden: ") +
+               journal::reasonText(file.reason());
     return QStringLiteral("\rIhr Messprotokoll ist gespeichert: ") + QDir::toNativeSeparators(file.path());
 }
 
@@ -115,6 +125,7 @@ void Formexp::hideJournal()
 {
     Commandmessen->hide();
     Commandprotokoll->hide();
+    Labelstatus->hide();
 }
 
 } // namespace bench

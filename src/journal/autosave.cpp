@@ -32,23 +32,22 @@ Autosave::Autosave(QString folder, const QDateTime& started, CsvFormat format)
     : folder_(std::move(folder)), format_(format)
 {
     if (folder_.isEmpty()) {
-        reason_ = QStringLiteral("Es gibt keinen Ordner für Programmdaten.");
+        reason_ = {Reason::noDataFolder, {}};
         return;
     }
     path_ = QDir(folder_).filePath(prefix + started.toString(QStringLiteral("yyyy-MM-dd-hhmmss")) +
                                    QStringLiteral(".csv"));
 }
 
-bool Autosave::give(const QString& reason)
+bool Autosave::give(Reason reason)
 {
-    reason_ = reason;
+    reason_ = std::move(reason);
     return false;
 }
 
-bool Autosave::fileTrouble(const QString& what, const QFileDevice& file)
+bool Autosave::fileTrouble(Reason::Kind kind, const QFileDevice& file)
 {
-    return give(QStringLiteral("Die Datei %1 kann nicht %2 werden (%3).")
-                    .arg(QDir::toNativeSeparators(file.fileName()), what, file.errorString()));
+    return give({kind, {QDir::toNativeSeparators(file.fileName()), file.errorString()}});
 }
 
 bool Autosave::checkFolder()
@@ -56,11 +55,9 @@ bool Autosave::checkFolder()
     if (!working())
         return false;
     if (!QDir().mkpath(folder_) || !QFileInfo(folder_).isDir())
-        return give(QStringLiteral("Der Ordner %1 kann nicht angelegt werden.")
-                        .arg(QDir::toNativeSeparators(folder_)));
+        return give({Reason::folderNotMade, {QDir::toNativeSeparators(folder_)}});
     if (!QFileInfo(folder_).isWritable())
-        return give(QStringLiteral("In den Ordner %1 darf nicht geschrieben werden.")
-                        .arg(QDir::toNativeSeparators(folder_)));
+        return give({Reason::folderNotWritable, {QDir::toNativeSeparators(folder_)}});
     return true;
 }
 
@@ -73,13 +70,13 @@ bool Autosave::create(const QList<Row>& rows)
     QFile file(path_);
     for (int n = 2; !file.open(QIODevice::WriteOnly | QIODevice::NewOnly); ++n) {
         if (!QFileInfo::exists(file.fileName()) || n > 99)
-            return fileTrouble(QStringLiteral("angelegt"), file);
+            return fileTrouble(Reason::fileNotCreated, file);
         file.setFileName(QStringLiteral("%1-%2.csv").arg(base).arg(n));
     }
     path_ = file.fileName();
     created_ = true;
     if (file.write(csvDocument(rows, format_)) < 0 || !file.flush())
-        return fileTrouble(QStringLiteral("geschrieben"), file);
+        return fileTrouble(Reason::fileNotWritten, file);
     return true;
 }
 
@@ -93,11 +90,11 @@ bool Autosave::append(const QList<Row>& rows)
         return rewrite(rows);
     QFile file(path_);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
-        return fileTrouble(QStringLiteral("geöffnet"), file);
+        return fileTrouble(Reason::fileNotOpened, file);
     if (rows.isEmpty())
         return true;
     if (file.write(csvLine(rows.last(), format_)) < 0 || !file.flush())
-        return fileTrouble(QStringLiteral("geschrieben"), file);
+        return fileTrouble(Reason::fileNotWritten, file);
     return true;
 }
 
@@ -109,10 +106,10 @@ bool Autosave::rewrite(const QList<Row>& rows)
         return create(rows);
     QSaveFile file(path_);
     if (!file.open(QIODevice::WriteOnly))
-        return fileTrouble(QStringLiteral("neu geschrieben"), file);
+        return fileTrouble(Reason::fileNotRewritten, file);
     file.write(csvDocument(rows, format_));
     if (!file.commit())
-        return fileTrouble(QStringLiteral("neu geschrieben"), file);
+        return fileTrouble(Reason::fileNotRewritten, file);
     return true;
 }
 

@@ -21,9 +21,9 @@ public:
     // Where the rows go, before the first one too.
     QString path() const { return path_; }
     bool exists() const { return created_; }
-    // False once writing failed; the reason is plain German.
+    // False once writing failed, and why.
     bool working() const { return reason_.isEmpty(); }
-    QString reason() const { return reason_; }
+    const Reason& reason() const { return reason_; }
 
     // Makes the folder; false (and a reason) when it cannot be made.
     bool checkFolder();
@@ -35,14 +35,14 @@ public:
 
 private:
     bool create(const QList<Row>& rows);
-    bool give(const QString& reason);
-    bool fileTrouble(const QString& what, const QFileDevice& file);
+    bool give(Reason reason);
+    bool fileTrouble(Reason::Kind kind, const QFileDevice& file);
 
     QString folder_;
     QString path_;
     CsvFormat format_;
     bool created_ = false;
-    QString reason_;
+    Reason reason_;
 };
 
 // The folder of the journals under the user's data location

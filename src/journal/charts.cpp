@@ -282,6 +282,7 @@ void TimeChart::setTimeline(const std::deque<Sample>& timeline, double now)
     sensor_->clear();
     setPoint_->clear();
     reading_->clear();
+    apply(time_, {0, 1, 1}); // whole minutes, after an earlier journal's steps
     slide(now);
     QList<QPointF> s, t, v;
     int last = -1, lastReading = -1;
@@ -325,6 +326,31 @@ void TimeChart::append(const Sample& x, const std::deque<Sample>& timeline, doub
     follow(setPoint_, lastSecond_, second, m, x.setPoint);
     follow(reading_, lastReadingSecond_, second, m, x.volts);
     scale(timeline);
+}
+
+void TimeChart::setRows(const QList<Row>& rows)
+{
+    std::deque<Sample> samples;
+    QList<QPointF> s, t, v;
+    double end = 0;
+    for (const Row& r : rows) {
+        const Sample x{double(r.seconds), numberOf(r.sensorTemp), numberOf(r.thermostat), readingVolts(r)};
+        if (!std::isfinite(x.sensorTemp) || !std::isfinite(x.setPoint))
+            continue;
+        samples.push_back(x);
+        const double m = x.seconds / minute;
+        s.append({m, x.sensorTemp});
+        t.append({m, x.setPoint});
+        if (std::isfinite(x.volts))
+            v.append({m, x.volts});
+        end = std::max(end, m);
+    }
+    sensor_->replace(s);
+    setPoint_->replace(t);
+    reading_->replace(v);
+    lastSecond_ = lastReadingSecond_ = -1;
+    apply(time_, niceRange(0, std::max(end, 1.0), 8));
+    scale(samples);
 }
 
 int TimeChart::pointCount() const

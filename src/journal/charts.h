@@ -2,7 +2,7 @@
 // The journal's two charts. "Kennlinie": the recorded readings in volts over
 // the sensor temperature, one series per sensor number. "Zeitverlauf": the
 // sensor temperature, the set point and the reading over the last ten
-// minutes, drawn live: each tick moves the newest point of each series
+// minutes (for an earlier journal: at its rows' times), drawn live: each tick moves the newest point of each series
 // on, and what has left the window is trimmed, so a tick costs the same
 // after an hour as after a minute.
 
@@ -55,6 +55,9 @@ public:
     void setTimeline(const std::deque<Sample>& timeline, double now);
     // The newest sample, the oldest trimmed off.
     void append(const Sample& s, const std::deque<Sample>& timeline, double now);
+    // The whole course of an earlier journal: its readings at the times
+    // they were taken, the time axis in round steps over all of it.
+    void setRows(const QList<Row>& rows);
     int pointCount() const;
 
 private:

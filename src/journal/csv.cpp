@@ -8,7 +8,7 @@ const QByteArray bom("\xEF\xBB\xBF");
 
 QString quoted(const QString& field, QChar delimiter)
 {
-    if (!field.contains(delimiter) && !field.contains(QLatin1Char('"')) &&
+    if (!field.contains(delimiter) && !field.contains(QLatin1Char(',')) && !field.contains(QLatin1Char('"')) &&
         !field.contains(QLatin1Char('\n')) && !field.contains(QLatin1Char('\r')))
         return field;
     QString q = field;
@@ -74,7 +74,34 @@ QList<QStringList> records(QStringView text, QChar delimiter)
     return out;
 }
 
+// Where a note would start a formula: after its apostrophes, if any.
+bool startsFormula(const QString& text)
+{
+    qsizetype i = 0;
+    while (i < text.size() && text[i] == QLatin1Char('\''))
+        ++i;
+    return i < text.size() && QStringView(u"=+-@\t\r").contains(text[i]);
+}
+
+// A field as it leaves the program, for a file or the clipboard.
+QString fileField(const Row& r, int column, QChar decimal)
+{
+    return column == colBemerkung ? guardedNote(r.bemerkung) : cellText(r, column, decimal);
+}
+
+const Reason notAJournal{Reason::notAJournal, {}};
+
 } // namespace
+
+QString guardedNote(const QString& note)
+{
+    return startsFormula(note) ? QLatin1Char('\'') + note : note;
+}
+
+QString unguardedNote(const QString& field)
+{
+    return field.startsWith(QLatin1Char('\'')) && startsFormula(field) ? field.mid(1) : field;
+}
 
 CsvFormat csvFormatFor(const QLocale& locale)
 {
@@ -85,14 +112,14 @@ CsvFormat csvFormatFor(const QLocale& locale)
 
 QByteArray csvHead(const CsvFormat& f)
 {
-    return bom + record(columnNames(), f.delimiter);
+    return bom + record(fileColumnNames(), f.delimiter);
 }
 
 QByteArray csvLine(const Row& r, const CsvFormat& f)
 {
     QStringList fields;
-    for (int c = 0; c < columnTotal; ++c)
-        fields << cellText(r, c, f.decimal);
+    for (int c = 0; c < fileColumnTotal; ++c)
+        fields << fileField(r, c, f.decimal);
     return record(fields, f.delimiter);
 }
 
@@ -113,33 +140,38 @@ ReadJournal readCsv(const QByteArray& data)
     const QString text = QString::fromUtf8(bytes);
     const QString first = columnNames().first();
     if (!text.startsWith(first) || text.size() <= first.size()) {
-        result.error = QStringLiteral("Die Datei ist kein Messprotokoll von KORA.");
+        result.reason = notAJournal;
         return result;
     }
     // The header row tells the format: ";" goes with the decimal comma.
     const QChar delimiter = text[first.size()];
     if (delimiter != QLatin1Char(';') && delimiter != QLatin1Char(',')) {
-        result.error = QStringLiteral("Die Datei ist kein Messprotokoll von KORA.");
+        result.reason = notAJournal;
         return result;
     }
     const QChar decimal = delimiter == QLatin1Char(';') ? QLatin1Char(',') : QLatin1Char('.');
     const QList<QStringList> all = records(text, delimiter);
-    if (all.isEmpty() || all.first() != columnNames()) {
-        result.error = QStringLiteral("Die Kopfzeile der Datei passt nicht zu einem Messprotokoll.");
+    // A journal written before the number columns came has the table's columns only.
+    const bool withNumbers = !all.isEmpty() && all.first() == fileColumnNames();
+    if (all.isEmpty() || (!withNumbers && all.first() != columnNames())) {
+        result.reason = {Reason::headerMismatch, {}};
         return result;
     }
+    const qsizetype width = withNumbers ? fileColumnTotal : columnTotal;
     for (qsizetype i = 1; i < all.size(); ++i) {
         const QStringList& fields = all[i];
         if (fields.size() == 1 && fields.first().isEmpty())
             continue; // a blank line
         Row r;
-        bool ok = fields.size() == columnTotal;
+        bool ok = fields.size() == width;
         for (int c = 0; ok && c < columnTotal; ++c)
             ok = setCell(r, c, fields[c], decimal);
         if (!ok) {
-            result.error = QStringLiteral("Zeile %1 der Datei ist unvollständig.").arg(i + 1);
+            result.reason = {Reason::rowIncomplete, {QString::number(i + 1)}};
             continue; // the rows that can be read are shown
         }
+        if (withNumbers)
+            r.bemerkung = unguardedNote(r.bemerkung);
         result.rows << r;
     }
     return result;
@@ -157,7 +189,7 @@ QString tabText(const QList<Row>& rows, QChar decimal)
     for (const Row& r : rows) {
         QStringList fields;
         for (int c = 0; c < columnTotal; ++c)
-            fields << clean(cellText(r, c, decimal));
+            fields << clean(fileField(r, c, decimal));
         out += fields.join(QLatin1Char('\t')) + QLatin1Char('\n');
     }
     return out;

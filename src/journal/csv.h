@@ -2,7 +2,12 @@
 // The journal's text forms: CSV files for spreadsheet programs (UTF-8 with
 // a byte-order mark, a header row, ";" and a decimal comma under German
 // settings, "," and "." otherwise) and tab-separated text for the clipboard.
+// A file holds the table's columns and then the readings as plain numbers;
+// every field with a comma is quoted, so that a spreadsheet that splits at
+// commas too keeps "21,9" whole, and a note that a spreadsheet would take
+// for a formula starts with an apostrophe.
 
+#include "journal/reason.h"
 #include "journal/row.h"
 
 #include <QByteArray>
@@ -27,11 +32,18 @@ QByteArray csvDocument(const QList<Row>& rows, const CsvFormat& f);
 
 struct ReadJournal {
     QList<Row> rows;
-    QString error; // empty when the file was read
+    Reason reason; // none when the file was read
 };
 
-// Reads a file written in either format; the header row tells which.
+// Reads a file written in either format, with or without the number
+// columns (journals written before they came); the header row tells which.
 ReadJournal readCsv(const QByteArray& data);
+
+// A note as a spreadsheet must get it: one that begins with =, +, -, @, a
+// tab or a carriage return (after any apostrophes) gets one apostrophe
+// more in front, so that no spreadsheet evaluates it; and back.
+QString guardedNote(const QString& note);
+QString unguardedNote(const QString& field);
 
 // Tab-separated, a header row first, one line per row; tabs and line breaks
 // inside a note become blanks.

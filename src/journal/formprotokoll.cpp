@@ -1,6 +1,7 @@
 #include "journal/formprotokoll.h"
 
-#include "journal/csv.h"
+#include "journal/files.h"
+#include "journal/placement.h"
 #include "ui/decimal.h"
 #include "ui/services.h"
 
@@ -10,7 +11,6 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -18,7 +18,6 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScreen>
 #include <QShortcut>
 #include <QSplitter>
@@ -32,8 +31,9 @@ namespace journal {
 namespace {
 
 const QString title = QStringLiteral("KORA - Temperatursensoren als Zweipol - Messprotokoll");
-// An earlier journal larger than this is no journal of a lab session.
-constexpr qint64 largestEarlierFile = 16 * 1024 * 1024;
+// The size the window opens in where the screen has room for it.
+constexpr int openWidth = 940;
+constexpr int openHeight = 660;
 
 QChartView* chartView(QWidget* parent, const char* name)
 {
@@ -45,21 +45,6 @@ QChartView* chartView(QWidget* parent, const char* name)
 }
 
 } // namespace
-
-QPoint besidePosition(const QRect& bench, const QSize& size, const QRect& available)
-{
-    constexpr int gap = 8;
-    int x = bench.right() + 1 + gap;
-    if (x + size.width() > available.right() + 1) {
-        x = bench.left() - gap - size.width();
-        if (x < available.left())
-            x = available.right() + 1 - size.width();
-    }
-    x = std::max(x, available.left());
-    const int y = std::clamp(bench.top(), available.top(),
-                             std::max(available.top(), available.bottom() + 1 - size.height()));
-    return {x, y};
-}
 
 Formprotokoll::Formprotokoll(Journal& journal, QWidget* parent)
     : QWidget(parent, Qt::Window), journal_(journal)
@@ -73,7 +58,7 @@ Formprotokoll::Formprotokoll(Journal& journal, QWidget* parent)
     journal_.checkFolder();
     showFileState();
     fillEarlierList();
-    resize(940, 660);
+    resize(openWidth, openHeight);
 }
 
 Formprotokoll::~Formprotokoll() = default;
@@ -187,7 +172,7 @@ void Formprotokoll::connectJournal()
     connect(journal_.undoStack(), &QUndoStack::canUndoChanged, this, [this] { showFileState(); });
     // Drawn live only while it can be seen; it catches up when shown.
     connect(&journal_, &Journal::sampled, this, [this] {
-        if (isVisible() && !journal_.timeline().empty())
+        if (isVisible() && !showingEarlier() && !journal_.timeline().empty())
             time_->append(journal_.timeline().back(), journal_.timeline(), journal_.seconds());
     });
 }
@@ -237,29 +222,24 @@ void Formprotokoll::showCurrent()
     }
     Comboprotokolle->setCurrentIndex(0);
     characteristic_->setRows(journal_.rows());
+    time_->setTimeline(journal_.timeline(), journal_.seconds());
     showFileState();
 }
 
 void Formprotokoll::showEarlier(const QString& file)
 {
-    QFile f(file);
-    ReadJournal read;
-    if (QFileInfo(f).size() > largestEarlierFile)
-        read.error = QStringLiteral("Die Datei ist zu groß für ein Messprotokoll.");
-    else if (!f.open(QIODevice::ReadOnly))
-        read.error = QStringLiteral("Die Datei lässt sich nicht öffnen (%1).").arg(f.errorString());
-    else
-        read = readCsv(f.readAll());
+    const ReadJournal read = readJournalFile(file);
     auto model = std::make_unique<RowsModel>();
     model->setRows(read.rows);
     useModel(model.get());
     earlier_ = std::move(model);
     earlierFile_ = file;
-    earlierError_ = read.error;
+    earlierError_ = reasonText(read.reason);
     const int at = Comboprotokolle->findData(file);
     if (at >= 0)
         Comboprotokolle->setCurrentIndex(at);
     characteristic_->setRows(earlier_->rows());
+    time_->setRows(earlier_->rows());
     showFileState();
 }
 
@@ -275,7 +255,7 @@ void Formprotokoll::showFileState()
             trouble = true;
         }
     } else if (!file.working()) {
-        text = QStringLiteral("Das Protokoll wird nicht gespeichert: ") + file.reason();
+        text = QStringLiteral("Das Protokoll wird nicht gespeichert: ") + reasonText(file.reason());
         trouble = true;
     } else if (file.exists()) {
         text = QStringLiteral("Protokolldatei: ") + QDir::toNativeSeparators(file.path());
@@ -303,14 +283,19 @@ void Formprotokoll::fillEarlierList()
     Comboprotokolle->setCurrentIndex(std::max(0, at));
 }
 
-void Formprotokoll::showBeside(const QWidget* bench)
+void Formprotokoll::showBeside(QWidget* bench)
 {
     if (!placed_ && bench) {
         placed_ = true;
         const QScreen* screen = bench->screen();
         const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1920, 1080);
-        resize(size().boundedTo(available.size()));
-        move(besidePosition(bench->frameGeometry(), frameGeometry().size(), available));
+        const QSize frame = frameGeometry().size() - size(); // the decoration, once there is one
+        const Placement p = placeBeside(bench->frameGeometry(), frameGeometry().size(),
+                                        minimumSizeHint().expandedTo(minimumSize()) + frame, available);
+        if (p.bench.topLeft() != bench->frameGeometry().topLeft())
+            bench->move(p.bench.topLeft());
+        resize(p.journal.size() - frame);
+        move(p.journal.topLeft());
     }
     show();
     raise();
@@ -321,7 +306,10 @@ void Formprotokoll::showEvent(QShowEvent* e)
 {
     QWidget::showEvent(e);
     fillEarlierList();
-    time_->setTimeline(journal_.timeline(), journal_.seconds());
+    if (showingEarlier())
+        time_->setRows(earlier_->rows());
+    else
+        time_->setTimeline(journal_.timeline(), journal_.seconds());
 }
 
 QList<int> Formprotokoll::selectedRows() const
@@ -358,12 +346,9 @@ void Formprotokoll::saveAs()
         return;
     if (!file.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive))
         file += QStringLiteral(".csv");
-    QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly) || out.write(csvDocument(shownRows(), csvFormatFor(QLocale()))) < 0 ||
-        !out.commit()) {
-        ui::services().message(this, QStringLiteral("Das Messprotokoll konnte nicht gespeichert werden:\r") +
-                                         QDir::toNativeSeparators(file) + QStringLiteral("\r") +
-                                         out.errorString());
+    const Reason trouble = writeJournalFile(file, shownRows(), csvFormatFor(QLocale()));
+    if (!trouble.isEmpty()) {
+        ui::services().message(this, reasonText(trouble));
         return;
     }
     ui::services().message(this, QStringLiteral("Das Messprotokoll wurde gespeichert:\r") +

@@ -18,19 +18,15 @@ class QTableView;
 
 namespace journal {
 
-// Where a window of `size` goes beside `bench` (frame geometries) on the
-// screen area `available`: to its right, else to its left, else as far
-// right as it fits.
-QPoint besidePosition(const QRect& bench, const QSize& size, const QRect& available);
-
 class Formprotokoll : public QWidget {
     Q_OBJECT
 public:
     explicit Formprotokoll(Journal& journal, QWidget* parent = nullptr);
     ~Formprotokoll() override;
 
-    // Shows and raises the window; the first time beside `bench`.
-    void showBeside(const QWidget* bench);
+    // Shows and raises the window; the first time beside `bench` or below
+    // it, which moves only when the screen has no room for both.
+    void showBeside(QWidget* bench);
 
     // The rows the table shows: the run's own, or an earlier journal's.
     const QList<Row>& shownRows() const;

@@ -3,6 +3,7 @@
 #include "ui/decimal.h"
 
 #include <QLocale>
+#include <QMap>
 #include <QUndoCommand>
 
 #include <algorithm>
@@ -32,6 +33,8 @@ QVariant RowsModel::data(const QModelIndex& index, int role) const
     case Qt::DisplayRole:
     case Qt::EditRole:
         return cellText(r, index.column(), decimal_);
+    case Qt::ToolTipRole:
+        return numberTip(r, index.column());
     case Qt::TextAlignmentRole:
         if (index.column() == colBemerkung || index.column() == colVorwiderstand)
             return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
@@ -39,6 +42,20 @@ QVariant RowsModel::data(const QModelIndex& index, int role) const
     default:
         return {};
     }
+}
+
+// The plain number a file holds beside a cell, with its unit, where there is one.
+QVariant RowsModel::numberTip(const Row& r, int column) const
+{
+    static const QMap<int, std::pair<int, QString>> numbers = {
+        {colZeit, {colSekunden, QStringLiteral(" s")}},
+        {colAnzeige, {colVolt, QStringLiteral(" V")}},
+        {colVorwiderstand, {colOhm, QStringLiteral(" Ohm")}}};
+    const auto it = numbers.constFind(column);
+    if (it == numbers.cend())
+        return {};
+    const QString number = cellText(r, it->first, decimal_);
+    return number.isEmpty() ? QVariant() : QVariant(number + it->second);
 }
 
 QVariant RowsModel::headerData(int section, Qt::Orientation orientation, int role) const

@@ -34,6 +34,7 @@ protected:
     QList<Row> rows_;
 
 private:
+    QVariant numberTip(const Row& r, int column) const;
     QChar decimal_; // the user's, looked up once: a repaint asks for every cell
 };
 

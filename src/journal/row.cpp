@@ -1,5 +1,7 @@
 #include "journal/row.h"
 
+#include "numbers/numbers.h"
+
 #include <QRegularExpression>
 
 #include <cmath>
@@ -24,6 +26,14 @@ QString withDecimal(const QString& text, QChar decimal)
     return t;
 }
 
+// A number as the display writes it; empty for none.
+QString numberText(double value, QChar decimal)
+{
+    if (!std::isfinite(value))
+        return {};
+    return QString::fromStdString(numbers::displayText(value, decimal.toLatin1()));
+}
+
 } // namespace
 
 const QStringList& columnNames()
@@ -34,6 +44,14 @@ const QStringList& columnNames()
                                       QStringLiteral("Vorwiderstand"), QStringLiteral("Messbereich"),
                                       QStringLiteral("Anzeige"),       QStringLiteral("Eigenerwärmung"),
                                       QStringLiteral("Bemerkung")};
+    return names;
+}
+
+const QStringList& fileColumnNames()
+{
+    static const QStringList names = columnNames() + QStringList{QStringLiteral("Zeit /s"),
+                                                                 QStringLiteral("Anzeige /V"),
+                                                                 QStringLiteral("Vorwiderstand /Ohm")};
     return names;
 }
 
@@ -77,6 +95,12 @@ QString cellText(const Row& r, int column, QChar decimal)
         return r.eigenerwaermung ? QStringLiteral("ein") : QStringLiteral("aus");
     case colBemerkung:
         return r.bemerkung;
+    case colSekunden:
+        return QString::number(r.seconds);
+    case colVolt:
+        return numberText(readingVolts(r), decimal);
+    case colOhm:
+        return numberText(seriesOhms(r), decimal);
     default:
         return {};
     }
@@ -136,17 +160,26 @@ bool setCell(Row& r, int column, const QString& text, QChar decimal)
 double numberOf(const QString& text)
 {
     // The number up to its unit: "20.0", "07.63 V", "-000.5 mV".
-    static const QRegularExpression number(QStringLiteral("^\\s*([-+]?\\d+(?:\\.\\d*)?)"));
-    const auto m = number.match(text);
-    if (!m.hasMatch())
-        return std::numeric_limits<double>::quiet_NaN();
-    return m.captured(1).toDouble();
+    const numbers::Reading read = numbers::readLeadingNumber(text.toStdString());
+    return read.found ? read.value : std::numeric_limits<double>::quiet_NaN();
 }
 
 double readingVolts(const Row& r)
 {
     const double v = numberOf(r.anzeige);
     return r.anzeige.endsWith(QLatin1String(" mV")) ? v / 1000 : v;
+}
+
+double seriesOhms(const Row& r)
+{
+    if (r.vorwiderstand == bypassed)
+        return 0;
+    const double value = numberOf(r.vorwiderstand);
+    if (r.vorwiderstand.endsWith(QLatin1String(" MOhm")))
+        return value * 1e6;
+    if (r.vorwiderstand.endsWith(QLatin1String(" kOhm")))
+        return value * 1e3;
+    return value;
 }
 
 QList<Row> pick(const QList<Row>& rows, const QList<int>& indices)

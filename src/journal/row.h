@@ -22,7 +22,13 @@ enum Column {
     colAnzeige,
     colEigenerwaermung,
     colBemerkung,
-    columnTotal
+    columnTotal, // the columns the table and the printed page show
+    // Written to files after them: the same readings as plain numbers, so
+    // that a spreadsheet can compute with them.
+    colSekunden = columnTotal, // "Zeit /s"
+    colVolt,                   // "Anzeige /V", empty over range
+    colOhm,                    // "Vorwiderstand /Ohm", 0 while bridged
+    fileColumnTotal
 };
 
 struct Row {
@@ -44,8 +50,10 @@ struct Row {
 inline const QString hiddenSensor = QStringLiteral("–");
 inline const QString bypassed = QStringLiteral("überbrückt");
 
-// The column names, the header row of every table and file.
+// The column names, the header row of every table.
 const QStringList& columnNames();
+// The header row of a file: the table's columns and the number columns.
+const QStringList& fileColumnNames();
 
 // "mm:ss"; the minutes grow beyond two digits after 100 minutes.
 QString timeText(int seconds);
@@ -53,15 +61,20 @@ QString timeText(int seconds);
 // A number text as shown with `decimal` as separator, in the journal's own form.
 QString neutral(const QString& shown, QChar decimal);
 
-// The text of a cell, with `decimal` as decimal separator.
+// The text of a cell, with `decimal` as decimal separator; the number
+// columns of a file too.
 QString cellText(const Row& r, int column, QChar decimal);
 
 // Sets a cell from its text as written with `decimal`; false when the text
-// cannot stand in that column.
+// cannot stand in that column. The number columns of a file follow from the
+// others and are not read.
 bool setCell(Row& r, int column, const QString& text, QChar decimal);
 
 // The reading in volts; NaN over range or when no reading is shown.
 double readingVolts(const Row& r);
+
+// The series resistor in ohms, 0 while bridged; NaN when no value is shown.
+double seriesOhms(const Row& r);
 
 // A number text of the row (set point, sensor temperature) as a number; NaN if it is none.
 double numberOf(const QString& text);

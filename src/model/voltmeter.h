@@ -17,8 +17,9 @@ std::optional<std::string> voltmeterText(float u, double messbereich, char separ
 // The range factor that position p of the range control selects: 10^(p-1).
 double rangeForPosition(int p);
 
-// The range of position p as a screen reader says it ("20 V"), from its
-// full scale rounded up; empty outside the four positions.
+// The range of position p by its full scale rounded up ("20 V"), as a
+// screen reader says it and the journal records it; empty outside the four
+// positions.
 std::string rangeName(int p);
 
 } // namespace model

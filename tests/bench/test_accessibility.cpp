@@ -14,6 +14,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -123,6 +124,7 @@ const Row benchRows[] = {
     {"FocusFrame", QAccessible::NoRole, nullptr, nullptr},
     {"Commandmessen", QAccessible::Button, nullptr, nullptr, nullptr, true},
     {"Commandprotokoll", QAccessible::Button, nullptr, nullptr, nullptr, true},
+    {"Labelstatus", QAccessible::StaticText, "Status", "", nullptr, true},
 };
 
 // At the type question.
@@ -375,6 +377,29 @@ private slots:
         tick(10);
         for (const char* name : {"Labelanz", "Labelsenstemp", "LabelT", "LabelV", "LabelR"})
             QVERIFY2(caughtFor(find(name), QAccessible::TextUpdated).isEmpty(), name);
+    }
+
+    // A recorded row is confirmed on the bench, and told, with the journal closed.
+    void recordedRowIsTold()
+    {
+        QTemporaryDir data;
+        const QByteArray before = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+        w = std::make_unique<bench::Formexp>(); // its journal goes into the temporary folder
+        qputenv("XDG_DATA_HOME", before);
+        w->findChild<QTimer*>("Timer1")->stop();
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        startBench();
+        QTest::qWait(QApplication::doubleClickInterval() + 10);
+        caught.clear();
+        QTest::mouseClick(find("Commandmessen"), Qt::LeftButton);
+        QVERIFY(!w->journalWindow());
+        const QList<Caught> told = caughtFor(find("Labelstatus"), QAccessible::TextUpdated);
+        QCOMPARE(told.size(), 1);
+        QCOMPARE(told[0].inserted, QStringLiteral("Zeile 1 übernommen: ") + caption("Labelsenstemp") +
+                                       QStringLiteral(", ") + caption("Labelanz"));
+        QCOMPARE(shownText(find("Labelstatus")), told[0].inserted);
     }
 
     // An up-down set by an assistive tool says what its position means; a

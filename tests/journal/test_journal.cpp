@@ -1,9 +1,10 @@
 // The journal's text forms and helpers: CSV under both formats, read back,
-// the clipboard text, the axis ranges and where the window goes.
+// journals written before the number columns, the reasons' sentences, the
+// clipboard text, the axis ranges and where the window goes.
 
 #include "journal/charts.h"
 #include "journal/csv.h"
-#include "journal/formprotokoll.h"
+#include "journal/placement.h"
 #include "recorder.h"
 
 #include <QtTest>
@@ -31,6 +32,14 @@ Row sample(int nr, const QString& note = {})
 
 const QByteArray bom("\xEF\xBB\xBF");
 
+// The header of the table's columns, all a file held before the number columns.
+QByteArray tableHead(char delimiter)
+{
+    return QByteArray("Nr.;Zeit;Sensor;ϑ Thermostat /°C;ϑ Sensor /°C;U Quelle /V;Vorwiderstand;Messbereich;"
+                      "Anzeige;Eigenerwärmung;Bemerkung")
+        .replace(';', delimiter);
+}
+
 } // namespace
 
 class TestJournal : public QObject {
@@ -41,26 +50,38 @@ private slots:
         QTest::addColumn<QLocale>("locale");
         QTest::addColumn<QString>("note");
         QTest::addColumn<QByteArray>("expected");
-        const QByteArray deHead =
-            "Nr.;Zeit;Sensor;ϑ Thermostat /°C;ϑ Sensor /°C;U Quelle /V;Vorwiderstand;Messbereich;"
-            "Anzeige;Eigenerwärmung;Bemerkung\r\n";
-        const QByteArray enHead =
-            "Nr.,Zeit,Sensor,ϑ Thermostat /°C,ϑ Sensor /°C,U Quelle /V,Vorwiderstand,Messbereich,"
-            "Anzeige,Eigenerwärmung,Bemerkung\r\n";
+        const QByteArray deHead = tableHead(';') + ";Zeit /s;Anzeige /V;Vorwiderstand /Ohm\r\n";
+        const QByteArray enHead = tableHead(',') + ",Zeit /s,Anzeige /V,Vorwiderstand /Ohm\r\n";
+        const QByteArray de = "7;02:05;3;\"22,5\";\"21,9\";12;\"1,5 kOhm\";2 V;\"0,563 V\";ein;";
+        const QByteArray deNumbers = ";125;\"0,563\";1500\r\n";
+        const QByteArray en = "7,02:05,3,22.5,21.9,12,1.5 kOhm,2 V,0.563 V,ein,";
+        const QByteArray enNumbers = ",125,0.563,1500\r\n";
+        // Every field with a decimal comma is quoted.
         QTest::newRow("German") << QLocale(QLocale::German, QLocale::Germany) << "warm"
-                                << bom + deHead + "7;02:05;3;22,5;21,9;12;1,5 kOhm;2 V;0,563 V;ein;warm\r\n";
-        QTest::newRow("Austrian German")
-            << QLocale(QLocale::German, QLocale::Austria) << ""
-            << bom + deHead + "7;02:05;3;22,5;21,9;12;1,5 kOhm;2 V;0,563 V;ein;\r\n";
+                                << bom + deHead + de + "warm" + deNumbers;
+        QTest::newRow("Austrian German") << QLocale(QLocale::German, QLocale::Austria) << ""
+                                         << bom + deHead + de + deNumbers;
         QTest::newRow("English") << QLocale(QLocale::English, QLocale::UnitedKingdom) << ""
-                                 << bom + enHead + "7,02:05,3,22.5,21.9,12,1.5 kOhm,2 V,0.563 V,ein,\r\n";
+                                 << bom + enHead + en + enNumbers;
         // A note with the delimiter, quotes or a line break is quoted.
-        QTest::newRow("German, note quoted")
-            << QLocale(QLocale::German, QLocale::Germany) << "a; \"b\"\nc"
-            << bom + deHead + "7;02:05;3;22,5;21,9;12;1,5 kOhm;2 V;0,563 V;ein;\"a; \"\"b\"\"\nc\"\r\n";
-        QTest::newRow("English, comma in the note")
-            << QLocale(QLocale::English, QLocale::UnitedStates) << "1,5"
-            << bom + enHead + "7,02:05,3,22.5,21.9,12,1.5 kOhm,2 V,0.563 V,ein,\"1,5\"\r\n";
+        QTest::newRow("German, note quoted") << QLocale(QLocale::German, QLocale::Germany) << "a; \"b\"\nc"
+                                             << bom + deHead + de + "\"a; \"\"b\"\"\nc\"" + deNumbers;
+        QTest::newRow("English, comma in the note") << QLocale(QLocale::English, QLocale::UnitedStates) << "1,5"
+                                                    << bom + enHead + en + "\"1,5\"" + enNumbers;
+        QTest::newRow("German, comma in the note") << QLocale(QLocale::German, QLocale::Germany) << "1,5"
+                                                   << bom + deHead + de + "\"1,5\"" + deNumbers;
+        // A note a spreadsheet would evaluate starts with an apostrophe;
+        // one that has its own keeps it and reads back unchanged.
+        const QLocale german(QLocale::German, QLocale::Germany);
+        QTest::newRow("formula") << german << "=1+1" << bom + deHead + de + "'=1+1" + deNumbers;
+        QTest::newRow("plus") << german << "+5 K" << bom + deHead + de + "'+5 K" + deNumbers;
+        QTest::newRow("minus") << german << "-3" << bom + deHead + de + "'-3" + deNumbers;
+        QTest::newRow("at") << german << "@A1" << bom + deHead + de + "'@A1" + deNumbers;
+        QTest::newRow("tab") << german << "\tx" << bom + deHead + de + "'\tx" + deNumbers;
+        QTest::newRow("carriage return") << german << "\rx" << bom + deHead + de + "\"'\rx\"" + deNumbers;
+        QTest::newRow("own apostrophe") << german << "'=x" << bom + deHead + de + "''=x" + deNumbers;
+        QTest::newRow("apostrophe, no formula") << german << "'x" << bom + deHead + de + "'x" + deNumbers;
+        QTest::newRow("equals inside") << german << "a=b" << bom + deHead + de + "a=b" + deNumbers;
     }
     void csvFollowsTheLocale()
     {
@@ -72,8 +93,80 @@ private slots:
         QCOMPARE(csv, expected);
         // Either format reads back to the same rows.
         const journal::ReadJournal back = journal::readCsv(csv);
-        QCOMPARE(back.error, QString());
+        QCOMPARE(journal::reasonText(back.reason), QString());
         QCOMPARE(back.rows, rows);
+    }
+
+    // The number columns of other readings: over range, bridged, millivolts, megohms.
+    void numberColumns_data()
+    {
+        QTest::addColumn<QString>("anzeige");
+        QTest::addColumn<QString>("vorwiderstand");
+        QTest::addColumn<QString>("volts");
+        QTest::addColumn<QString>("ohms");
+        QTest::newRow("over range, bridged") << "---------" << "überbrückt" << "" << "0";
+        QTest::newRow("millivolts") << "022.4 mV" << "10 kOhm" << "0,0224" << "10000";
+        QTest::newRow("negative millivolts") << "-000.5 mV" << "2.2 kOhm" << "-0,0005" << "2200";
+        QTest::newRow("volts, ohms") << "02.80 V" << "470 Ohm" << "2,8" << "470";
+        QTest::newRow("megohms") << "199.9 V" << "1.5 MOhm" << "199,9" << "1500000";
+    }
+    void numberColumns()
+    {
+        QFETCH(QString, anzeige);
+        QFETCH(QString, vorwiderstand);
+        QFETCH(QString, volts);
+        QFETCH(QString, ohms);
+        Row r = sample(1);
+        r.anzeige = anzeige;
+        r.vorwiderstand = vorwiderstand;
+        QCOMPARE(journal::cellText(r, journal::colVolt, QLatin1Char(',')), volts);
+        QCOMPARE(journal::cellText(r, journal::colOhm, QLatin1Char(',')), ohms);
+        QCOMPARE(journal::cellText(r, journal::colSekunden, QLatin1Char(',')), QStringLiteral("125"));
+    }
+
+    // Journals written before the number columns open with their rows as
+    // they were; a note there was never guarded and keeps its apostrophe.
+    void earlierJournalsReadAsTheyWere_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("note");
+        const QByteArray deHead = tableHead(';') + "\r\n";
+        const QByteArray enHead = tableHead(',') + "\r\n";
+        QTest::newRow("German") << bom + deHead + "7;02:05;3;22,5;21,9;12;1,5 kOhm;2 V;0,563 V;ein;warm\r\n"
+                                << "warm";
+        QTest::newRow("English") << bom + enHead + "7,02:05,3,22.5,21.9,12,1.5 kOhm,2 V,0.563 V,ein,\"1,5\"\r\n"
+                                 << "1,5";
+        QTest::newRow("formula note") << bom + deHead + "7;02:05;3;22,5;21,9;12;1,5 kOhm;2 V;0,563 V;ein;=1+1\r\n"
+                                      << "=1+1";
+        QTest::newRow("apostrophe note")
+            << bom + deHead + "7;02:05;3;22,5;21,9;12;1,5 kOhm;2 V;0,563 V;ein;'=1+1\r\n" << "'=1+1";
+    }
+    void earlierJournalsReadAsTheyWere()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, note);
+        const journal::ReadJournal back = journal::readCsv(file);
+        QCOMPARE(journal::reasonText(back.reason), QString());
+        QCOMPARE(back.rows, QList<Row>{sample(7, note)});
+    }
+
+    // Every reason has its sentence, with a place for each of its values.
+    void everyReasonHasItsSentence()
+    {
+        const QStringList values = {QStringLiteral("«1»"), QStringLiteral("«2»")};
+        for (int k = journal::Reason::none + 1; k < journal::Reason::kindTotal; ++k) {
+            const QString text = journal::reasonText({journal::Reason::Kind(k), values});
+            QVERIFY2(!text.isEmpty() && !text.contains(QLatin1Char('%')), qPrintable(QString::number(k)));
+            const int places = text.count(QStringLiteral("«"));
+            QVERIFY2(places <= 2, qPrintable(text));
+            // Fewer values than places leave none of the markers behind.
+            QVERIFY(!journal::reasonText({journal::Reason::Kind(k), {}}).contains(QLatin1Char('%')));
+        }
+        QCOMPARE(journal::reasonText({journal::Reason::rowIncomplete, {QStringLiteral("3")}}),
+                 QStringLiteral("Zeile 3 der Datei ist unvollständig."));
+        QCOMPARE(journal::reasonText({journal::Reason::fileNotRewritten, {QStringLiteral("/a%1b"), QStringLiteral("voll")}}),
+                 QStringLiteral("Die Datei /a%1b kann nicht neu geschrieben werden (voll)."));
+        QCOMPARE(journal::reasonText({}), QString());
     }
 
     void foreignFilesAreRefused_data()
@@ -91,7 +184,7 @@ private slots:
         QFETCH(QByteArray, file);
         QFETCH(int, rows);
         const journal::ReadJournal back = journal::readCsv(file);
-        QVERIFY(!back.error.isEmpty());
+        QVERIFY(!journal::reasonText(back.reason).isEmpty());
         QCOMPARE(back.rows.size(), rows);
     }
 
@@ -152,20 +245,42 @@ private slots:
                  qPrintable(QStringLiteral("%1 .. %2 step %3").arg(r.low).arg(r.high).arg(r.step)));
     }
 
+    // Where the journal (940 x 660, at least 520 x 420) goes beside a bench
+    // frame of 740 x 560; `benchAt` is where the bench stands then.
     void windowGoesBesideTheBench_data()
     {
-        QTest::addColumn<QRect>("bench");
-        QTest::addColumn<QPoint>("at");
-        const QRect screen(0, 0, 1920, 1080);
-        QTest::newRow("room on the right") << QRect(100, 50, 740, 560) << QPoint(848, 50);
-        QTest::newRow("room on the left only") << QRect(1000, 50, 740, 560) << QPoint(52, 50);
-        QTest::newRow("no room: as far right as it fits") << QRect(500, 900, 740, 560) << QPoint(980, 420);
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<QPoint>("bench");
+        QTest::addColumn<QPoint>("benchAt");
+        QTest::addColumn<QRect>("journal");
+        const QSize wide(1920, 1080), small(1280, 1024);
+        QTest::newRow("room on the right") << wide << QPoint(100, 50) << QPoint(100, 50) << QRect(848, 50, 940, 660);
+        QTest::newRow("room on the left only")
+            << wide << QPoint(1000, 50) << QPoint(1000, 50) << QRect(52, 50, 940, 660);
+        QTest::newRow("no side whole: the roomiest, narrower")
+            << wide << QPoint(500, 900) << QPoint(500, 900) << QRect(1248, 420, 672, 660);
+        QTest::newRow("1280x1024, bench top left: below, lower")
+            << small << QPoint(0, 0) << QPoint(0, 0) << QRect(0, 568, 940, 456);
+        QTest::newRow("1280x1024, bench centred: it moves to the corner")
+            << small << QPoint(270, 232) << QPoint(0, 0) << QRect(0, 568, 940, 456);
+        QTest::newRow("1280x1024, bench at the bottom: beside, narrower")
+            << small << QPoint(0, 464) << QPoint(0, 464) << QRect(748, 364, 532, 660);
     }
     void windowGoesBesideTheBench()
     {
-        QFETCH(QRect, bench);
-        QFETCH(QPoint, at);
-        QCOMPARE(journal::besidePosition(bench, QSize(940, 660), QRect(0, 0, 1920, 1080)), at);
+        QFETCH(QSize, screen);
+        QFETCH(QPoint, bench);
+        QFETCH(QPoint, benchAt);
+        QFETCH(QRect, journal);
+        const QSize frame(740, 560);
+        const journal::Placement p =
+            journal::placeBeside(QRect(bench, frame), QSize(940, 660), QSize(520, 420), QRect(QPoint(), screen));
+        QCOMPARE(p.bench, QRect(benchAt, frame));
+        QCOMPARE(p.journal, journal);
+        // Both whole on the screen, and the journal over no part of the bench
+        // (its meter and thermostat least of all).
+        QVERIFY(QRect(QPoint(), screen).contains(p.journal));
+        QVERIFY(!p.journal.intersects(p.bench));
     }
 };
 

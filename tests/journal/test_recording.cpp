@@ -25,6 +25,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QValueAxis>
 #include <QtTest>
 
 #include <memory>
@@ -284,7 +285,7 @@ private slots:
                                                        "Ihr Messprotokoll ist gespeichert: ") +
                                             QDir::toNativeSeparators(w->journal().file().path()));
         QCOMPARE(fileRows(), recorded);
-        QCOMPARE(journal::readCsv(fileBytes()).error, QString());
+        QCOMPARE(journal::readCsv(fileBytes()).reason, journal::Reason());
     }
 
     void unwritableFolderGivesTheNotice()
@@ -315,9 +316,9 @@ private slots:
         QTest::addColumn<QLocale>("locale");
         QTest::addColumn<QByteArray>("row");
         QTest::newRow("German") << QLocale(QLocale::German, QLocale::Germany)
-                                << QByteArray("1;00:00;1;20;20;10;10 kOhm;20 V;07,63 V;aus;\"a;b\"\r\n");
+                                << QByteArray("1;00:00;1;20;20;10;10 kOhm;20 V;\"07,63 V\";aus;\"a;b\";0;\"7,63\";10000\r\n");
         QTest::newRow("English") << QLocale(QLocale::English, QLocale::UnitedStates)
-                                 << QByteArray("1,00:00,1,20,20,10,10 kOhm,20 V,07.63 V,aus,a;b\r\n");
+                                 << QByteArray("1,00:00,1,20,20,10,10 kOhm,20 V,07.63 V,aus,a;b,0,7.63,10000\r\n");
     }
     void savedAsCsvUnderGermanAndEnglish()
     {
@@ -401,6 +402,80 @@ private slots:
         record();
         QCOMPARE(table->model()->rowCount(), 3);
         QCOMPARE(combo->currentIndex(), 0);
+    }
+
+    // A journal written before the number columns, picked in the list: its
+    // rows as they were, its own time course over all of its 95 minutes in
+    // round steps, and the run's own course back with the run's journal.
+    void earlierJournalShowsItsOwnCourse()
+    {
+        open();
+        startBench();
+        const QString folder = w->journal().file().folder();
+        QVERIFY(QDir().mkpath(folder));
+        QFile old(QDir(folder).filePath(QStringLiteral("KORA-Protokoll-2020-01-01-080000.csv")));
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("\xEF\xBB\xBFNr.;Zeit;Sensor;ϑ Thermostat /°C;ϑ Sensor /°C;U Quelle /V;Vorwiderstand;"
+                  "Messbereich;Anzeige;Eigenerwärmung;Bemerkung\r\n"
+                  "1;00:00;2;20;20,0;10;10 kOhm;20 V;07,63 V;aus;=1+1\r\n"
+                  "2;30:00;2;60;59,5;10;10 kOhm;2 V;---------;aus;\r\n"
+                  "3;95:10;2;100;99,1;10;10 kOhm;200 mV;022,4 mV;aus;heiß\r\n");
+        old.close();
+        auto* j = window();
+        auto* combo = testsupport::control<QComboBox>(j, "Comboprotokolle");
+        const int at = combo->findData(old.fileName());
+        QVERIFY(at > 0);
+        combo->setCurrentIndex(at);
+        emit combo->activated(at);
+        auto* table = testsupport::control<QTableView>(j, "Tableprotokoll");
+        QCOMPARE(table->model()->rowCount(), 3);
+        QCOMPARE(table->model()->index(0, journal::colBemerkung).data().toString(), QStringLiteral("=1+1"));
+        QCOMPARE(table->model()->index(2, journal::colZeit).data().toString(), QStringLiteral("95:10"));
+        QCOMPARE(table->model()->index(2, journal::colAnzeige).data().toString(), QStringLiteral("022,4 mV"));
+        // The plain numbers stand beside the shown ones.
+        QCOMPARE(table->model()->index(2, journal::colZeit).data(Qt::ToolTipRole).toString(),
+                 QStringLiteral("5710 s"));
+        QCOMPARE(table->model()->index(2, journal::colAnzeige).data(Qt::ToolTipRole).toString(),
+                 QStringLiteral("0,0224 V"));
+        QCOMPARE(table->model()->index(0, journal::colVorwiderstand).data(Qt::ToolTipRole).toString(),
+                 QStringLiteral("10000 Ohm"));
+        // Three temperature points each, two readings (one over range).
+        QCOMPARE(j->timeChart().pointCount(), 3 + 3 + 2);
+        auto* time = qobject_cast<QValueAxis*>(j->timeChart().chart()->axes(Qt::Horizontal).first());
+        QVERIFY(time);
+        QCOMPARE(time->min(), 0.0);
+        QCOMPARE(time->max(), 100.0);
+        QCOMPARE(time->tickInterval(), 20.0);
+        QCOMPARE(time->labelFormat(), QStringLiteral("%.0f"));
+        // Ticks go on; the earlier course stays until the run's journal is back.
+        tick(5);
+        QCOMPARE(j->timeChart().pointCount(), 8);
+        record();
+        QCOMPARE(combo->currentIndex(), 0);
+        QCOMPARE(time->min(), 0.0);
+        QCOMPARE(time->max(), 1.0);
+        QCOMPARE(time->tickInterval(), 1.0);
+    }
+
+    // A reading taken with the journal closed is confirmed on the bench.
+    void recordedRowIsConfirmedOnTheBench()
+    {
+        open();
+        startBench();
+        auto* status = find<QLabel>("Labelstatus");
+        QCOMPARE(caption("Labelstatus"), QString());
+        record();
+        QVERIFY(!w->journalWindow());
+        QVERIFY(status->isVisible());
+        QCOMPARE(caption("Labelstatus"), QStringLiteral("Zeile 1 übernommen: ") + caption("Labelsenstemp") +
+                                     QStringLiteral(", ") + caption("Labelanz"));
+        find<QAbstractSlider>("UpDownVoltmeter")->setValue(0);
+        record();
+        QCOMPARE(caption("Labelstatus"), QStringLiteral("Zeile 2 übernommen: ") + caption("Labelsenstemp") +
+                                     QStringLiteral(", ") + caption("Labelanz"));
+        // Not in front of the journal's buttons.
+        QVERIFY(!status->geometry().intersects(find<QWidget>("Commandprotokoll")->geometry()));
+        QVERIFY(w->rect().contains(status->geometry()));
     }
 
     void buttonsWaitForTheStartAndTheEvaluation()
