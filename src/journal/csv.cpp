@@ -1,15 +1,18 @@
 #include "journal/csv.h"
 
+#include <algorithm>
+
 namespace journal {
 
 namespace {
 
 const QByteArray bom("\xEF\xBB\xBF");
 
-QString quoted(const QString& field, QChar delimiter)
+// Quoted when it holds a delimiter of either format, a tab (a spreadsheet's
+// default import splits at all three), a quote or a line break.
+QString quoted(const QString& field)
 {
-    if (!field.contains(delimiter) && !field.contains(QLatin1Char(',')) && !field.contains(QLatin1Char('"')) &&
-        !field.contains(QLatin1Char('\n')) && !field.contains(QLatin1Char('\r')))
+    if (std::none_of(field.begin(), field.end(), [](QChar c) { return QStringView(u",;\t\"\r\n").contains(c); }))
         return field;
     QString q = field;
     q.replace(QLatin1Char('"'), QLatin1String("\"\""));
@@ -22,7 +25,7 @@ QByteArray record(const QStringList& fields, QChar delimiter)
     for (qsizetype i = 0; i < fields.size(); ++i) {
         if (i > 0)
             line += delimiter;
-        line += quoted(fields[i], delimiter);
+        line += quoted(fields[i]);
     }
     line += QLatin1String("\r\n");
     return line.toUtf8();

@@ -2,10 +2,10 @@
 // The journal's text forms: CSV files for spreadsheet programs (UTF-8 with
 // a byte-order mark, a header row, ";" and a decimal comma under German
 // settings, "," and "." otherwise) and tab-separated text for the clipboard.
-// A file holds the table's columns and then the readings as plain numbers;
-// every field with a comma is quoted, so that a spreadsheet that splits at
-// commas too keeps "21,9" whole, and a note that a spreadsheet would take
-// for a formula starts with an apostrophe.
+// A file holds the table's columns and then the readings as plain numbers.
+// A spreadsheet's default import splits at commas, semicolons and tabs
+// alike, so every field holding one is quoted ("21,9" stays whole), and a
+// note that a spreadsheet would take for a formula starts with an apostrophe.
 
 #include "journal/reason.h"
 #include "journal/row.h"

@@ -68,6 +68,8 @@ private slots:
                                              << bom + deHead + de + "\"a; \"\"b\"\"\nc\"" + deNumbers;
         QTest::newRow("English, comma in the note") << QLocale(QLocale::English, QLocale::UnitedStates) << "1,5"
                                                     << bom + enHead + en + "\"1,5\"" + enNumbers;
+        QTest::newRow("English, semicolon in the note") << QLocale(QLocale::English, QLocale::UnitedStates) << "a;b"
+                                                        << bom + enHead + en + "\"a;b\"" + enNumbers;
         QTest::newRow("German, comma in the note") << QLocale(QLocale::German, QLocale::Germany) << "1,5"
                                                    << bom + deHead + de + "\"1,5\"" + deNumbers;
         // A note a spreadsheet would evaluate starts with an apostrophe;
@@ -77,7 +79,7 @@ private slots:
         QTest::newRow("plus") << german << "+5 K" << bom + deHead + de + "'+5 K" + deNumbers;
         QTest::newRow("minus") << german << "-3" << bom + deHead + de + "'-3" + deNumbers;
         QTest::newRow("at") << german << "@A1" << bom + deHead + de + "'@A1" + deNumbers;
-        QTest::newRow("tab") << german << "\tx" << bom + deHead + de + "'\tx" + deNumbers;
+        QTest::newRow("tab") << german << "\tx" << bom + deHead + de + "\"'\tx\"" + deNumbers;
         QTest::newRow("carriage return") << german << "\rx" << bom + deHead + de + "\"'\rx\"" + deNumbers;
         QTest::newRow("own apostrophe") << german << "'=x" << bom + deHead + de + "''=x" + deNumbers;
         QTest::newRow("apostrophe, no formula") << german << "'x" << bom + deHead + de + "'x" + deNumbers;

@@ -318,7 +318,7 @@ private slots:
         QTest::newRow("German") << QLocale(QLocale::German, QLocale::Germany)
                                 << QByteArray("1;00:00;1;20;20;10;10 kOhm;20 V;\"07,63 V\";aus;\"a;b\";0;\"7,63\";10000\r\n");
         QTest::newRow("English") << QLocale(QLocale::English, QLocale::UnitedStates)
-                                 << QByteArray("1,00:00,1,20,20,10,10 kOhm,20 V,07.63 V,aus,a;b,0,7.63,10000\r\n");
+                                 << QByteArray("1,00:00,1,20,20,10,10 kOhm,20 V,07.63 V,aus,\"a;b\",0,7.63,10000\r\n");
     }
     void savedAsCsvUnderGermanAndEnglish()
     {
