@@ -289,8 +289,9 @@ void Formprotokoll::showBeside(QWidget* bench)
         placed_ = true;
         const QScreen* screen = bench->screen();
         const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1920, 1080);
-        const QSize frame = frameGeometry().size() - size(); // the decoration, once there is one
-        const Placement p = placeBeside(bench->frameGeometry(), frameGeometry().size(),
+        // Not shown yet, the window has no decoration: it will get the bench's.
+        const QSize frame = bench->frameGeometry().size() - bench->size();
+        const Placement p = placeBeside(bench->frameGeometry(), size() + frame,
                                         minimumSizeHint().expandedTo(minimumSize()) + frame, available);
         if (p.bench.topLeft() != bench->frameGeometry().topLeft())
             bench->move(p.bench.topLeft());

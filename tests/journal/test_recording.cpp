@@ -18,6 +18,8 @@
 #include <QComboBox>
 #include <QFile>
 #include <QFrame>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -455,6 +457,39 @@ private slots:
         QCOMPARE(time->min(), 0.0);
         QCOMPARE(time->max(), 1.0);
         QCOMPARE(time->tickInterval(), 1.0);
+    }
+
+    // On a 1280 x 1024 screen the journal opens beside the bench or below
+    // it, never over the meter and the thermostat, wherever the bench stood.
+    void journalOpensBesideTheBench_data()
+    {
+        QTest::addColumn<QPoint>("bench");
+        QTest::newRow("top left") << QPoint(0, 0);
+        QTest::newRow("centred") << QPoint(274, 251);
+        QTest::newRow("bottom right") << QPoint(544, 499); // the frame is 736 x 525
+        QTest::newRow("top right") << QPoint(544, 0);
+    }
+    void journalOpensBesideTheBench()
+    {
+        QFETCH(QPoint, bench);
+        if (QGuiApplication::primaryScreen()->size() != QSize(1280, 1024))
+            QSKIP("needs the screen of 1280 x 1024 pixels (test_recording_1280x1024)");
+        open();
+        w->move(bench);
+        startBench();
+        auto* j = window();
+        QVERIFY(j);
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY(screen.contains(j->frameGeometry()));
+        QVERIFY(screen.contains(w->frameGeometry()));
+        QVERIFY(j->width() >= j->minimumSizeHint().width() && j->height() >= j->minimumSizeHint().height());
+        for (const char* name : {"Labelanz", "UpDownVoltmeter", "LabelT", "UpDownT", "Labelsenstemp", "Frame1",
+                                 "Commandmessen", "Commandprotokoll"}) {
+            const QWidget* c = find<QWidget>(name);
+            const QRect global(c->mapToGlobal(QPoint(0, 0)), c->size());
+            QVERIFY2(!j->frameGeometry().intersects(global), name);
+        }
+        QVERIFY(!j->frameGeometry().intersects(w->frameGeometry()));
     }
 
     // A reading taken with the journal closed is confirmed on the bench.
