@@ -389,6 +389,10 @@ private slots:
         auto* temp = find<ui::Label>("Labelsenstemp");
         temp->setText(QStringLiteral("149,9 °C"));
         checkCaptionsFit(w.get(), {"Labelsenstemp"});
+        // The longest confirmation of a recorded row.
+        find<ui::Label>("Labelstatus")
+            ->setText(QStringLiteral("Zeile 999 übernommen: 149,9 °C, -000,5 mV (nicht gespeichert)"));
+        checkCaptionsFit(w.get(), {"Labelstatus"});
 
         auto* toggle = find<QPushButton>("ToggleButton1");
         toggle->show();
