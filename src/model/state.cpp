@@ -9,38 +9,36 @@ namespace model {
 
 void setStartValues(ExperimentState& s, char sep)
 {
-    s.uquelle = 10;
-    s.tsoll = 20;
-    s.tsensor = 0;
-    s.rvor = 10000;
-    s.rsensor = 100;
-    s.diode_i = 0.001;
-    s.messbereich = 1;
-    s.sensortyp = 0;
-    s.strom_k = 1;
+    const ExperimentState start;
+    s.uquelle = start.uquelle;
+    s.tsoll = start.tsoll;
+    s.tsensor = start.tsensor;
+    s.rvor = start.rvor;
+    s.rsensor = start.rsensor;
+    s.diode_i = start.diode_i;
+    s.messbereich = start.messbereich;
+    s.sensortyp = start.sensortyp;
     // The diode's thermal voltage starts from the set point, not from tsensor.
-    s.ut = (s.tsoll + 273) * 8.625e-05;
-    s.ntc_a = 0.000357;
-    s.ntc_b = 5000;
-    s.ptc_a = 1e-07;
-    s.ptc_b = 0.065;
-    s.pt100_r0 = 100;
-    s.pt100_a = 0.38505;
-    s.pt1000_r0 = 1000;
-    s.pt1000_a = 3.8505;
-    s.diode_is = 1e-13;
-    s.strom_i0 = 273;
-    s.thermo_k = 5e-05;
-
-    s.sensorname = {"NTC-Widerstand", "PTC-Widerstand", "Pt 100", "Pt 1000",
-                    "Flussspannung Si-Diode (konstanter Strom)", "Stromfühler", "Thermoelement"};
-    const double tolerances[sensorTypes] = {0.05, 0.05, 0.01, 0.01, 0.1, 0.01, 0.03};
+    s.ut = start.ut;
+    s.ntc_a = start.ntc_a;
+    s.ntc_b = start.ntc_b;
+    s.ptc_a = start.ptc_a;
+    s.ptc_b = start.ptc_b;
+    s.pt100_r0 = start.pt100_r0;
+    s.pt100_a = start.pt100_a;
+    s.pt1000_r0 = start.pt1000_r0;
+    s.pt1000_a = start.pt1000_a;
+    s.diode_is = start.diode_is;
+    s.strom_i0 = start.strom_i0;
+    s.strom_k = start.strom_k;
+    s.thermo_k = start.thermo_k;
+    s.sensorname = start.sensorname;
     for (int i = 0; i < sensorTypes; ++i)
-        s.toleranz[i] = tolerances[i];
+        s.toleranz[i] = start.toleranz[i];
 
     buildFormulaTexts(s, sep);
 
-    s.teta = 20;
+    s.teta = start.teta;
 }
 
 void buildFormulaTexts(ExperimentState& s, char sep)

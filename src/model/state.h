@@ -11,6 +11,8 @@ namespace model {
 
 inline constexpr int sensorTypes = 7;
 
+// The start values of every field are the defaults written here, their one
+// home: setStartValues and a fresh state both take them from this struct.
 struct ExperimentState {
     // Bench and simulation values. Temperatures in degrees Celsius; every
     // formula that needs kelvin adds 273 (not 273.15).
@@ -24,7 +26,7 @@ struct ExperimentState {
     std::uint8_t eigenerwarmung = 0; // self-heating on (1) or off (0)
     double rsensor = 100;            // resistance of a resistive sensor, ohm
     double isensor = 0;              // current of the current-output sensor, µA
-    double ut = (20 + 273) * 8.625e-05; // thermal voltage of the diode, V
+    double ut = (tsoll + 273) * 8.625e-05; // thermal voltage of the diode, V, from the set point
     double umess = 0;                // voltage across the sensor, V
     double teta = 20;                // reference temperature of the alpha question, °C
     double diode_i = 0.001;          // current of the true diode curve in the evaluation, A
@@ -45,10 +47,12 @@ struct ExperimentState {
     double thermo_k = 5e-05;  // V/K
 
     // Per-type tables, indexed by sensortyp.
-    std::array<std::string, sensorTypes> sensorname{};
-    std::array<std::string, sensorTypes> formeltext{};
+    std::array<std::string, sensorTypes> sensorname{
+        "NTC-Widerstand", "PTC-Widerstand", "Pt 100", "Pt 1000", "Flussspannung Si-Diode (konstanter Strom)",
+        "Stromfühler",    "Thermoelement"};
+    std::array<std::string, sensorTypes> formeltext{}; // built from the parameters by setStartValues
     // Eight entries as the experiment's tables always had; element 7 is never set and stays 0.
-    std::array<double, sensorTypes + 1> toleranz{};
+    std::array<double, sensorTypes + 1> toleranz{0.05, 0.05, 0.01, 0.01, 0.1, 0.01, 0.03, 0};
     std::array<double, sensorTypes> alpha{};        // 1/K; 4..6 stay 0
 
     // The evaluation's values.
