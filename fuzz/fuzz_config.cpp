@@ -93,10 +93,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         require(p.line > last && p.line <= static_cast<int>(file.bytes.size()) + 1);
         last = p.line;
     }
-    const std::string report = model::problemReport(problems.kept, problems.total);
-    require(report.size() < 64 * 1024);
-    for (char c : report)
-        require(static_cast<unsigned char>(c) >= 0x20 || c == '\r' || c == '\t');
+    // What the teacher's message quotes: the line and the reasons' values.
+    std::size_t quoted = 0;
+    auto printable = [&quoted](const std::string& text) {
+        quoted += text.size();
+        for (char c : text)
+            require(static_cast<unsigned char>(c) >= 0x20 || c == '\t');
+    };
+    for (const auto& p : problems.kept) {
+        printable(p.text);
+        for (const auto& r : p.reasons)
+            for (const auto& v : r.values)
+                printable(v);
+    }
+    require(quoted < 64 * 1024 * 16);
     (void)numbers::displayText(s.tsoll, ',');
 
     model::Thermostat th;

@@ -1,5 +1,6 @@
 #include "app/commandline.h"
 
+#include "configreport/report.h"
 #include "model/configcheck.h"
 #include "ui/translations.h"
 
@@ -78,7 +79,7 @@ int runCommandLine(int argc, char** argv)
     }
     const QString file = files.isEmpty() ? QStringLiteral("cmmup.dlx") : files.front();
     const model::ConfigCheck result = model::checkConfig(QFile::encodeName(file).toStdString(), file.toStdString());
-    print(result.status == 2 ? stderr : stdout, result.text);
+    print(result.status == 2 ? stderr : stdout, configreport::checkReport(result, file));
     return result.status;
 }
 

@@ -1,6 +1,7 @@
 #include "bench/formexp.h"
 
 #include "bench/layout.h"
+#include "configreport/report.h"
 #include "evaluation/formantwort.h"
 #include "journal/formprotokoll.h"
 #include "journal/journal.h"
@@ -188,7 +189,8 @@ void Formexp::Form_Load()
     updateKeyboardReach();
     Picture1->setFocus();
     if (problems.total > 0)
-        ui::services().message(this, qs(model::problemReport(problems.kept, problems.total)));
+        ui::services().message(this,
+                               configreport::startupReport(problems.kept, problems.total, Framesensor->isHidden()));
 }
 
 void Formexp::f_instrujust()

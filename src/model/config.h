@@ -1,8 +1,10 @@
 #pragma once
 // The teacher's configuration file cmmup.dlx: read once at start-up from
-// the working directory, each line lowered and handed to the handler of
-// every keyword it contains.
+// the working directory. Each line is handed to the handler of every keyword
+// it contains; keywords and words such as "off" are matched on the lowered
+// line, while names are stored as the teacher wrote them.
 
+#include "model/configreason.h"
 #include "model/random.h"
 #include "model/state.h"
 
@@ -42,9 +44,9 @@ public:
 
 // A line that was not (fully) used, for the teacher's report.
 struct ConfigProblem {
-    int line = 0;        // 1-based line number in the file; 0 for the file as a whole
-    std::string text;    // the line as it stands (UTF-8, control characters replaced)
-    std::string reason;  // plain German
+    int line = 0;      // 1-based line number in the file; 0 for the file as a whole
+    std::string text;  // the line as it stands (UTF-8, control characters replaced)
+    std::vector<ConfigReason> reasons; // in the order the handlers met them
 };
 
 // The problems of one reading in file order: the first `keep` in full and
@@ -53,6 +55,10 @@ struct ProblemList {
     std::size_t keep = std::numeric_limits<std::size_t>::max();
     std::vector<ConfigProblem> kept;
     std::size_t total = 0;
+    // Remarks that look like a mistyped setting, for the teacher's check
+    // only: at the start they stay remarks.
+    bool collectHints = false;
+    std::vector<ConfigProblem> hints;
     void add(ConfigProblem p)
     {
         ++total;
@@ -100,13 +106,5 @@ void applyConfigText(std::string_view bytes, bool cut, ExperimentState& s, Confi
 // Applies a file as readConfigFile found it; the problems call it `name`.
 void applyConfigFile(const ConfigFile& file, std::string_view name, ExperimentState& s, ConfigTarget& target,
                      Class1& random, ProblemList& problems, SettingNotes* notes = nullptr);
-
-// The teacher's message at start-up listing the first problems ("" when
-// there are none); `total` counts those that were not kept.
-std::string problemReport(const std::vector<ConfigProblem>& problems, std::size_t total = 0);
-
-// One problem as a line of a report: "Zeile 3: basic:u=1 – ...". The line's
-// text is cut to `chars` characters.
-std::string problemLine(const ConfigProblem& p, std::size_t chars = std::numeric_limits<std::size_t>::max());
 
 } // namespace model

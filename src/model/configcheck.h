@@ -2,17 +2,32 @@
 // The teacher's check of a configuration file (kora --check-config): a dry
 // run of the reader's own handlers, with no window and without drawing.
 
+#include "model/config.h"
+
 #include <string>
+#include <vector>
 
 namespace model {
 
 struct ConfigCheck {
-    int status = 0;   // 0 nothing to report, 1 problems reported, 2 missing or unreadable
-    std::string text; // what to print, lines ending in "\n"
+    enum class Found { Missing, Unreadable, Read };
+    Found found = Found::Missing;
+    int status = 0; // 0 nothing to report, 1 problems reported, 2 missing or unreadable
+    // Every problem that the start would report, at both ends of every
+    // range, each once, in file order; for an unreadable file the one why.
+    std::vector<ConfigProblem> problems;
+    // Remarks that look like a mistyped setting; they leave the status alone.
+    std::vector<ConfigProblem> hints;
+    // What the file sets, as a dry run at the lower end of every range left
+    // it, with the text of each value the file gave ("rand(0.0003; 0.0004)").
+    ExperimentState state;
+    bool switchShown = false;
+    bool choiceHidden = false;
+    bool journalHidden = false;
+    SettingNotes notes;
 };
 
-// Checks the file at `path`; the text calls it `name`. Every problem that
-// the start would report is listed, then what the file sets.
+// Checks the file at `path`; the problems call it `name`.
 ConfigCheck checkConfig(const std::string& path, const std::string& name);
 
 } // namespace model

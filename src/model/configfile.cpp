@@ -1,9 +1,6 @@
-// Finding and opening the configuration file, and the reports of what could
-// not be used.
+// Finding, opening and applying the configuration file.
 
 #include "model/config.h"
-
-#include "model/configtext.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -91,54 +88,20 @@ std::vector<ConfigProblem> f_connect(ExperimentState& s, ConfigTarget& target, C
 void applyConfigFile(const ConfigFile& file, std::string_view name, ExperimentState& s, ConfigTarget& target,
                      Class1& random, ProblemList& problems, SettingNotes* notes)
 {
-    const std::string called = "Die Datei " + std::string(name);
+    auto wholeFile = [&](Reason why) { problems.add({0, "", {{why, {std::string(name)}, {}}}}); };
     switch (file.kind) {
     case ConfigFile::Kind::Missing:
         return;
     case ConfigFile::Kind::NotRegular:
-        return problems.add({0, "", called + " ist keine gewöhnliche Datei."});
+        return wholeFile(Reason::FileNotRegular);
     case ConfigFile::Kind::Unreadable:
-        return problems.add({0, "", called + " ist vorhanden, lässt sich aber nicht lesen."});
+        return wholeFile(Reason::FileUnreadable);
     case ConfigFile::Kind::Read:
         break;
     }
     applyConfigText(file.bytes, file.cut, s, target, random, problems, notes);
     if (file.readError)
-        problems.add({0, "", called + " konnte nicht bis zum Ende gelesen werden."});
-}
-
-std::string problemLine(const ConfigProblem& p, std::size_t chars)
-{
-    if (p.line <= 0)
-        return p.reason;
-    std::string text = "Zeile " + std::to_string(p.line) + ": ";
-    if (!p.text.empty())
-        text += configtext::shortened(p.text, chars) + " – ";
-    return text + p.reason;
-}
-
-std::string problemReport(const std::vector<ConfigProblem>& problems, std::size_t total)
-{
-    total = std::max(total, problems.size());
-    if (total == 0)
-        return {};
-    // A file that could not be read at all has no lines to list.
-    if (std::all_of(problems.begin(), problems.end(), [](const ConfigProblem& p) { return p.line <= 0; }) &&
-        total == problems.size()) {
-        std::string text;
-        for (const auto& p : problems)
-            text += (text.empty() ? "" : "\r") + p.reason;
-        return text;
-    }
-    std::string text = "In der Datei cmmup.dlx wurden folgende Zeilen nicht oder nur zum Teil verwendet:";
-    const std::size_t shown = std::min(problems.size(), reportedLines);
-    // A shortened line keeps the box within the screen however long it was.
-    for (std::size_t i = 0; i < shown; ++i)
-        text += "\r" + problemLine(problems[i], 60);
-    if (const std::size_t more = total - shown; more > 0)
-        text += "\r… und " + std::to_string(more) + " weitere Zeilen" +
-                " (kora --check-config zeigt alle)";
-    return text;
+        wholeFile(Reason::FileReadIncomplete);
 }
 
 } // namespace model

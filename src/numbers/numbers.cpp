@@ -130,7 +130,9 @@ Reading readLeadingNumber(std::string_view text)
     long firstNonZeroPos = 0; // >0: index of the first non-zero integer digit; <0: minus its decimal place
     long intDigitCount = 0;
     long fracIndex = 0;
-    for (char c : text) {
+    std::size_t& at = r.length;
+    for (; at < text.size(); ++at) {
+        const char c = text[at];
         if (c == ' ' || c == '\t' || c == '\n')
             continue;
         if (!inExponent) {

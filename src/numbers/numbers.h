@@ -32,6 +32,7 @@ struct Reading {
     double value = 0.0;   // 0 when the text has no leading number
     bool overflow = false; // the literal lies beyond the range of a double
     bool found = false;    // at least one digit was read
+    std::size_t length = 0; // characters read, blanks between and after included
 };
 
 // The leading number of a text: blanks, tabs and line feeds are skipped

@@ -13,17 +13,39 @@ namespace {
 
 const QString examples = QStringLiteral(KORA_EXAMPLES);
 
-// The settings of a file that sets nothing but what `top` names.
+// The deviations that earn 6, 4 and 2 points for each type's equation;
+// `typ0` and `typ2` under the file's tolerances, the others under their start values.
+QString points(QString typ0 = {},
+               const QString& typ2 = QStringLiteral("6 Punkte bis 0 %, 4 Punkte bis 0 %, 2 Punkte bis 0 %"))
+{
+    if (typ0.isEmpty())
+        typ0 = QStringLiteral("6 Punkte bis 1 %, 4 Punkte bis 2 %, 2 Punkte bis 4 %");
+    return QStringLiteral("\nPunkte für die Gleichung je Typ (Abweichung in ganzen Prozent):\n"
+                          "typ0 NTC-Widerstand: ") +
+           typ0 +
+           QStringLiteral("\ntyp1 PTC-Widerstand: 6 Punkte bis 1 %, 4 Punkte bis 2 %, 2 Punkte bis 4 %\n"
+                          "typ2 Pt 100: ") +
+           typ2 +
+           QStringLiteral("\ntyp3 Pt 1000: 6 Punkte bis 0 %, 4 Punkte bis 0 %, 2 Punkte bis 0 %\n"
+                          "typ4 Flussspannung Si-Diode (konstanter Strom): 6 Punkte bis 2 %, 4 Punkte bis 4 %, "
+                          "2 Punkte bis 9 %\n"
+                          "typ5 Stromfühler: 6 Punkte bis 0 %, 4 Punkte bis 0 %, 2 Punkte bis 0 %\n"
+                          "typ6 Thermoelement: 6 Punkte bis 0 %, 4 Punkte bis 1 %, 2 Punkte bis 2 %\n");
+}
+
+// The settings of a file that sets nothing but what `top` names, and the
+// points they give.
 QString settings(const QString& top, const QString& typ0 = QStringLiteral("Startwerte"),
                  const QString& typ2 = QStringLiteral("Startwerte"),
-                 const QString& journal = QStringLiteral("angezeigt"))
+                 const QString& journal = QStringLiteral("angezeigt"), const QString& pointRows = points())
 {
     return QStringLiteral("\nEinstellungen:\n") + top + QStringLiteral("Messprotokoll: Knöpfe ") + journal +
            QStringLiteral("\ntyp0 NTC-Widerstand: ") + typ0 +
            QStringLiteral("\ntyp1 PTC-Widerstand: Startwerte\ntyp2 Pt 100: ") + typ2 +
            QStringLiteral("\ntyp3 Pt 1000: Startwerte\n"
                           "typ4 Flussspannung Si-Diode (konstanter Strom): Startwerte\n"
-                          "typ5 Stromfühler: Startwerte\ntyp6 Thermoelement: Startwerte\n");
+                          "typ5 Stromfühler: Startwerte\ntyp6 Thermoelement: Startwerte\n") +
+           pointRows;
 }
 
 const QByteArray badFile = "Lehrerdatei mit Fehlern\n"
@@ -69,7 +91,7 @@ private slots:
             << QStringLiteral("Die Datei ntc_zufall.dlx enthält keine Fehler.\n") +
                    settings(QStringLiteral("Sensor: 0 (NTC-Widerstand)\nSensorauswahl: verborgen\n") + fresh,
                             QStringLiteral("a = rand(0.0003; 0.0004), b = rand(4500; 5500), "
-                                           "Name = \"ntc-widerstand\", Toleranz = 0.05"))
+                                           "Name = \"NTC-Widerstand\", Toleranz = 0.05"))
             << "";
         QTest::newRow("zufallsspannung.dlx")
             << examples << QByteArray() << QStringList{"--check-config", "zufallsspannung.dlx"} << 0
@@ -94,13 +116,36 @@ private slots:
                                            "Quellenspannung: randint(5; 30) V\nThermostat-Sollwert: 25 °C\n"),
                             QStringLiteral("a = rand(0.0003; 0.0004), b = 5000 (Startwert), "
                                            "Name = \"NTC-Widerstand\" (Startwert), Toleranz = 0.05 (Startwert)"),
-                            QStringLiteral("R0 = 110, A = 0.4, Name = \"pt-fühler\", Toleranz = 0.02"))
+                            QStringLiteral("R0 = 110, A = 0.4, Name = \"Pt-Fühler\", Toleranz = 0.02"),
+                            QStringLiteral("angezeigt"),
+                            points({}, QStringLiteral("6 Punkte bis 0 %, 4 Punkte bis 0 %, 2 Punkte bis 1 %")))
             << "";
         QTest::newRow("journal hidden for an exam")
             << "" << QByteArray("protokoll:off\n") << QStringList{"--check-config"} << 0
             << QStringLiteral("Die Datei cmmup.dlx enthält keine Fehler.\n") +
                    settings(QStringLiteral("Sensor: 0 (NTC-Widerstand, Startwert)\nSensorauswahl: sichtbar\n") + fresh,
                             QStringLiteral("Startwerte"), QStringLiteral("Startwerte"), QStringLiteral("verborgen"))
+            << "";
+        // A teacher's slips: reported with the fix, or hinted at without
+        // changing the status; the points follow the file's tolerance.
+        QTest::newRow("decimal comma and a tolerance in percent")
+            << "" << QByteArray("typ0:a=0,0004:b=5000:NTC-Widerstand:10%\n") << QStringList{"--check-config"} << 1
+            << QStringLiteral("In der Datei cmmup.dlx wurden folgende Zeilen nicht oder nur zum Teil verwendet:\n"
+                              "Zeile 1: typ0:a=0,0004:b=5000:NTC-Widerstand:10% – \"typ0\": »0,0004« ist keine Zahl; "
+                              "Dezimalpunkt verwenden: 0.0004; \"typ0\": Toleranz ist ein Anteil: 0.05 bedeutet 5 %\n") +
+                   settings(QStringLiteral("Sensor: 0 (NTC-Widerstand, Startwert)\nSensorauswahl: sichtbar\n") + fresh,
+                            QStringLiteral("a = 0.000357 (Startwert), b = 5000, Name = \"NTC-Widerstand\", "
+                                           "Toleranz = 0.05 (Startwert)"))
+            << "";
+        QTest::newRow("mistyped keyword is a hint, tolerance 0.1")
+            << "" << QByteArray("Prüfung Klasse 10\nsensr:nr=3:off\ntyp0:a=0.0004:b=5000:NTC-Widerstand:0.1\n")
+            << QStringList{"--check-config"} << 0
+            << QStringLiteral("Die Datei cmmup.dlx enthält keine Fehler.\n"
+                              "Zeile 2 ist eine Bemerkung; meinten Sie »sensor«?\n") +
+                   settings(QStringLiteral("Sensor: 0 (NTC-Widerstand, Startwert)\nSensorauswahl: sichtbar\n") + fresh,
+                            QStringLiteral("a = 0.0004, b = 5000, Name = \"NTC-Widerstand\", Toleranz = 0.1"),
+                            QStringLiteral("Startwerte"), QStringLiteral("angezeigt"),
+                            points(QStringLiteral("6 Punkte bis 2 %, 4 Punkte bis 4 %, 2 Punkte bis 9 %")))
             << "";
         QTest::newRow("missing") << "" << QByteArray() << QStringList{"--check-config", "fehlt.dlx"} << 2 << ""
                                  << QStringLiteral("Die Datei fehlt.dlx gibt es nicht.\n");

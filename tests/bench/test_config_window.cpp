@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFrame>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -272,8 +273,63 @@ private slots:
     void latin1NameArrivesRight()
     {
         start("typ5:i=273:k=1:Stromf\xFChler:0.1\n");
-        QCOMPARE(QString::fromStdString(w->state().sensorname[5]), QStringLiteral("stromfühler"));
+        QCOMPARE(QString::fromStdString(w->state().sensorname[5]), QStringLiteral("Stromfühler"));
         QVERIFY(rec->messages.isEmpty());
+    }
+
+    // A name written like the program's own does not stand out in the type
+    // list; it once arrived lowered, the one lower-case entry giving the
+    // hidden sensor away.
+    void configuredNameKeepsItsCaseInTheListAndOnTheReport()
+    {
+        start("sensor:nr=6:off\ntyp6:k=4e-05:Thermoelement Typ K:0.03\n");
+        QVERIFY(rec->messages.isEmpty());
+        w->show();
+        find<QPushButton>("Command1")->click();
+        QWidget* eval = w->evaluationWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(eval));
+        auto* list = testsupport::control<QListWidget>(eval, "Listsensoren");
+        QCOMPARE(list->item(6)->text(), QStringLiteral("Thermoelement Typ K"));
+        QCOMPARE(list->item(0)->text(), QStringLiteral("NTC-Widerstand"));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(6)).center());
+        QTest::mouseClick(testsupport::control<QPushButton>(eval, "Command1"), Qt::LeftButton);
+        auto* box = testsupport::control<ui::TextBox>(eval, "Textformel");
+        QTest::keyClicks(box, QStringLiteral("0.04*(T-273)"));
+        QTest::keyClick(box, Qt::Key_Return);
+        QTest::mouseClick(testsupport::control<QPushButton>(eval, "Commanddruck"), Qt::LeftButton);
+        QCOMPARE(rec->pdfFiles.size(), 1);
+        const QString page = testsupport::pdfText(rec->pdfFiles[0]);
+        if (page.isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        QVERIFY2(page.simplified().contains(QStringLiteral("Temperaturkennlinie: Thermoelement Typ K")), qPrintable(page));
+        eval->disconnect();
+        eval->close();
+    }
+
+    // With a hidden choice the students see the start-up message too: it
+    // names line numbers and short reasons, never a line's text or a value
+    // (a bad typ5 line once told them which sensor was prepared).
+    void hiddenChoiceReportShowsNoLineAndNoValue()
+    {
+        start("Prüfung Gruppe B\nsensor:nr=5:off\ntyp5:i0=rand(270,280):k=1:Stromfühler:0.01\nsensor:nr=7:off\n"
+              "basic:u=12,5:x:t=30\n");
+        QVERIFY(find<QFrame>("Framesensor")->isHidden());
+        QCOMPARE(rec->messages.size(), 1);
+        const auto box = ui::makeMessageBox(w.get(), rec->messages.front());
+        box->show();
+        QVERIFY(QTest::qWaitForWindowExposed(box.get()));
+        QString shown;
+        for (const auto* label : box->findChildren<QLabel*>())
+            shown += label->text();
+        QCOMPARE(shown, QStringLiteral("In der Datei cmmup.dlx wurden folgende Zeilen nicht oder nur zum Teil verwendet:\n"
+                                       "Zeile 3: Zufallsform nicht möglich\n"
+                                       "Zeile 4: Wert außerhalb des erlaubten Bereichs\n"
+                                       "Zeile 5: Dezimalkomma statt Dezimalpunkt\n"
+                                       "Die Sensorauswahl ist verborgen, daher nennt diese Meldung weder Zeilen noch "
+                                       "Werte. Einzelheiten zeigt kora --check-config."));
+        QCOMPARE(int(w->state().sensortyp), 5);
+        QCOMPARE(w->state().uquelle, 10); // 12,5 is not taken for 12
+        QCOMPARE(w->state().tsoll, 30.0);
     }
 
     void pipeInPlaceOfTheFileIsReportedAtOnce()

@@ -7,6 +7,7 @@
 //   kora_screenshots FOLDER [SENSOR]
 
 #include "bench/formexp.h"
+#include "configreport/report.h"
 #include "evaluation/formantwort.h"
 #include "journal/formprotokoll.h"
 #include "ui/controls.h"
@@ -176,8 +177,8 @@ int main(int argc, char** argv)
     // The start-up message for a teacher's file with 60 bad lines.
     std::vector<model::ConfigProblem> bad;
     for (int line = 1; line <= int(model::reportedLines); ++line)
-        bad.push_back({line, "sensor:nr=9:x", "\"sensor\": die Sensornummer 9 liegt nicht zwischen 0 und 6"});
-    const auto report = ui::makeMessageBox(&bench, QString::fromStdString(model::problemReport(bad, 60)));
+        bad.push_back({line, "sensor:nr=9:x", {{model::Reason::SensorIndexOutOfRange, {"9"}, "sensor"}}});
+    const auto report = ui::makeMessageBox(&bench, configreport::startupReport(bad, 60));
     report->show();
     if (!QTest::qWaitForWindowExposed(report.get()))
         return 1;

@@ -1,0 +1,139 @@
+#include "configreport/report.h"
+
+#include "configreport/reasontext.h"
+#include "configreport/summary.h"
+#include "model/configtext.h"
+#include "scoring/scoring.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+#include <algorithm>
+#include <limits>
+
+namespace configreport {
+
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("ConfigReport", text);
+}
+
+QString fromUtf8(const std::string& s)
+{
+    return QString::fromStdString(s);
+}
+
+QString reasonsText(const std::vector<model::ConfigReason>& reasons)
+{
+    QStringList parts;
+    for (const auto& r : reasons)
+        parts << (r.keyword.empty() ? QString()
+                                    : QLatin1Char('"') + fromUtf8(r.keyword) + QStringLiteral("\": ")) +
+                     reasonText(r);
+    return parts.join(QStringLiteral("; "));
+}
+
+// A line of the message for a hidden choice: the number and what went
+// wrong, each kind once.
+QString briefLine(const model::ConfigProblem& p)
+{
+    QStringList parts;
+    for (const auto& r : p.reasons)
+        if (const QString t = shortReasonText(r.key); !parts.contains(t))
+            parts << t;
+    const QString why = parts.join(QStringLiteral("; "));
+    return p.line <= 0 ? why : tr("Zeile %1: %2").arg(p.line).arg(why);
+}
+
+// The largest deviation in whole percent that still earns `wanted` points.
+QString limitText(double tolerance, int wanted)
+{
+    int best = -1;
+    for (int d = 0; d <= 100; ++d)
+        if (scoring::equationPoints(d, tolerance) >= wanted)
+            best = d;
+    return best < 0 ? tr("%1 Punkte nie").arg(wanted) : tr("%1 Punkte bis %2 %").arg(wanted).arg(best);
+}
+
+QString pointsSection(const model::ConfigCheck& check)
+{
+    const model::ExperimentState start{};
+    QString text = tr("\nPunkte für die Gleichung je Typ (Abweichung in ganzen Prozent):\n");
+    for (int t = 0; t < model::sensorTypes; ++t) {
+        QStringList limits;
+        for (int wanted : {6, 4, 2})
+            limits << limitText(check.state.toleranz[t], wanted);
+        text += QStringLiteral("typ%1 %2: %3\n")
+                    .arg(t)
+                    .arg(fromUtf8(start.sensorname[t]), limits.join(QStringLiteral(", ")));
+    }
+    return text;
+}
+
+} // namespace
+
+QString problemLine(const model::ConfigProblem& p, qsizetype chars)
+{
+    if (p.line <= 0)
+        return reasonsText(p.reasons);
+    QString text = tr("Zeile %1: ").arg(p.line);
+    if (!p.text.empty()) {
+        const auto limit =
+            chars < 0 ? std::numeric_limits<std::size_t>::max() : static_cast<std::size_t>(chars);
+        text += fromUtf8(model::configtext::shortened(p.text, limit)) + QStringLiteral(" – ");
+    }
+    return text + reasonsText(p.reasons);
+}
+
+QString startupReport(const std::vector<model::ConfigProblem>& problems, std::size_t total, bool choiceHidden)
+{
+    total = std::max(total, problems.size());
+    if (total == 0)
+        return {};
+    // A file that could not be read at all has no lines to list.
+    if (std::all_of(problems.begin(), problems.end(),
+                    [](const model::ConfigProblem& p) { return p.line <= 0; }) &&
+        total == problems.size()) {
+        QStringList text;
+        for (const auto& p : problems)
+            text << problemLine(p);
+        return text.join(QLatin1Char('\r'));
+    }
+    QString text = tr("In der Datei cmmup.dlx wurden folgende Zeilen nicht oder nur zum Teil verwendet:");
+    const std::size_t shown = std::min(problems.size(), model::reportedLines);
+    // A shortened line keeps the box within the screen however long it was.
+    for (std::size_t i = 0; i < shown; ++i)
+        text += QLatin1Char('\r') + (choiceHidden ? briefLine(problems[i]) : problemLine(problems[i], 60));
+    if (const std::size_t more = total - shown; more > 0)
+        text += QLatin1Char('\r') + tr("… und %1 weitere Zeilen (kora --check-config zeigt alle)").arg(more);
+    if (choiceHidden)
+        text += QLatin1Char('\r') +
+                tr("Die Sensorauswahl ist verborgen, daher nennt diese Meldung weder Zeilen noch "
+                   "Werte. Einzelheiten zeigt kora --check-config.");
+    return text;
+}
+
+QString checkReport(const model::ConfigCheck& check, const QString& name)
+{
+    using Found = model::ConfigCheck::Found;
+    if (check.found == Found::Missing)
+        return tr("Die Datei %1 gibt es nicht.\n").arg(name);
+    if (check.found == Found::Unreadable)
+        return (check.problems.empty() ? QString() : problemLine(check.problems.front())) + QLatin1Char('\n');
+    QString text =
+        check.problems.empty()
+            ? tr("Die Datei %1 enthält keine Fehler.\n").arg(name)
+            : tr("In der Datei %1 wurden folgende Zeilen nicht oder nur zum Teil verwendet:\n").arg(name);
+    for (const auto& p : check.problems)
+        text += problemLine(p) + QLatin1Char('\n');
+    for (const auto& h : check.hints)
+        text += reasonsText(h.reasons) + QLatin1Char('\n');
+    text += tr("\nEinstellungen:\n");
+    for (const auto& row : settingRows(check))
+        text += row + QLatin1Char('\n');
+    return text + pointsSection(check);
+}
+
+} // namespace configreport
