@@ -10,7 +10,6 @@
 #include <QLocale>
 
 #include <cstdio>
-#include <cstring>
 #include <string>
 
 namespace app {
@@ -20,20 +19,22 @@ namespace {
 void print(std::FILE* to, const std::string& utf8) { std::fwrite(utf8.data(), 1, utf8.size(), to); }
 void print(std::FILE* to, const QString& text) { print(to, text.toStdString()); }
 
+// A refused command line: what was wrong, how a call looks and where the
+// help is. The usage names the program as it is installed, not the path it
+// was started by.
+int refuse(const QString& error)
+{
+    print(stderr, error + QStringLiteral("\nAufruf: kora [Optionen] [DATEI]\nHilfe: kora --help\n"));
+    return 2;
+}
+
 } // namespace
 
-bool wantsCommandLine(int argc, char** argv)
+bool wantsCommandLine(int argc, char**)
 {
-    for (int i = 1; i < argc; ++i) {
-        const char* a = argv[i];
-        for (const char* option : {"-h", "--help", "-?", "-v", "--version", "--check-config"})
-            if (std::strcmp(a, option) == 0)
-                return true;
-        // A file glued on with "=" is refused by the parser, not taken for a start.
-        if (std::strncmp(a, "--check-config=", 15) == 0)
-            return true;
-    }
-    return false;
+    // The experiment itself takes no arguments: every argument belongs to
+    // the command line, which answers it or refuses it, never a window.
+    return argc > 1;
 }
 
 int runCommandLine(int argc, char** argv)
@@ -60,10 +61,8 @@ int runCommandLine(int argc, char** argv)
     parser.addPositionalArgument(QStringLiteral("DATEI"), QStringLiteral("die zu prüfende Datei (mit --check-config)"),
                                  QStringLiteral("[DATEI]"));
 
-    if (!parser.parse(QCoreApplication::arguments())) {
-        print(stderr, parser.errorText() + QStringLiteral("\nHilfe: kora --help\n"));
-        return 2;
-    }
+    if (!parser.parse(QCoreApplication::arguments()))
+        return refuse(parser.errorText());
     if (parser.isSet(help)) {
         print(stdout, parser.helpText());
         return 0;
@@ -73,10 +72,13 @@ int runCommandLine(int argc, char** argv)
         return 0;
     }
     const QStringList files = parser.positionalArguments();
-    if (files.size() > 1) {
-        print(stderr, QStringLiteral("Bitte nur eine Datei angeben.\nHilfe: kora --help\n"));
-        return 2;
+    if (!parser.isSet(check)) {
+        // A file to open, perhaps, but the experiment opens none.
+        const QString stray = files.isEmpty() ? QCoreApplication::arguments().value(1) : files.front();
+        return refuse(QStringLiteral("Unerwartetes Argument '%1'.").arg(stray));
     }
+    if (files.size() > 1)
+        return refuse(QStringLiteral("Bitte nur eine Datei angeben."));
     const QString file = files.isEmpty() ? QStringLiteral("cmmup.dlx") : files.front();
     const model::ConfigCheck result = model::checkConfig(QFile::encodeName(file).toStdString(), file.toStdString());
     print(result.status == 2 ? stderr : stdout, configreport::checkReport(result, file));

@@ -4,8 +4,8 @@
 
 namespace app {
 
-// True when the arguments ask for one of these options; the experiment
-// window is then not started.
+// True when there are any arguments: the experiment window takes none, so
+// they are answered here, or refused with the usage and exit status 2.
 bool wantsCommandLine(int argc, char** argv);
 
 // Answers them with a QCoreApplication only, so no display is needed.

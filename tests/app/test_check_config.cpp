@@ -55,6 +55,9 @@ const QByteArray badFile = "Lehrerdatei mit Fehlern\n"
                            "warmup:schalter=ja\n"
                            "TYP2:R0=110:A=0.4:Pt-F\xfchler:0.02\n";
 
+// What every refused command line ends with.
+const QString usage = QStringLiteral("Aufruf: kora [Optionen] [DATEI]\nHilfe: kora --help\n");
+
 } // namespace
 
 class TestCheckConfig : public QObject {
@@ -154,12 +157,12 @@ private slots:
         QTest::newRow("version") << "" << QByteArray() << QStringList{"--version"} << 0
                                  << QStringLiteral("kora " KORA_VERSION "\n") << "";
         QTest::newRow("unknown option") << "" << QByteArray() << QStringList{"--check-config", "--sofort"} << 2 << ""
-                                        << QStringLiteral("Unbekannte Option 'sofort'.\nHilfe: kora --help\n");
+                                        << QStringLiteral("Unbekannte Option 'sofort'.\n") + usage;
         QTest::newRow("file glued on with =")
             << "" << QByteArray() << QStringList{"--check-config=a.dlx"} << 2 << ""
-            << QStringLiteral("Wert unerwartet nach '--check-config'.\nHilfe: kora --help\n");
+            << QStringLiteral("Wert unerwartet nach '--check-config'.\n") + usage;
         QTest::newRow("two files") << "" << QByteArray() << QStringList{"--check-config", "a.dlx", "b.dlx"} << 2
-                                   << "" << QStringLiteral("Bitte nur eine Datei angeben.\nHilfe: kora --help\n");
+                                   << "" << QStringLiteral("Bitte nur eine Datei angeben.\n") + usage;
     }
     void answersWithoutAWindow()
     {
@@ -183,6 +186,48 @@ private slots:
         QTEST(status, "status");
     }
 
+    // Whatever is typed, the program answers in German and never aborts;
+    // with a display a refused command line opens no window either.
+    void commandLines_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<bool>("display");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("first"); // first line of the output, stdout and stderr together
+        for (const bool display : {false, true}) {
+            const char* where = display ? "display" : "no display";
+            QTest::addRow("--bogus, %s", where) << QStringList{"--bogus"} << display << 2
+                                                << "Unbekannte Option 'bogus'.";
+            QTest::addRow("stray file, %s", where) << QStringList{"messung.csv"} << display << 2
+                                                   << "Unerwartetes Argument 'messung.csv'.";
+            QTest::addRow("short unknown, %s", where) << QStringList{"-x"} << display << 2
+                                                      << "Unbekannte Option 'x'.";
+            QTest::addRow("end of options only, %s", where) << QStringList{"--"} << display << 2
+                                                            << "Unerwartetes Argument '--'.";
+            QTest::addRow("stray after the end of options, %s", where)
+                << QStringList{"--", "--version"} << display << 2 << "Unerwartetes Argument '--version'.";
+            QTest::addRow("version, %s", where) << QStringList{"--version"} << display << 0 << "kora " KORA_VERSION;
+            QTest::addRow("-v, %s", where) << QStringList{"-v"} << display << 0 << "kora " KORA_VERSION;
+            QTest::addRow("-?, %s", where) << QStringList{"-?"} << display << 0 << "Aufruf: " KORA_EXE
+                                                                                   " [Optionen] [DATEI]";
+        }
+        QTest::newRow("unknown beside --check-config")
+            << QStringList{"--check-config", "--bogus", "fehlt.dlx"} << false << 2 << "Unbekannte Option 'bogus'.";
+        QTest::newRow("empty argument") << QStringList{""} << false << 2 << "Unerwartetes Argument ''.";
+        QTest::newRow("missing file") << QStringList{"--check-config", "fehlt.dlx"} << false << 2
+                                      << "Die Datei fehlt.dlx gibt es nicht.";
+    }
+    void commandLines()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(bool, display);
+        const auto [status, out, err] = run(QDir::tempPath(), args, display);
+        QTEST(QString(out + err).section(QLatin1Char('\n'), 0, 0), "first");
+        QTEST(status, "status");
+        if (status == 2 && !err.startsWith(QLatin1String("Die Datei")))
+            QVERIFY2(err.endsWith(usage), qPrintable(err));
+    }
+
     void helpInGerman()
     {
         const auto [status, out, err] = run(QDir::tempPath(), {QStringLiteral("--help")});
@@ -202,12 +247,15 @@ private:
         QString out, err;
     };
     // Without a display and with Qt's platform unset: a window would fail.
-    static Result run(const QString& folder, const QStringList& args)
+    // With one, the offscreen platform: a window would open and stay.
+    static Result run(const QString& folder, const QStringList& args, bool display = false)
     {
         QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         for (const char* v : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             env.remove(QString::fromLatin1(v));
+        if (display)
+            env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
         p.setProcessEnvironment(env);
         p.setWorkingDirectory(folder);
@@ -217,6 +265,8 @@ private:
             p.waitForFinished();
             return {-1, {}, QStringLiteral("kora kam nicht zurück")};
         }
+        if (p.exitStatus() == QProcess::CrashExit)
+            return {-2, {}, QStringLiteral("kora brach ab")};
         return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
     }
 };
