@@ -18,6 +18,8 @@ import re
 import select
 import shutil
 import signal
+import socket
+import struct
 import subprocess
 import sys
 import tempfile
@@ -143,12 +145,35 @@ def read_line_from(fd, what, timeout=PATIENCE):
     return data.decode().strip()
 
 
+def x_accepts(display):
+    """Whether the X server of this display accepts a client: the greeting
+    of the X protocol (little-endian, version 11.0, no authorisation) is
+    answered with success."""
+    path = "/tmp/.X11-unix/X" + display.lstrip(":")
+    try:
+        with socket.socket(socket.AF_UNIX, socket.SOCK_STREAM) as s:
+            s.settimeout(5)
+            s.connect(path)
+            s.sendall(struct.pack("<cxHHHHxx", b"l", 11, 0, 0, 0))
+            return s.recv(1) == b"\x01"
+    except OSError:
+        return False
+
+
 def start_buses(session):
+    # Xvfb picks a free display itself and writes its number only once it
+    # accepts clients; no display of the machine or of a parallel run is
+    # taken or guessed.
     r, w = os.pipe()
     session.start(["Xvfb", "-displayfd", str(w), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
-                  pass_fds=(w,))
+                  pass_fds=(w,), log="xvfb.log")
     os.close(w)
     session.env["DISPLAY"] = ":" + read_line_from(r, "Xvfb")
+    deadline = time.monotonic() + PATIENCE
+    while not x_accepts(session.env["DISPLAY"]):
+        if time.monotonic() > deadline:
+            raise Failed("Xvfb on %s accepts no client" % session.env["DISPLAY"])
+        time.sleep(0.1)
 
     r, w = os.pipe()
     session.start(["dbus-daemon", "--session", "--nofork",
@@ -362,6 +387,7 @@ def main():
             print("The tree as the bus showed it:")
             print("\n".join(bus.dump() or ["(the program never appeared on the bus)"]))
         print("The program's output:\n" + session.log("kora.log"))
+        print("The X server's output:\n" + session.log("xvfb.log"))
     finally:
         left = session.end()
     if left:

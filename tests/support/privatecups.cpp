@@ -41,6 +41,24 @@ bool writeFile(const QString& name, const QString& text, QFile::Permissions mode
     return mode == QFile::Permissions{} || f.setPermissions(mode);
 }
 
+// Why the wrapper's mount namespace cannot be had here (a container may
+// refuse to change the root's propagation), or nothing when it can.
+QString namespaceRefused()
+{
+    QProcess p;
+    p.start(QStringLiteral("unshare"), {QStringLiteral("--mount"), QStringLiteral("--propagation"),
+                                        QStringLiteral("private"), QStringLiteral("true")});
+    if (!p.waitForFinished(10000)) {
+        p.kill();
+        p.waitForFinished();
+        return QStringLiteral("unshare kam nicht zurück");
+    }
+    if (p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0)
+        return {};
+    const QString said = QString::fromLocal8Bit(p.readAllStandardError()).trimmed();
+    return said.isEmpty() ? QStringLiteral("unshare fehlt oder scheitert") : said;
+}
+
 } // namespace
 
 bool PrivateCups::writeFiles()
@@ -96,6 +114,9 @@ QString PrivateCups::start(const QString& queue)
         return QStringLiteral("cups-pdf fehlt (printer-driver-cups-pdf): der Drucktest entfällt");
     if (::geteuid() != 0)
         return QStringLiteral("der cups-pdf-Drucker braucht root (wie in CI): der Drucktest entfällt");
+    if (const QString why = namespaceRefused(); !why.isEmpty())
+        return QStringLiteral("cups-pdf braucht \"unshare --mount --propagation private\", hier verweigert (") +
+               why + QStringLiteral("): der Drucktest entfällt");
     if (!dir_.isValid() || !writeFiles())
         return QStringLiteral("der Ordner für cupsd ließ sich nicht anlegen");
 
