@@ -34,6 +34,13 @@ QString qs(const std::string& s) { return QString::fromStdString(s); }
 // Above this the sensor temperature turns red: the sensor is destroyed
 // above 150 °C, and with self-heating it gets there within a second.
 constexpr double warningTemperature = 135;
+
+// The range control's tooltip names the range its position selects.
+QString rangeTip(int position) { return QStringLiteral("Messbereich: ") + qs(model::rangeName(position)); }
+
+// The bypass is locked until the evaluation is over; its tooltip says so.
+const QString bypassTip = QStringLiteral("Vorwiderstand überbrücken");
+const QString lockedBypassTip = QStringLiteral("Vorwiderstand überbrücken (möglich nach der Auswertung)");
 } // namespace
 
 Formexp::Formexp(QWidget* parent) : QWidget(parent)
@@ -90,6 +97,7 @@ void Formexp::buildWindow()
     Picture1->setBackgroundPainter(paintTaskPage);
     Picture1->setCursor(Qt::PointingHandCursor);
     Picture2->setEnabled(false);
+    Picture2->setToolTip(lockedBypassTip);
     describeForScreenReaders(get("Image1"));
     // The lever, from its pivot (180, 540) to the moving end (X2, 0); open at 45.
     Line1 = new ui::LineShape(180, 540, 45, 0, Picture2);
@@ -122,6 +130,7 @@ void Formexp::buildWindow()
         r.control->setPageStep(r.step);
         r.control->setValue(r.value);
     }
+    UpDownVoltmeter->setToolTip(rangeTip(UpDownVoltmeter->value()));
     Option1[0]->setChecked(true);
 }
 
@@ -132,13 +141,17 @@ void Formexp::describeForScreenReaders(QWidget* circuit)
 {
     Picture1->setPresentation(ui::DrawingSurface::Presentation::Page);
     Picture1->setReadableText(taskPageText());
+    // The page's own start line speaks of the mouse only.
+    Picture1->setAccessibleDescription(
+        QStringLiteral("Ein Klick, die Leertaste oder die Eingabetaste startet das Experiment."));
     Picture2->setPresentation(ui::DrawingSurface::Presentation::Switch);
     UpDownV->setValueText([](int v) { return QString::number(v) + QStringLiteral(" V"); });
     UpDownT->setValueText([](int t) { return QString::number(t) + QStringLiteral(" °C"); });
     // The resistor's caption is the one its label shows.
     UpDownR->setValueText([this](int) { return LabelR->text(); });
-    UpDownVoltmeter->setValueText(
-        [](int p) { return QStringLiteral("Messbereich ") + qs(model::rangeName(p)); });
+    // Named "Messbereich" already: the position says the range alone.
+    UpDownVoltmeter->setValueText([](int p) { return qs(model::rangeName(p)); });
+    UpDownVoltmeter->setAccessibleDescription(QStringLiteral("Messbereich des Voltmeters wählen"));
     circuit->setAccessibleDescription(
         QStringLiteral("Spannungsquelle, Vorwiderstand und Sensor in Reihe; ein Schalter überbrückt den "
                        "Vorwiderstand, der Sensor sitzt im Thermostaten, das Voltmeter misst die Spannung "
@@ -220,6 +233,7 @@ void Formexp::f_voltmeter(float u)
 void Formexp::UpDownVoltmeter_Change()
 {
     state_.messbereich = model::rangeForPosition(UpDownVoltmeter->value());
+    UpDownVoltmeter->setToolTip(rangeTip(UpDownVoltmeter->value()));
     f_voltmeter(static_cast<float>(state_.umess));
 }
 
@@ -336,9 +350,11 @@ void Formexp::updateKeyboardReach()
 {
     const bool pageUp = !Picture1->isHidden();
     Picture1->setFocusPolicy(pageUp ? Qt::StrongFocus : Qt::NoFocus);
-    // Along the circuit: source, resistor and its bypass, thermostat, meter,
-    // then the sensor choice and the buttons, the journal's where it is built.
-    QList<QWidget*> chain = {UpDownV, UpDownR, Picture2, UpDownT, UpDownVoltmeter};
+    // Along the circuit: source, resistor and its bypass, thermostat and the
+    // sensor's temperature, meter range and reading, then the sensor choice
+    // and the buttons, the journal's where it is built. The readings take
+    // the focus so that a screen reader reaches them and speaks each change.
+    QList<QWidget*> chain = {UpDownV, UpDownR, Picture2, UpDownT, Labelsenstemp, UpDownVoltmeter, Labelanz};
     for (QRadioButton* option : Option1)
         chain << option;
     chain << ToggleButton1 << Command1 << Commandmessen << Commandprotokoll;
@@ -393,6 +409,7 @@ void Formexp::evaluationClosed()
     Framesensor->show();
     ToggleButton1->show();
     Picture2->setEnabled(true);
+    Picture2->setToolTip(bypassTip);
     activateWindow();
 }
 

@@ -116,6 +116,28 @@ public:
             return content();
         return QAccessibleWidget::text(t);
     }
+    // A reading that takes the focus is read, never edited.
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.readOnly = s.focusable;
+        return s;
+    }
+    // Real extents, so that a screen reader's review of the window finds
+    // the text where it is drawn.
+    QRect characterRect(int offset) const override
+    {
+        const QRectF r = label()->characterRect(offset);
+        return r.isEmpty() ? QRect() : r.translated(label()->mapToGlobal(QPointF(0, 0))).toAlignedRect();
+    }
+    int offsetAtPoint(const QPoint& point) const override
+    {
+        const QPointF local = label()->mapFromGlobal(QPointF(point));
+        for (int i = 0; i < characterCount(); ++i)
+            if (label()->characterRect(i).contains(local))
+                return i;
+        return -1;
+    }
     void* interface_cast(QAccessible::InterfaceType t) override
     {
         if (t == QAccessible::TextInterface)

@@ -38,7 +38,14 @@ Label::Label(QWidget* parent) : QLabel(parent) {}
 void Label::setText(const QString& caption)
 {
     caption_ = caption;
+    // QLabel draws a label that takes the focus through a text editor of
+    // its own, which tells assistive tools of every new text a second time,
+    // padded with blanks. Set while the focus is not taken, the caption is
+    // drawn as plain text; the announcer tells each change once.
+    const Qt::FocusPolicy policy = focusPolicy();
+    setFocusPolicy(Qt::NoFocus);
     QLabel::setText(withLineBreaks(caption));
+    setFocusPolicy(policy);
     // Every set is a change to the logic; to a screen reader only a new text is.
     announcer_.changed();
     emit change();
@@ -73,6 +80,48 @@ void Label::paintEvent(QPaintEvent* e)
     p.drawText(QRectF(0, box.top(), box.width() / factor, box.height()), static_cast<int>(alignment()),
                QLabel::text());
 }
+
+QRectF Label::characterRect(int offset) const
+{
+    const QString shown = QLabel::text();
+    if (offset < 0 || offset >= shown.size())
+        return {};
+    // Laid out as paintEvent draws it: the lines as a block placed by the
+    // alignment in the contents, each line placed in the condensed width.
+    const QStringList lines = shown.split(QLatin1Char('\n'));
+    const QFontMetricsF fm(font());
+    const double factor = condensing();
+    const QRectF box = contentsRect();
+    const double block = lines.size() * fm.height();
+    double top = box.top();
+    if (alignment() & Qt::AlignBottom)
+        top = box.bottom() + 1 - block;
+    else if (alignment() & Qt::AlignVCenter)
+        top = box.top() + (box.height() - block) / 2;
+    int line = 0;
+    int column = offset;
+    while (column > lines[line].size()) {
+        column -= static_cast<int>(lines[line].size()) + 1;
+        ++line;
+    }
+    const QString& text = lines[line];
+    const double room = box.width() / factor;
+    double left = 0;
+    if (alignment() & Qt::AlignRight)
+        left = room - fm.horizontalAdvance(text);
+    else if (alignment() & Qt::AlignHCenter)
+        left = (room - fm.horizontalAdvance(text)) / 2;
+    left += fm.horizontalAdvance(text.left(column));
+    // A line break is as wide as a blank at the line's end.
+    const double width = column < text.size() ? fm.horizontalAdvance(text.mid(column, 1)) : fm.horizontalAdvance(QLatin1Char(' '));
+    return {box.left() + left * factor, top + line * fm.height(), width * factor, fm.height()};
+}
+
+// A reading with the focus is marked by the window's focus frame; QLabel's
+// own focus handling would make the text editor that setText avoids.
+void Label::focusInEvent(QFocusEvent* e) { QWidget::focusInEvent(e); }
+
+void Label::focusOutEvent(QFocusEvent* e) { QWidget::focusOutEvent(e); }
 
 // ---------------------------------------------------------------- UpDown
 

@@ -41,11 +41,16 @@ public:
     // How much narrower a one-line caption is drawn so that it fits its box
     // (1: as designed). Size and weight always stay the design's.
     double condensing() const;
+    // Where the character at this offset of the shown text is drawn, in the
+    // label's own coordinates; empty past the end.
+    QRectF characterRect(int offset) const;
 signals:
     void change();
 
 protected:
     void paintEvent(QPaintEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
 
 private:
     QString caption_;

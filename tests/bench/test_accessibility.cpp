@@ -97,7 +97,8 @@ struct Row {
 // Fresh, before the first tick.
 const Row benchRows[] = {
     {nullptr, QAccessible::Window, "KORA - Temperatursensoren als Zweipol", nullptr},
-    {"Picture1", QAccessible::Document, "Aufgabenstellung", nullptr},
+    {"Picture1", QAccessible::Document, "Aufgabenstellung", nullptr,
+     "Ein Klick, die Leertaste oder die Eingabetaste startet das Experiment."},
     {"Frame1", QAccessible::Grouping, "", nullptr},
     {"Framesensor", QAccessible::Grouping, "Sensorauswahl", nullptr},
     {"Option1_0", QAccessible::RadioButton, "Sensor 1", nullptr},
@@ -107,12 +108,13 @@ const Row benchRows[] = {
     {"Option1_4", QAccessible::RadioButton, "Sensor 5", nullptr},
     {"Option1_5", QAccessible::RadioButton, "Sensor 6", nullptr},
     {"Option1_6", QAccessible::RadioButton, "Sensor 7", nullptr},
-    {"UpDownVoltmeter", QAccessible::SpinBox, "Messbereich", "Messbereich 20 V", "Messbereich"},
+    {"UpDownVoltmeter", QAccessible::SpinBox, "Messbereich", "20 V", "Messbereich des Voltmeters wählen"},
     {"UpDownT", QAccessible::SpinBox, "Solltemperatur einstellen", "20 °C", "Temperatur einstellen"},
     {"UpDownV", QAccessible::SpinBox, "Quellspannung einstellen", "10 V", "Spannung einstellen"},
     {"UpDownR", QAccessible::SpinBox, "Vorwiderstand einstellen", "10 kOhm", "Vorwiderstand einstellen"},
     {"Command1", QAccessible::Button, "Auswertung", nullptr},
-    {"Picture2", QAccessible::CheckBox, "Überbrückungsschalter", nullptr, "Vorwiderstand überbrücken"},
+    {"Picture2", QAccessible::CheckBox, "Überbrückungsschalter", nullptr,
+     "Vorwiderstand überbrücken (möglich nach der Auswertung)"},
     {"Line1", QAccessible::NoRole, nullptr, nullptr},
     {"Labelsenstemp", QAccessible::StaticText, "Sensortemperatur", "20 °C"},
     {"Labelanz", QAccessible::StaticText, "Voltmeter", "07,63 V"},
@@ -326,16 +328,22 @@ private slots:
         QTest::addColumn<QString>("control"); // stepped once; none: one tick
         QTest::addColumn<int>("step");
         QTest::addColumn<QString>("after");
+        QTest::addColumn<bool>("focused"); // the reading has the keyboard focus
         QTest::newRow("Labelanz") << "Labelanz"
-                                  << "UpDownVoltmeter" << -1 << "007,6 V";
+                                  << "UpDownVoltmeter" << -1 << "007,6 V" << false;
         QTest::newRow("LabelV") << "LabelV"
-                                << "UpDownV" << 1 << "11 V";
+                                << "UpDownV" << 1 << "11 V" << false;
         QTest::newRow("LabelT") << "LabelT"
-                                << "UpDownT" << 1 << "21°C";
+                                << "UpDownT" << 1 << "21°C" << false;
         QTest::newRow("LabelR") << "LabelR"
-                                << "UpDownR" << 1 << "15 kOhm";
+                                << "UpDownR" << 1 << "15 kOhm" << false;
         QTest::newRow("Labelsenstemp") << "Labelsenstemp"
-                                       << "" << 0 << "20,0 °C";
+                                       << "" << 0 << "20,0 °C" << false;
+        // Once, not a second time by the toolkit's own label editor.
+        QTest::newRow("Labelanz focused") << "Labelanz"
+                                          << "UpDownVoltmeter" << -1 << "007,6 V" << true;
+        QTest::newRow("Labelsenstemp focused") << "Labelsenstemp"
+                                               << "" << 0 << "20,0 °C" << true;
     }
     void readingTellsEachNewCaptionOnce()
     {
@@ -343,10 +351,17 @@ private slots:
         QFETCH(QString, control);
         QFETCH(int, step);
         QFETCH(QString, after);
+        QFETCH(bool, focused);
         startBench();
         w->state().tsensor = 20;
         QWidget* reading = find(qPrintable(label));
         const QString before = caption(qPrintable(label));
+        if (focused) {
+            reading->setFocus();
+            QVERIFY(a11y(reading)->state().focused);
+            QVERIFY(a11y(reading)->state().readOnly);
+            reading->repaint(); // where the toolkit's label editor would tell its text
+        }
         caught.clear();
         if (control.isEmpty())
             tick();
@@ -364,6 +379,43 @@ private slots:
             QCOMPARE(caughtFor(find(qPrintable(control)), QAccessible::ValueChanged).size(), 1);
             QCOMPARE(caughtFor(find(qPrintable(control)), QAccessible::TextUpdated).size(), 1);
         }
+    }
+
+    // A screen reader's review of the window finds each character of a
+    // reading where it is drawn, also in a caption drawn narrower to fit.
+    void readingsHaveCharacterExtents_data()
+    {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<int>("setPoint"); // the thermostat's position first
+        QTest::newRow("Labelanz") << "Labelanz" << 20;
+        QTest::newRow("Labelsenstemp") << "Labelsenstemp" << 20;
+        QTest::newRow("LabelR, right-aligned") << "LabelR" << 20;
+        QTest::newRow("LabelT at 100°C, condensed") << "LabelT" << 100;
+    }
+    void readingsHaveCharacterExtents()
+    {
+        QFETCH(QString, label);
+        QFETCH(int, setPoint);
+        startBench();
+        updown("UpDownT")->setValue(setPoint);
+        tick();
+        auto* reading = find<ui::Label>(qPrintable(label));
+        QAccessibleTextInterface* text = a11y(reading)->textInterface();
+        QVERIFY(text);
+        QVERIFY(text->characterCount() > 0);
+        const QRect box(reading->mapToGlobal(QPoint(0, 0)), reading->size());
+        int previousRight = box.left();
+        for (int i = 0; i < text->characterCount(); ++i) {
+            const QRect r = text->characterRect(i);
+            QVERIFY2(!r.isEmpty(), qPrintable(QString::number(i)));
+            QVERIFY2(box.adjusted(-1, -1, 1, 1).contains(r), qPrintable(QStringLiteral("%1 of %2").arg(i).arg(caption(qPrintable(label)))));
+            QVERIFY(r.left() >= previousRight - 1); // left to right, no overlap
+            previousRight = r.right();
+            QCOMPARE(text->offsetAtPoint(r.center()), i);
+        }
+        QVERIFY(text->characterRect(text->characterCount()).isEmpty());
+        if (setPoint == 100)
+            QVERIFY(reading->condensing() < 1);
     }
 
     // Five ticks a second of a steady bench send nothing to a screen reader.
@@ -414,9 +466,9 @@ private slots:
         QTest::newRow("R between steps") << "UpDownR" << 45.0 << 46 << "33 kOhm";
         QTest::newRow("R highest") << "UpDownR" << 70.0 << 70 << "10 MOhm";
         QTest::newRow("R beyond") << "UpDownR" << 500.0 << 70 << "10 MOhm";
-        QTest::newRow("range 200 V") << "UpDownVoltmeter" << 0.0 << 0 << "Messbereich 200 V";
-        QTest::newRow("range 2 V") << "UpDownVoltmeter" << 2.0 << 2 << "Messbereich 2 V";
-        QTest::newRow("range 200 mV") << "UpDownVoltmeter" << 3.0 << 3 << "Messbereich 200 mV";
+        QTest::newRow("range 200 V") << "UpDownVoltmeter" << 0.0 << 0 << "200 V";
+        QTest::newRow("range 2 V") << "UpDownVoltmeter" << 2.0 << 2 << "2 V";
+        QTest::newRow("range 200 mV") << "UpDownVoltmeter" << 3.0 << 3 << "200 mV";
         QTest::newRow("source 0 V") << "UpDownV" << 0.0 << 0 << "0 V";
         QTest::newRow("source 24 V") << "UpDownV" << 24.0 << 24 << "24 V";
         QTest::newRow("set point") << "UpDownT" << 100.0 << 100 << "100 °C";

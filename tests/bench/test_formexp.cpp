@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QTimer>
+#include <QToolTip>
 #include <QtTest>
 
 #include <bit>
@@ -147,12 +148,12 @@ private slots:
         QTest::addColumn<bool>("afterEvaluation");
         QTest::addColumn<QStringList>("order");
         QTest::newRow("first run") << false
-                                   << QStringList{"UpDownV", "UpDownR", "UpDownT", "UpDownVoltmeter", "Option1_0",
-                                                  "Command1"};
+                                   << QStringList{"UpDownV",         "UpDownR",  "UpDownT",  "Labelsenstemp",
+                                                  "UpDownVoltmeter", "Labelanz", "Option1_0", "Command1"};
         QTest::newRow("after the evaluation")
             << true
-            << QStringList{"UpDownV", "UpDownR", "Picture2", "UpDownT",
-                           "UpDownVoltmeter", "Option1_0", "ToggleButton1"};
+            << QStringList{"UpDownV",         "UpDownR",  "Picture2",  "UpDownT",      "Labelsenstemp",
+                           "UpDownVoltmeter", "Labelanz", "Option1_0", "ToggleButton1"};
     }
     void tabFollowsTheCircuit()
     {
@@ -452,6 +453,46 @@ private slots:
         QCOMPARE(caption("Labelanz"), QStringLiteral("00,10 V"));
         QTest::mouseClick(find<QRadioButton>("Option1_6"), Qt::LeftButton);
         QCOMPARE(caption("Labelanz"), QStringLiteral("00,00 V"));
+    }
+
+    // The tooltip the mouse finds: the range a position selects, and when
+    // the locked bypass opens.
+    void tooltipsTellWhatAControlDoes_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<int>("range"); // the range control's position; -1: left as it is
+        QTest::addColumn<bool>("afterEvaluation");
+        QTest::addColumn<QString>("tip");
+        QTest::newRow("range at start") << "UpDownVoltmeter" << -1 << false << "Messbereich: 20 V";
+        QTest::newRow("range 200 V") << "UpDownVoltmeter" << 0 << false << "Messbereich: 200 V";
+        QTest::newRow("range 2 V") << "UpDownVoltmeter" << 2 << false << "Messbereich: 2 V";
+        QTest::newRow("range 200 mV") << "UpDownVoltmeter" << 3 << false << "Messbereich: 200 mV";
+        QTest::newRow("locked bypass") << "Picture2" << -1 << false
+                                       << "Vorwiderstand überbrücken (möglich nach der Auswertung)";
+        QTest::newRow("bypass after the evaluation") << "Picture2" << -1 << true << "Vorwiderstand überbrücken";
+    }
+    void tooltipsTellWhatAControlDoes()
+    {
+        QFETCH(QString, control);
+        QFETCH(int, range);
+        QFETCH(bool, afterEvaluation);
+        startBench(true);
+        if (afterEvaluation) {
+            QTest::mouseClick(find<QPushButton>("Command1"), Qt::LeftButton);
+            w->evaluationWindow()->close();
+            QTRY_VERIFY(w->isEnabled());
+        }
+        auto* meterRange = updown("UpDownVoltmeter");
+        meterRange->setFocus();
+        for (int i = 0; range >= 0 && meterRange->value() != range && i < 4; ++i)
+            QTest::keyClick(meterRange, meterRange->value() < range ? Qt::Key_Right : Qt::Key_Left);
+        QWidget* c = find<QWidget>(qPrintable(control));
+        QToolTip::hideText();
+        QHelpEvent hover(QEvent::ToolTip, c->rect().center(), c->mapToGlobal(c->rect().center()));
+        QApplication::sendEvent(c, &hover);
+        QTRY_VERIFY(QToolTip::isVisible());
+        QTEST(QToolTip::text(), "tip");
+        QToolTip::hideText();
     }
 
     void bypassIsLockedUntilTheEvaluationHasBeenClosed()
