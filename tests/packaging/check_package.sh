@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Builds the Debian package with cpack into a scratch folder, unpacks it and checks what a
-# lab PC gets: the program, launcher, icon and AppStream data under one id, and the
-# dependencies that pull in Qt, its German texts, libcups and the fonts.
-#   check_package.sh CPACK CPACK_CONFIG SCRATCH VERSION
+# lab PC gets: the program, launcher, icon and AppStream data under one id, copyright,
+# changelog and manual page, the dependencies that pull in Qt, its German texts, libcups and
+# the fonts, each once; then lintian judges the whole package.
+#   check_package.sh CPACK CPACK_CONFIG SCRATCH VERSION KORA
 set -uo pipefail
-cpack="$1" config="$2" scratch="$3" version="$4"
+cpack="$1" config="$2" scratch="$3" version="$4" kora="$5"
 id=de.kora.Temperatursensoren
 deb_name="kora_${version}_$(dpkg --print-architecture).deb"
 
@@ -32,6 +33,9 @@ dpkg-deb -x "$deb" "$root" || { echo "FEHLER: dpkg-deb -x"; exit 1; }
 # by-product slips in.
 expected="usr/bin/kora
 usr/share/applications/$id.desktop
+usr/share/doc/kora/changelog.gz
+usr/share/doc/kora/copyright
+usr/share/man/man1/kora.1.gz
 usr/share/icons/hicolor/scalable/apps/$id.svg
 usr/share/metainfo/$id.metainfo.xml"
 actual="$(cd "$root" && find . -type f -o -type l | sed 's|^\./||' | LC_ALL=C sort)"
@@ -45,15 +49,15 @@ file -b "$bin" | grep -q '^ELF .* executable' || fail "/usr/bin/kora ist kein Pr
 desktop="$root/usr/share/applications/$id.desktop"
 if [ -f "$desktop" ]; then
   for line in "Type=Application" "Exec=kora" "Icon=$id" "Terminal=false" \
-              "Name=KORA - Temperatursensoren als Zweipol" "Categories=Education;Science;Electronics;"; do
+              "Name=KORA - Temperatursensoren als Zweipol" "Categories=Education;Electronics;"; do
     grep -qxF "$line" "$desktop" || fail "$id.desktop: Zeile '$line' fehlt"
   done
   grep -q '^Comment=.' "$desktop" || fail "$id.desktop: englischer Kommentar fehlt"
   grep -q '^Comment\[de\]=.' "$desktop" || fail "$id.desktop: deutscher Kommentar fehlt"
   if command -v desktop-file-validate >/dev/null; then
-    # Hints are advice (two main categories); errors and warnings count.
+    # One main category, so hints count too.
     report="$(desktop-file-validate "$desktop" 2>&1)"; rc=$?
-    if [ "$rc" != 0 ] || grep -v ': hint: ' <<<"$report" | grep -q .; then
+    if [ "$rc" != 0 ] || [ -n "$report" ]; then
       echo "$report"; fail "desktop-file-validate meldet Fehler"
     fi
   else
@@ -92,6 +96,33 @@ for p in fonts-liberation2 qt6-qpa-plugins qt6-translations-l10n libqt6core6 lib
          libqt6printsupport6 libqt6charts6 libcups2; do
   grep -Eq "(^|, )$p( |,|$)" <<<"$depends" || fail "Depends nennt $p nicht"
 done
+twice="$(sed 's/, /\n/g' <<<"$depends" | sed 's/[ (].*//' | LC_ALL=C sort | uniq -d)"
+[ -z "$twice" ] || fail "Depends nennt mehrfach: $twice"
+
+# The changelog's newest entry is this version; the manual page names every option that
+# "kora --help" offers.
+changelog="$root/usr/share/doc/kora/changelog.gz"
+[ "$(zcat "$changelog" 2>/dev/null | head -1)" = "kora ($version) unstable; urgency=medium" ] \
+  || fail "changelog.gz beginnt nicht mit Version $version: $(zcat "$changelog" 2>/dev/null | head -1)"
+head -1 "$root/usr/share/doc/kora/copyright" 2>/dev/null | grep -qxF \
+       "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" \
+  || fail "copyright ist nicht maschinenlesbar"
+manual="$(zcat "$root/usr/share/man/man1/kora.1.gz" 2>/dev/null | sed 's/\\-/-/g')"
+options="$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$kora" --help | grep -oE '^  (-[^ ,]+(, )?)+' \
+           | grep -oE -- '-[^ ,]+')"
+[ -n "$options" ] || fail "kora --help nennt keine Optionen"
+for option in $options; do
+  grep -qF -- "$option" <<<"$manual" || fail "die Handbuchseite nennt $option nicht"
+done
+
+# lintian, as Debian's archive would judge the package: errors and warnings fail.
+if command -v lintian >/dev/null; then
+  lintian --fail-on error,warning --tag-display-limit 0 "$deb" >"$scratch/lintian.log" 2>&1 \
+    || { cat "$scratch/lintian.log"; fail "lintian meldet Fehler oder Warnungen"; }
+  cat "$scratch/lintian.log"
+else
+  fail "lintian fehlt (scripts/setup installiert es)"
+fi
 
 [ "$failures" = 0 ] || exit 1
 echo "Paket $deb_name in Ordnung"
