@@ -10,6 +10,7 @@
 #include <QLocale>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 namespace app {
@@ -35,6 +36,21 @@ bool wantsCommandLine(int argc, char**)
     // The experiment itself takes no arguments: every argument belongs to
     // the command line, which answers it or refuses it, never a window.
     return argc > 1;
+}
+
+bool hasDisplay()
+{
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        if (const char* value = std::getenv(name); value && *value)
+            return true;
+    return false;
+}
+
+int refuseWithoutDisplay()
+{
+    print(stderr, std::string("Kein Bildschirm gefunden (DISPLAY ist leer): Das Experiment braucht eine grafische "
+                              "Sitzung.\nIm Terminal antworten kora --help, kora --version und kora --check-config.\n"));
+    return 1;
 }
 
 int runCommandLine(int argc, char** argv)

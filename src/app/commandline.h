@@ -12,4 +12,12 @@ bool wantsCommandLine(int argc, char** argv);
 // Returns the exit status.
 int runCommandLine(int argc, char** argv);
 
+// Whether the experiment window has a display to open on: an X or Wayland
+// session, or a Qt platform named in QT_QPA_PLATFORM.
+bool hasDisplay();
+
+// Says in German that the experiment needs a graphical session and what
+// works in a terminal. Returns the exit status 1.
+int refuseWithoutDisplay();
+
 } // namespace app

@@ -12,6 +12,9 @@ int main(int argc, char** argv)
     // The teacher's options need no display.
     if (app::wantsCommandLine(argc, argv))
         return app::runCommandLine(argc, argv);
+    // Without one the toolkit would abort with a hint at reinstalling.
+    if (!app::hasDisplay())
+        return app::refuseWithoutDisplay();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kora"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/kora.svg")));

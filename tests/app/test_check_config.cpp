@@ -213,6 +213,9 @@ private slots:
         }
         QTest::newRow("unknown beside --check-config")
             << QStringList{"--check-config", "--bogus", "fehlt.dlx"} << false << 2 << "Unbekannte Option 'bogus'.";
+        QTest::newRow("no argument, no display")
+            << QStringList{} << false << 1
+            << "Kein Bildschirm gefunden (DISPLAY ist leer): Das Experiment braucht eine grafische Sitzung.";
         QTest::newRow("empty argument") << QStringList{""} << false << 2 << "Unerwartetes Argument ''.";
         QTest::newRow("missing file") << QStringList{"--check-config", "fehlt.dlx"} << false << 2
                                       << "Die Datei fehlt.dlx gibt es nicht.";
