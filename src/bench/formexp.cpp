@@ -145,6 +145,8 @@ void Formexp::describeForScreenReaders(QWidget* circuit)
     Picture1->setAccessibleDescription(
         QStringLiteral("Ein Klick, die Leertaste oder die Eingabetaste startet das Experiment."));
     Picture2->setPresentation(ui::DrawingSurface::Presentation::Switch);
+    Labelanz->setFocusableReading(true);
+    Labelsenstemp->setFocusableReading(true);
     UpDownV->setValueText([](int v) { return QString::number(v) + QStringLiteral(" V"); });
     UpDownT->setValueText([](int t) { return QString::number(t) + QStringLiteral(" °C"); });
     // The resistor's caption is the one its label shows.

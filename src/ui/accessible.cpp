@@ -109,6 +109,10 @@ private:
 class LabelInterface : public QAccessibleWidget, public ReadOnlyText {
 public:
     explicit LabelInterface(Label* w) : QAccessibleWidget(w, QAccessible::StaticText) {}
+    QAccessible::Role role() const override
+    {
+        return label()->isFocusableReading() ? QAccessible::EditableText : QAccessible::StaticText;
+    }
     QString content() const override { return label()->QLabel::text(); }
     QString text(QAccessible::Text t) const override
     {
@@ -120,7 +124,7 @@ public:
     QAccessible::State state() const override
     {
         QAccessible::State s = QAccessibleWidget::state();
-        s.readOnly = s.focusable;
+        s.readOnly = label()->isFocusableReading();
         return s;
     }
     // Real extents, so that a screen reader's review of the window finds

@@ -44,6 +44,11 @@ public:
     // Where the character at this offset of the shown text is drawn, in the
     // label's own coordinates; empty past the end.
     QRectF characterRect(int offset) const;
+    // A reading that the keyboard reaches: to assistive tools read-only
+    // text, which a screen reader speaks with its content on focus, where it
+    // would say only the name of a plain caption.
+    void setFocusableReading(bool on) { reading_ = on; }
+    bool isFocusableReading() const { return reading_; }
 signals:
     void change();
 
@@ -54,6 +59,7 @@ protected:
 
 private:
     QString caption_;
+    bool reading_ = false;
     TextAnnouncer announcer_{this, [this] { return QLabel::text(); }};
 };
 

@@ -272,7 +272,7 @@ class Bus:
 
     @staticmethod
     def is_meter(acc):
-        return acc is not None and acc.name == "Voltmeter" and acc.getRoleName() == "label"
+        return acc is not None and acc.name == "Voltmeter" and acc.getRoleName() == "text"
 
     def showing(self, acc):
         return acc.getState().contains(self.pyatspi.STATE_SHOWING)
@@ -320,7 +320,7 @@ def text_of(acc):
 def run(bus, reading):
     """The student's way, step by step; each step raises Failed with what it missed."""
     frame = bus.until("frame \"%s\"" % TITLE, lambda: bus.find_app() and bus.find(bus.app, TITLE, "frame"))
-    meter = bus.until("voltmeter", lambda: bus.find(frame, "Voltmeter", "label"))
+    meter = bus.until("voltmeter", lambda: bus.find(frame, "Voltmeter", "text"))
     shown = text_of(meter)
     if not reading.fullmatch(shown):
         raise Failed("the voltmeter shows %r, no reading" % shown)

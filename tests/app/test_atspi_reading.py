@@ -83,9 +83,9 @@ def run(bus):
     if meter_range is None or text_of(meter_range) != "20 V":
         raise Failed("no range control that says '20 V'")
 
-    temperature = tab_to(bus, frame, "Sensortemperatur", "label", 3)
+    temperature = tab_to(bus, frame, "Sensortemperatur", "text", 3)
     check_extents(bus, frame, temperature)
-    meter = tab_to(bus, frame, "Voltmeter", "label", 2)
+    meter = tab_to(bus, frame, "Voltmeter", "text", 2)
     if not meter.getState().contains(bus.pyatspi.STATE_READ_ONLY):
         raise Failed("the voltmeter is no read-only reading")
     if not VOLTS.fullmatch(text_of(meter)):
