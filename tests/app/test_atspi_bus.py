@@ -14,6 +14,7 @@ is ended by its id, also when a step fails; then it prints the tree it saw.
 
 import importlib.util
 import os
+import random
 import re
 import select
 import shutil
@@ -145,35 +146,59 @@ def read_line_from(fd, what, timeout=PATIENCE):
     return data.decode().strip()
 
 
-def x_accepts(display):
-    """Whether the X server of this display accepts a client: the greeting
-    of the X protocol (little-endian, version 11.0, no authorisation) is
-    answered with success."""
-    path = "/tmp/.X11-unix/X" + display.lstrip(":")
+def x_accepts(number):
+    """Whether the X server of this display accepts a client on the socket
+    that libxcb tries first, the abstract one: the greeting of the X
+    protocol (little-endian, version 11.0, no authorisation) is answered
+    with success."""
     try:
         with socket.socket(socket.AF_UNIX, socket.SOCK_STREAM) as s:
             s.settimeout(5)
-            s.connect(path)
+            s.connect("\0/tmp/.X11-unix/X%d" % number)
             s.sendall(struct.pack("<cxHHHHxx", b"l", 11, 0, 0, 0))
             return s.recv(1) == b"\x01"
     except OSError:
         return False
 
 
+def lock_holder(number):
+    """The process id in the display's lock file, or None."""
+    try:
+        with open("/tmp/.X%d-lock" % number) as f:
+            return int(f.read().strip())
+    except (OSError, ValueError):
+        return None
+
+
+def start_x(session):
+    """An X server of this run's own on a display nobody else uses.
+
+    Xvfb's -displayfd is not used: while it probes the numbers, it removes
+    the socket file of a server started at the same moment (two runs under
+    ctest -j2), whose program then cannot connect. A number named on the
+    command line is claimed through the lock file first, so of two servers
+    that try one number, one simply ends. The display is taken once its
+    lock file names our server and the server answers a client."""
+    number = random.randrange(100, 900)
+    for _ in range(20):
+        number += 1
+        if os.path.exists("/tmp/.X%d-lock" % number) or x_accepts(number):
+            continue
+        xvfb = session.start(["Xvfb", ":%d" % number, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+                             log="xvfb.log")
+        deadline = time.monotonic() + PATIENCE
+        while xvfb.poll() is None and time.monotonic() < deadline:
+            if lock_holder(number) == xvfb.pid and x_accepts(number):
+                session.env["DISPLAY"] = ":%d" % number
+                return
+            time.sleep(0.1)
+        if xvfb.poll() is None:
+            raise Failed("Xvfb on :%d accepts no client" % number)
+    raise Failed("no free X display")
+
+
 def start_buses(session):
-    # Xvfb picks a free display itself and writes its number only once it
-    # accepts clients; no display of the machine or of a parallel run is
-    # taken or guessed.
-    r, w = os.pipe()
-    session.start(["Xvfb", "-displayfd", str(w), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
-                  pass_fds=(w,), log="xvfb.log")
-    os.close(w)
-    session.env["DISPLAY"] = ":" + read_line_from(r, "Xvfb")
-    deadline = time.monotonic() + PATIENCE
-    while not x_accepts(session.env["DISPLAY"]):
-        if time.monotonic() > deadline:
-            raise Failed("Xvfb on %s accepts no client" % session.env["DISPLAY"])
-        time.sleep(0.1)
+    start_x(session)
 
     r, w = os.pipe()
     session.start(["dbus-daemon", "--session", "--nofork",
