@@ -14,7 +14,6 @@ is ended by its id, also when a step fails; then it prints the tree it saw.
 
 import importlib.util
 import os
-import random
 import re
 import select
 import shutil
@@ -161,40 +160,24 @@ def x_accepts(number):
         return False
 
 
-def lock_holder(number):
-    """The process id in the display's lock file, or None."""
-    try:
-        with open("/tmp/.X%d-lock" % number) as f:
-            return int(f.read().strip())
-    except (OSError, ValueError):
-        return None
-
-
 def start_x(session):
-    """An X server of this run's own on a display nobody else uses.
-
-    Xvfb's -displayfd is not used: while it probes the numbers, it removes
-    the socket file of a server started at the same moment (two runs under
-    ctest -j2), whose program then cannot connect. A number named on the
-    command line is claimed through the lock file first, so of two servers
-    that try one number, one simply ends. The display is taken once its
-    lock file names our server and the server answers a client."""
-    number = random.randrange(100, 900)
-    for _ in range(20):
-        number += 1
-        if os.path.exists("/tmp/.X%d-lock" % number) or x_accepts(number):
-            continue
-        xvfb = session.start(["Xvfb", ":%d" % number, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
-                             log="xvfb.log")
-        deadline = time.monotonic() + PATIENCE
-        while xvfb.poll() is None and time.monotonic() < deadline:
-            if lock_holder(number) == xvfb.pid and x_accepts(number):
-                session.env["DISPLAY"] = ":%d" % number
-                return
-            time.sleep(0.1)
-        if xvfb.poll() is None:
+    """An X server of this run's own. Xvfb picks a free display itself and
+    writes its number once it listens; the check that it answers a client
+    on the socket libxcb tries first follows. Without -noreset the server
+    would reset when its last client leaves (the probe, or the accessibility
+    bus launcher, which stores its address on the root window), and a
+    program that connects during the reset is turned away."""
+    r, w = os.pipe()
+    session.start(["Xvfb", "-displayfd", str(w), "-noreset", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+                  pass_fds=(w,), log="xvfb.log")
+    os.close(w)
+    number = int(read_line_from(r, "Xvfb"))
+    deadline = time.monotonic() + PATIENCE
+    while not x_accepts(number):
+        if time.monotonic() > deadline:
             raise Failed("Xvfb on :%d accepts no client" % number)
-    raise Failed("no free X display")
+        time.sleep(0.1)
+    session.env["DISPLAY"] = ":%d" % number
 
 
 def start_buses(session):
