@@ -73,13 +73,13 @@ double scaleTop(const model::ExperimentState& s)
     return top;
 }
 
-// The student's value at `kelvin`, added to the comparison's samples and
-// its error sum against `truth`.
-void compareSample(Comparison& c, std::string_view equation, double celsius, double truth)
+// The student's value at `celsius` + `offset` (273 for kelvin), added to
+// the comparison's samples and its error sum against `truth`.
+void compareSample(Comparison& c, std::string_view equation, double celsius, double offset, double truth)
 {
     Sample& sample = c.samples.emplace_back(Sample{celsius, truth, std::nullopt});
     const std::string result =
-        formula::f_formel(withTemperature(equation, numbers::formulaText(celsius + 273)));
+        formula::f_formel(withTemperature(equation, numbers::formulaText(celsius + offset)));
     const numbers::Reading reading = numbers::readLeadingNumber(result);
     const double u = reading.overflow ? std::numeric_limits<double>::infinity() : reading.value;
     sample.answer = u;
@@ -95,14 +95,8 @@ void compareSample(Comparison& c, std::string_view equation, double celsius, dou
     c.sumOfSquares += error;
 }
 
-} // namespace
-
-bool drawable(double value)
-{
-    return std::isfinite(value) && std::fabs(value) <= FLT_MAX;
-}
-
-Comparison scoreEquation(const model::ExperimentState& s, std::string_view equation)
+// The comparison with T put in as `celsius` + `offset`.
+Comparison compare(const model::ExperimentState& s, std::string_view equation, double offset)
 {
     Comparison c;
     double kelvin = 0; // the sample under way, for the failure
@@ -120,7 +114,7 @@ Comparison scoreEquation(const model::ExperimentState& s, std::string_view equat
             const double y = model::trueCharacteristic(s, s.sensortyp, t);
             if (!drawable(y))
                 throw Stopped(Reason::SensorRange);
-            compareSample(c, equation, t, y);
+            compareSample(c, equation, t, offset, y);
         }
     } catch (const formula::FormulaError& e) {
         stop = reasonOf(e.kind());
@@ -130,11 +124,28 @@ Comparison scoreEquation(const model::ExperimentState& s, std::string_view equat
         stop = Reason::Unknown;
     }
     if (stop) {
-        c.failure = Failure{*stop, kelvin, std::string(equation)};
+        c.failure = Failure{*stop, kelvin, std::string(equation), std::string()};
+        if (*stop == Reason::NotANumber)
+            c.failure->word = unknownWord(equation);
         return c;
     }
     c.deviation = equationDeviation(c.sumOfSquares);
     c.points = equationPoints(c.deviation, s.toleranz[s.sensortyp]);
+    return c;
+}
+
+} // namespace
+
+bool drawable(double value)
+{
+    return std::isfinite(value) && std::fabs(value) <= FLT_MAX;
+}
+
+Comparison scoreEquation(const model::ExperimentState& s, std::string_view equation)
+{
+    Comparison c = compare(s, equation, 273);
+    if (!c.failure && c.points == 0)
+        c.fitsInCelsius = compare(s, equation, 0).points > 0;
     return c;
 }
 

@@ -47,6 +47,9 @@ struct Failure {
     Reason reason = Reason::Unknown;
     double kelvin = 0;
     std::string equation;
+    // For NotANumber: the word the interpreter does not know, where the
+    // unreadable part is one ("EXB"); else empty.
+    std::string word;
 };
 
 // One sample: the true value and, where the interpreter gave one, the
@@ -72,11 +75,15 @@ struct Comparison {
     double deviation = 0; // whole percent (equationDeviation); 0 after a failure
     int points = 0;       // equationPoints for the type's tolerance; 0 after a failure
     std::optional<Failure> failure;
+    // A miss (0 points) that the same equation would not be with T taken in
+    // °C instead of kelvin: the slip behind it is most likely the unit.
+    bool fitsInCelsius = false;
 };
 
 // Compares `equation` (capitals, as the window takes it) with the true
 // characteristic of state.sensortyp: 400 samples from 20 °C in steps of
-// 0.2 K added up, the student's value relative to the true one.
+// 0.2 K added up, the student's value relative to the true one. A miss is
+// compared once more with T in °C, for fitsInCelsius; its points stand.
 Comparison scoreEquation(const model::ExperimentState& s, std::string_view equation);
 
 // Whether a value can be drawn: finite and within the plot's

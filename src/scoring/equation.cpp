@@ -2,6 +2,8 @@
 
 #include "formula/functions.h"
 
+#include <algorithm>
+#include <optional>
 #include <vector>
 
 namespace scoring {
@@ -67,7 +69,11 @@ std::string withTemperature(std::string_view equation, std::string_view kelvin)
     return out;
 }
 
-bool hasUnreadablePart(std::string_view equation)
+namespace {
+
+// Where the first part lies that the interpreter can only read as 0: a run of
+// capitals, or a single character. Absent when every part reads.
+std::optional<std::string_view> firstUnreadablePart(std::string_view equation)
 {
     constexpr std::string_view degree = "°";
     constexpr std::string_view plain = "0123456789.,+-*/^|() ";
@@ -84,15 +90,52 @@ bool hasUnreadablePart(std::string_view equation)
             // power: 1.5E-05, 2E3.
             const bool exponent = run == "E" && i > 0 && (isDigit(equation[i - 1]) || equation[i - 1] == '.');
             if (!exponent && !splitsIntoNames(run))
-                return true;
+                return run;
             i = end;
         } else if (plain.find(c) != std::string_view::npos) {
             ++i;
         } else {
-            return true;
+            return equation.substr(i, 1);
         }
     }
-    return false;
+    return std::nullopt;
+}
+
+} // namespace
+
+bool hasUnreadablePart(std::string_view equation)
+{
+    return firstUnreadablePart(equation).has_value();
+}
+
+std::string unknownWord(std::string_view equation)
+{
+    const std::optional<std::string_view> part = firstUnreadablePart(equation);
+    if (!part || !isLetter(part->front()))
+        return {};
+    return std::string(*part);
+}
+
+std::string knownFunctions()
+{
+    // The names the equation prompt lists come first, in its order; every
+    // further name the interpreter knows follows in the interpreter's order.
+    constexpr std::string_view prompted[] = {"EXP", "LN", "LG", "LD", "SIN", "COS", "TAN"};
+    std::vector<std::string_view> names;
+    for (std::string_view name : prompted)
+        if (std::find(formula::functionNames.begin(), formula::functionNames.end(), name) !=
+            formula::functionNames.end())
+            names.push_back(name);
+    for (std::string_view name : formula::functionNames)
+        if (std::find(names.begin(), names.end(), name) == names.end())
+            names.push_back(name);
+    std::string out;
+    for (std::string_view name : names) {
+        if (!out.empty())
+            out += ", ";
+        out += name;
+    }
+    return out;
 }
 
 } // namespace scoring

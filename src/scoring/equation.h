@@ -17,4 +17,13 @@ std::string withTemperature(std::string_view equation, std::string_view kelvin);
 // would silently count as 0 and score a right idea as nothing.
 bool hasUnreadablePart(std::string_view equation);
 
+// The first word of the equation that is neither the variable, a function
+// name nor an exponent ("EXB" in "EXB(5000/T)", "R" in "R0.4*T"); empty
+// when the unreadable part is no word, or there is none.
+std::string unknownWord(std::string_view equation);
+
+// The function names the interpreter knows, as a student reads them: those
+// of the equation prompt first, "EXP, LN, LG, LD, SIN, COS, TAN, ...".
+std::string knownFunctions();
+
 } // namespace scoring

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 namespace scoring {
 
@@ -49,6 +50,23 @@ bool alphaScores(double relativeDeviation, double tolerance)
     return relativeDeviation < tolerance;
 }
 
+std::optional<AlphaAt> platinumAlphaAtTeta(const model::ExperimentState& s)
+{
+    double slope = 0, r0 = 0;
+    if (s.sensortyp == 2) {
+        slope = s.pt100_a;
+        r0 = s.pt100_r0;
+    } else if (s.sensortyp == 3) {
+        slope = s.pt1000_a;
+        r0 = s.pt1000_r0;
+    } else {
+        return std::nullopt;
+    }
+    if (s.teta == 0)
+        return std::nullopt;
+    return AlphaAt{slope / (r0 + s.teta * slope), s.teta};
+}
+
 AlphaScore scoreAlpha(const model::ExperimentState& s, std::string_view typed)
 {
     const int t = s.sensortyp;
@@ -57,7 +75,14 @@ AlphaScore scoreAlpha(const model::ExperimentState& s, std::string_view typed)
     // A literal beyond the range of a double is no number the student meant;
     // it counts as 0 like any other non-number.
     score.typed = reading.overflow ? 0 : reading.value;
-    const double a = s.alpha[t];
+    // The NTC's alpha is taken at teta, the PTC's holds at any temperature.
+    score.reference = AlphaAt{s.alpha[t], t == 2 || t == 3 ? 0.0 : s.teta};
+    if (const std::optional<AlphaAt> atTeta = platinumAlphaAtTeta(s)) {
+        score.other = *atTeta;
+        if (std::fabs(score.typed - atTeta->alpha) < std::fabs(score.typed - score.reference.alpha))
+            std::swap(score.reference, *score.other);
+    }
+    const double a = score.reference.alpha;
     const double relative = std::fabs((a - score.typed) / a);
     score.points = alphaScores(relative, s.toleranz[t]) ? 2 : 0;
     score.deviation = numbers::roundHalfEven(100 * relative);

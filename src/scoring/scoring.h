@@ -15,6 +15,7 @@
 
 #include "model/state.h"
 
+#include <optional>
 #include <string_view>
 
 namespace scoring {
@@ -45,14 +46,29 @@ int maximumPoints(int sensortyp);
 // Whether an alpha answer with this relative deviation (a fraction) scores.
 bool alphaScores(double relativeDeviation, double tolerance);
 
+// A temperature coefficient and the temperature it belongs to.
+struct AlphaAt {
+    double alpha = 0;   // 1/K
+    double celsius = 0; // °C
+};
+
+// The coefficient at teta of the platinum sensors (Pt 100, Pt 1000): the
+// slope A of R0 + A*t relative to the resistance at teta, A / (R0 + teta*A).
+// Absent for the other types, and where teta is 0 °C and it equals alpha.
+std::optional<AlphaAt> platinumAlphaAtTeta(const model::ExperimentState& s);
+
 struct AlphaScore {
     double typed = 0;     // the number read from the answer; 0 for none
-    double deviation = 0; // from the true alpha, in whole percent
+    double deviation = 0; // from `reference`, in whole percent
     int points = 0;       // 2 within the type's tolerance, else 0
+    AlphaAt reference;    // what the answer was scored against
+    std::optional<AlphaAt> other; // a platinum sensor's second right value
 };
 
 // The alpha answer as typed ("-0.058", "3.8505E-3"), read up to the first
 // character that cannot continue a number, against the hidden sensor's alpha.
+// A platinum sensor's answer is scored against the nearer of its alpha at
+// 0 °C and its alpha at teta: both are right readings of the question.
 AlphaScore scoreAlpha(const model::ExperimentState& s, std::string_view typed);
 
 } // namespace scoring

@@ -105,6 +105,42 @@ TEST(Fails, KeepsTheSumUpToTheFailure)
     EXPECT_EQ(r.deviation, 0);
 }
 
+// A miss that T in °C would mend is marked, its points unchanged; a right
+// and a plainly wrong equation are not.
+struct CelsiusCase {
+    int type;
+    const char* equation;
+    bool fits;
+    int points;
+};
+
+class CelsiusSlip : public testing::TestWithParam<CelsiusCase> {};
+
+TEST_P(CelsiusSlip, IsFound)
+{
+    const auto& c = GetParam();
+    const scoring::Comparison r = scoring::scoreEquation(startState(c.type), c.equation);
+    ASSERT_FALSE(r.failure) << c.equation;
+    EXPECT_EQ(r.fitsInCelsius, c.fits) << c.equation;
+    EXPECT_EQ(r.points, c.points) << c.equation;
+}
+
+INSTANTIATE_TEST_SUITE_P(Equations, CelsiusSlip,
+                         testing::Values(CelsiusCase{0, "0.000357*EXP(5000/(T+273))", true, 0},
+                                         CelsiusCase{2, "100+0.38505*T", true, 0},
+                                         CelsiusCase{5, "T+273", true, 0},
+                                         CelsiusCase{0, exactEquation[0], false, 6},
+                                         CelsiusCase{0, "2*T", false, 0}, CelsiusCase{5, "3*T", false, 0}));
+
+// An unknown word is named with the failure.
+TEST(Fails, NamesTheUnknownWord)
+{
+    const scoring::Comparison r = scoring::scoreEquation(startState(0), "0.000357*EXB(5000/T)");
+    ASSERT_TRUE(r.failure);
+    EXPECT_EQ(r.failure->reason, Reason::NotANumber);
+    EXPECT_EQ(r.failure->word, "EXB");
+}
+
 // The samples' values are not drawable beyond single precision.
 TEST(Drawable, WithinSinglePrecision)
 {

@@ -1,6 +1,12 @@
 #include "scoring/equation.h"
 
+#include "formula/functions.h"
+
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -48,5 +54,40 @@ INSTANTIATE_TEST_SUITE_P(
                     ReadableCase{"SIN(30°)|T, ", false}, ReadableCase{"R(T)0.4*T+25", true},
                     ReadableCase{"2*PI*T", true}, ReadableCase{"SQR(T)", true}, ReadableCase{"E*T", true},
                     ReadableCase{"T%", true}));
+
+struct WordCase {
+    const char* equation;
+    const char* word;
+};
+
+class UnknownWord : public testing::TestWithParam<WordCase> {};
+
+TEST_P(UnknownWord, IsNamed)
+{
+    EXPECT_EQ(scoring::unknownWord(GetParam().equation), GetParam().word) << GetParam().equation;
+}
+
+// The first word that reads as 0; a stray character is no word.
+INSTANTIATE_TEST_SUITE_P(Equations, UnknownWord,
+                         testing::Values(WordCase{"0.000357*EXB(5000/T)", "EXB"}, WordCase{"R0.4*T+25", "R"},
+                                         WordCase{"SIN(T)*SQR(T)*PI", "SQR"}, WordCase{"EXP(T)", ""},
+                                         WordCase{"T%", ""}, WordCase{"=T", ""}));
+
+// Every name the interpreter knows is offered once, the prompt's first.
+TEST(KnownFunctions, AreTheInterpretersAll)
+{
+    const std::string known = scoring::knownFunctions();
+    EXPECT_TRUE(known.starts_with("EXP, LN, LG, LD, SIN, COS, TAN, ")) << known;
+    std::vector<std::string> offered;
+    for (std::size_t from = 0; from <= known.size();) {
+        const std::size_t comma = std::min(known.find(", ", from), known.size());
+        offered.push_back(known.substr(from, comma - from));
+        from = comma + 2;
+    }
+    std::vector<std::string> names(formula::functionNames.begin(), formula::functionNames.end());
+    std::sort(offered.begin(), offered.end());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(offered, names) << known;
+}
 
 } // namespace

@@ -88,6 +88,53 @@ INSTANTIATE_TEST_SUITE_P(
                     // A literal beyond the range of a double counts as 0.
                     AnswerCase{2, 2, "1E400", 2, 100, 0}));
 
+// A platinum sensor's alpha at 0 °C (A/R0) and at teta = 20 °C
+// (A/(R0 + 20*A)) are both right; the answer is scored against the nearer.
+struct PlatinumCase {
+    int type;
+    const char* alpha;
+    double referenceCelsius;
+    double reference;
+    double otherCelsius;
+    double deviation;
+    int points;
+};
+
+class PlatinumAlpha : public testing::TestWithParam<PlatinumCase> {};
+
+TEST_P(PlatinumAlpha, ScoresAgainstTheNearer)
+{
+    const auto& c = GetParam();
+    const scoring::AlphaScore alpha = scoring::scoreAlpha(testsupport::startState(c.type), c.alpha);
+    EXPECT_EQ(alpha.reference.celsius, c.referenceCelsius) << c.alpha;
+    EXPECT_NEAR(alpha.reference.alpha, c.reference, 1e-9) << c.alpha;
+    ASSERT_TRUE(alpha.other) << c.alpha;
+    EXPECT_EQ(alpha.other->celsius, c.otherCelsius) << c.alpha;
+    EXPECT_EQ(alpha.deviation, c.deviation) << c.alpha;
+    EXPECT_EQ(alpha.points, c.points) << c.alpha;
+}
+
+constexpr double at0 = 0.0038505, at20 = 0.38505 / (100 + 20 * 0.38505);
+
+INSTANTIATE_TEST_SUITE_P(
+    Answers, PlatinumAlpha,
+    testing::Values(PlatinumCase{2, "0.0038505", 0, at0, 20, 0, 2}, PlatinumCase{2, "0.003575", 20, at20, 0, 0, 2},
+                    PlatinumCase{3, "0.0038505", 0, at0, 20, 0, 2}, PlatinumCase{3, "0.003575", 20, at20, 0, 0, 2},
+                    // Between the two: 0.0036 lies 0.7 % from the value at 20 °C,
+                    // 0.00372 lies 3.4 % from the value at 0 °C.
+                    PlatinumCase{2, "0.0036", 20, at20, 0, 1, 2}, PlatinumCase{3, "0.00372", 0, at0, 20, 3, 0}));
+
+// The other resistive sensors have one alpha, and teta at 0 °C gives the
+// platinum sensors one too.
+TEST(PlatinumAlpha, OnlyForPlatinumAwayFromZero)
+{
+    for (int t : {0, 1, 4, 5, 6})
+        EXPECT_FALSE(scoring::platinumAlphaAtTeta(testsupport::startState(t))) << "type " << t;
+    model::ExperimentState s = testsupport::startState(2);
+    s.teta = 0;
+    EXPECT_FALSE(scoring::scoreAlpha(s, "0.0038505").other);
+}
+
 // Alpha is asked of the four resistive sensors only.
 TEST(MaximumPoints, TenWithAlphaEightWithout)
 {
