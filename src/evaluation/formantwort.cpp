@@ -3,6 +3,7 @@
 #include "evaluation/layout.h"
 #include "evaluation/reasons.h"
 #include "evaluation/report.h"
+#include "evaluation/texts.h"
 #include "journal/journal.h"
 #include "model/sensortypes.h"
 #include "numbers/numbers.h"
@@ -24,37 +25,6 @@
 
 namespace evaluation {
 
-namespace {
-
-const QChar cr(13);
-
-// Joins lines with the CR line break of the message texts.
-QString lines(std::initializer_list<QString> parts)
-{
-    QString out;
-    bool first = true;
-    for (const QString& part : parts) {
-        if (!first)
-            out += cr;
-        out += part;
-        first = false;
-    }
-    return out;
-}
-
-// The locale's separator as the number texts take it.
-char separator()
-{
-    return ui::decimalSeparator().toLatin1();
-}
-
-// A std::string_view from the sensor type table as a QString.
-QString text(std::string_view utf8)
-{
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
-} // namespace
 
 Formantwort::Formantwort(model::ExperimentState& state, QWidget* parent) : QWidget(parent), state_(state)
 {
@@ -69,6 +39,7 @@ Formantwort::Formantwort(model::ExperimentState& state, QWidget* parent) : QWidg
     Labelglseite = qobject_cast<ui::Label*>(made.value(QStringLiteral("Labelglseite")));
     Textformel = qobject_cast<ui::TextBox*>(made.value(QStringLiteral("Textformel")));
     Labelhinweis = qobject_cast<ui::Label*>(made.value(QStringLiteral("Labelhinweis")));
+    Labelkorrektur = qobject_cast<ui::Label*>(made.value(QStringLiteral("Labelkorrektur")));
     Frametable = qobject_cast<QFrame*>(made.value(QStringLiteral("Frametable")));
     Picture1 = qobject_cast<ui::DrawingSurface*>(made.value(QStringLiteral("Picture1")));
     Commanddruck = qobject_cast<QPushButton*>(made.value(QStringLiteral("Commanddruck")));
@@ -115,8 +86,30 @@ void Formantwort::showMessage(const QString& text)
     // when the keyboard arrives there.
     const QString said = ui::withLineBreaks(text);
     for (QWidget* input : {static_cast<QWidget*>(Listsensoren), static_cast<QWidget*>(Command1),
-                           static_cast<QWidget*>(Textformel), static_cast<QWidget*>(Commanddruck)})
+                           static_cast<QWidget*>(Commanddruck)})
         input->setAccessibleDescription(said);
+    describeAnswerBox();
+}
+
+void Formantwort::describeAnswerBox()
+{
+    // The box is named by what stands before it; the hint under it, a slip
+    // and the question follow as its description, each once.
+    QStringList parts;
+    const QString hint = Labelhinweis->isHidden() ? QString() : Labelhinweis->text();
+    if (!hint.isEmpty() && hint != Textformel->accessibleName())
+        parts << hint;
+    if (!Labelkorrektur->isHidden() && !Labelkorrektur->text().isEmpty())
+        parts << Labelkorrektur->text();
+    parts << ui::withLineBreaks(Labelmeldung->text());
+    Textformel->setAccessibleDescription(parts.join(QLatin1Char('\n')));
+}
+
+void Formantwort::showSlip(const QString& text)
+{
+    Labelkorrektur->setText(text);
+    Labelkorrektur->setVisible(!text.isEmpty());
+    describeAnswerBox();
 }
 
 void Formantwort::Form_Load()
@@ -193,7 +186,8 @@ void Formantwort::f_antwortschritt2()
                QStringLiteral("Funktionen: SIN(), COS(), TAN() "), QStringLiteral("EXP() - e-Fkt."),
                QStringLiteral("LN() - log-naturalis-Fkt."), QStringLiteral("LG() - dek. Logarithmus."),
                QStringLiteral("LD() - dualer Logarithmus."), QStringLiteral("Bestätigen Sie mit <Enter>.")});
-    showMessage(Labelmeldung->text() + cr + cr + prompt);
+    prompt_ = Labelmeldung->text() + cr + cr + prompt;
+    showMessage(prompt_);
 
     Listsensoren->hide();
     Command1->hide();
@@ -203,18 +197,26 @@ void Formantwort::f_antwortschritt2()
 void Formantwort::f_antwortschritt3()
 {
     schritt_ = 3;
-    Textformel->setAccessibleName(QStringLiteral("Gleichung"));
+    const QString leftHandSide = fromTable(model::sensorType(state_.sensortyp).leftHandSide);
+    // A screen reader names the box as the student sees it.
+    Textformel->setAccessibleName(leftHandSide);
     Labelglseite->show();
     Textformel->show();
     Labelhinweis->setText(QStringLiteral("T: absolute Temperatur in K"));
     Labelhinweis->show();
     Frametable->hide();
-    Labelglseite->setText(text(model::sensorType(state_.sensortyp).leftHandSide));
+    Labelglseite->setText(leftHandSide);
+    describeAnswerBox();
     Textformel->setFocus();
 }
 
 void Formantwort::Textformel_KeyPress(int& keyAscii)
 {
+    // The left-hand side stands before the box already; typed along, it
+    // would count as 0 at every sample.
+    if (keyAscii == '=' && schritt_ == 3)
+        showSlip(QStringLiteral("Nur die rechte Seite eingeben: »") + Labelglseite->text() +
+                 QStringLiteral("« steht schon davor."));
     // An empty box takes its first character as typed.
     if (Textformel->text().isEmpty())
         return;
@@ -247,70 +249,9 @@ void Formantwort::f_anzeige()
     Textformel->hide();
     Labelglseite->hide();
     Labelhinweis->hide();
+    showSlip(QString());
     showMessage(QStringLiteral("Die richtige Kurve ist rot, ") + cr + QStringLiteral("Ihre Kurve cyan."));
     compareCurves();
-}
-
-void Formantwort::compareCurves()
-{
-    const scoring::Comparison c = scoring::scoreEquation(state_, state_.eingabeformel);
-    // The running sum until it is scored, and after a failure.
-    abweichung_ = c.sumOfSquares;
-    if (c.scaleTop)
-        drawScale(*c.scaleTop, text(model::sensorType(state_.sensortyp).unit));
-    drawSamples(c.samples);
-    if (c.failure) {
-        // The first line is the one students know; the second says what
-        // failed. The partial points stay drawn.
-        QString message = QStringLiteral("Fehler in Formel");
-        const QString reason = reasonSentence(*c.failure, separator());
-        if (!reason.isEmpty())
-            message += cr + reason;
-        ui::services().message(this, message);
-        f_antwortschritt3();
-        return;
-    }
-    f_antwortschritt4(c);
-}
-
-void Formantwort::drawScale(double top, const QString& unit)
-{
-    Picture1->setScale(20, top, 110.0625, -top);
-    plotAxes_ = QStringLiteral("Waagerecht die Temperatur von 20 °C bis 100 °C, senkrecht 0 bis ") +
-                display(top) + unit + QLatin1Char('.');
-    describePlot(QString());
-    // Five labels from the top down, each with its top at the height it
-    // names, in whatever colour the surface draws with at the moment; the
-    // diode's stand at its fixed scale of 1000 mV.
-    const bool diode = state_.sensortyp == 4;
-    for (int i = 1; i <= 5; ++i) {
-        const double height = diode ? 1000 - (i - 1) * 200 : (1 - (i - 1) * 0.2) * top;
-        // Single precision, as the surface's coordinates are.
-        Picture1->setCurrent(21, static_cast<float>(height));
-        Picture1->printText(display((1 - (i - 1) / 5.0) * top) + unit);
-    }
-}
-
-void Formantwort::drawSamples(const std::vector<scoring::Sample>& samples)
-{
-    // Each true point in red, then the student's in cyan; the colour of the
-    // last one stays for the next run's labels.
-    for (const scoring::Sample& sample : samples) {
-        Picture1->setForeColor(ui::paletteColor(12));
-        Picture1->pset(sample.celsius, sample.truth);
-        if (!sample.answer)
-            continue;
-        Picture1->setForeColor(ui::paletteColor(11));
-        if (scoring::drawable(*sample.answer))
-            Picture1->pset(sample.celsius, *sample.answer);
-    }
-}
-
-// The plot's text alternative: the colours, the axes and, once scored, the deviation.
-void Formantwort::describePlot(const QString& deviation)
-{
-    Picture1->setAccessibleDescription(QStringLiteral("Die richtige Kurve ist rot, Ihre Kurve cyan. ") +
-                                       plotAxes_ + deviation);
 }
 
 void Formantwort::f_antwortschritt4(const scoring::Comparison& c)
@@ -322,13 +263,17 @@ void Formantwort::f_antwortschritt4(const scoring::Comparison& c)
     state_.punkte += static_cast<std::uint8_t>(p);
     describePlot(QStringLiteral(" Die Abweichung Ihrer Formel beträgt ") + display(abweichung_) +
                  QStringLiteral(" %."));
-    ui::services().message(
-        this, lines({QStringLiteral("Die richtige Formel lautet:"), QString::fromStdString(state_.formeltext[t]),
-                     QStringLiteral("Die Abweichung Ihrer Formel beträgt ") + display(abweichung_) +
-                         QStringLiteral(" %"),
-                     QStringLiteral("Sie erhalten dafür ") + QString::number(p) +
-                         QStringLiteral(" Punkte und haben insgesamt ") + display(state_.punkte) +
-                         QStringLiteral(" Punkte")}));
+    QString verdict =
+        lines({QStringLiteral("Die richtige Formel lautet:"), QString::fromStdString(state_.formeltext[t]),
+               QStringLiteral("Die Abweichung Ihrer Formel beträgt ") + display(abweichung_) + QStringLiteral(" %"),
+               QStringLiteral("Sie erhalten dafür ") + QString::number(p) +
+                   QStringLiteral(" Punkte und haben insgesamt ") + display(state_.punkte) +
+                   QStringLiteral(" Punkte")});
+    // The most likely slip behind a miss; the points stand.
+    if (c.fitsInCelsius)
+        verdict += cr + QStringLiteral("Hinweis: Ihre Gleichung passt, wenn T in °C eingesetzt wird. "
+                                       "T ist die absolute Temperatur in K.");
+    showBesidePlot(verdict);
     if (model::sensorType(t).alphaAsked)
         f_antwortschritt5();
     else
@@ -341,7 +286,7 @@ void Formantwort::f_antwortschritt5()
     Frametable->hide();
     Textformel->show();
     Textformel->setText(QStringLiteral("0"));
-    Textformel->setAccessibleName(QStringLiteral("alpha"));
+    Textformel->setAccessibleName(QStringLiteral("alpha in 1/K"));
     Textformel->setFocus();
     // Selected, so that the answer typed replaces the preset "0": typed
     // behind it, "-0,058" would read as 0.
@@ -357,18 +302,22 @@ void Formantwort::f_antwortschritt5()
 
 void Formantwort::f_antwortschritt6()
 {
-    const int t = state_.sensortyp;
     const scoring::AlphaScore score = scoring::scoreAlpha(state_, Textformel->text().toStdString());
     state_.punkte += static_cast<std::uint8_t>(score.points);
     abweichung_alpha_ = score.deviation;
-    const double a = state_.alpha[t];
-    ui::services().message(
-        this, lines({QStringLiteral("Richtig ist: alpha = ") + display(numbers::roundSignificant(a, 3)),
-                     QStringLiteral("Die Abweichung Ihres Faktors beträgt ") + display(abweichung_alpha_) +
-                         QStringLiteral(" %"),
-                     QStringLiteral("Sie erhalten dafür ") + QString::number(score.points) +
-                         QStringLiteral(" Punkte und haben insgesamt ") + display(state_.punkte) +
-                         QStringLiteral(" Punkte")}));
+    alphaReference_ = score.reference.alpha;
+    const auto shown = [this](double a) { return display(numbers::roundSignificant(a, 3)); };
+    QString verdict = QStringLiteral("Richtig ist: alpha = ") + shown(score.reference.alpha) + cr;
+    // A platinum sensor has a second right value; it is named as well.
+    if (score.other)
+        verdict += QStringLiteral("Bei ") + display(score.other->celsius) + QStringLiteral(" °C: alpha = ") +
+                   shown(score.other->alpha) + cr;
+    ui::services().message(this, verdict + lines({QStringLiteral("Die Abweichung Ihres Faktors beträgt ") +
+                                                      display(abweichung_alpha_) + QStringLiteral(" %"),
+                                                  QStringLiteral("Sie erhalten dafür ") +
+                                                      QString::number(score.points) +
+                                                      QStringLiteral(" Punkte und haben insgesamt ") +
+                                                      display(state_.punkte) + QStringLiteral(" Punkte")}));
     Textformel->hide();
     Labelhinweis->hide();
     Frametable->hide();
@@ -378,6 +327,7 @@ void Formantwort::f_antwortschritt6()
 void Formantwort::f_sensoransicht()
 {
     // The plot leaves the window but keeps its drawing for the report.
+    finalView_ = true;
     Frametable->hide();
     showMessage(QStringLiteral("Sensorvariante: "));
     Imagesensor[state_.sensortyp]->show();
@@ -394,8 +344,35 @@ void Formantwort::Form_Unload()
     emit unloaded();
 }
 
+bool Formantwort::mayClose()
+{
+    // The evaluation runs once per run: a close box clicked too early
+    // would end it for good.
+    if (!finalView_) {
+        const QString most = QString::number(scoring::maximumPoints(state_.sensortyp));
+        return ui::services().ask(
+            this,
+            QStringLiteral("Die Auswertung ist noch nicht abgeschlossen. Wenn Sie jetzt schließen, bleibt es bei ") +
+                display(state_.punkte) + QStringLiteral(" von ") + most +
+                QStringLiteral(" Punkten; die Auswertung lässt sich in diesem Durchlauf nicht wiederholen. "
+                               "Trotzdem schließen?"),
+            QStringLiteral("Schließen"), QStringLiteral("Weiter auswerten"));
+    }
+    // The report can be printed only from this window; asked once.
+    if (reportKept_ || reportAsked_)
+        return true;
+    reportAsked_ = true;
+    return ui::services().ask(
+        this, QStringLiteral("Das Ergebnisblatt wurde weder gedruckt noch gespeichert. Trotzdem schließen?"),
+        QStringLiteral("Schließen"), QStringLiteral("Zurück"));
+}
+
 void Formantwort::closeEvent(QCloseEvent* e)
 {
+    if (!mayClose()) {
+        e->ignore();
+        return;
+    }
     Form_Unload();
     e->accept();
 }
@@ -419,7 +396,8 @@ void Formantwort::Commanddruck_Click()
     d.eingabeformel = QString::fromStdString(state_.eingabeformel);
     d.abweichung = display(abweichung_);
     d.withAlpha = model::sensorType(t).alphaAsked;
-    d.alpha = display(state_.alpha[t]);
+    // The value the answer was scored against, as the verdict named it.
+    d.alpha = display(alphaReference_);
     d.alphaEingabe = Textformel->QLineEdit::text();
     d.abweichungAlpha = display(abweichung_alpha_);
     d.punkte = QString::number(state_.punkte);
@@ -430,7 +408,8 @@ void Formantwort::Commanddruck_Click()
     if (journal_)
         d.journal = journal_->rows();
     Report report(std::move(d));
-    ui::services().printPage(this, report);
+    if (ui::services().printPage(this, report))
+        reportKept_ = true;
 }
 
 } // namespace evaluation

@@ -75,6 +75,13 @@ private:
     void drawScale(double top, const QString& unit);
     void drawSamples(const std::vector<scoring::Sample>& samples);
     void showMessage(const QString& text);
+    // A box read while the plot is in sight, placed clear of the curves.
+    void showBesidePlot(const QString& text);
+    // What a screen reader says of the answer box: its hint, a slip, the message.
+    void describeAnswerBox();
+    void showSlip(const QString& text);
+    // Whether the student, asked where it matters, lets the window close.
+    bool mayClose();
     void describePlot(const QString& deviation);
     QString display(double value) const;
 
@@ -84,6 +91,11 @@ private:
     double abweichung_ = 0;
     double abweichung_alpha_ = 0;
     QString plotAxes_; // the plot's axes, as a screen reader says them
+    QString prompt_;   // the message that asks for the equation
+    double alphaReference_ = 0; // the alpha the answer was scored against
+    bool finalView_ = false;
+    bool reportKept_ = false;  // printed, or saved as a PDF file
+    bool reportAsked_ = false; // asked once about an unkept report
 
     ui::Label* Labelmeldung = nullptr;
     ui::ListBox* Listsensoren = nullptr;
@@ -91,6 +103,7 @@ private:
     ui::Label* Labelglseite = nullptr;
     ui::TextBox* Textformel = nullptr;
     ui::Label* Labelhinweis = nullptr; // under the box: what T means, alpha's unit
+    ui::Label* Labelkorrektur = nullptr; // under the hint: a slip in the equation, named
     QFrame* Frametable = nullptr;
     ui::DrawingSurface* Picture1 = nullptr;
     QPushButton* Commanddruck = nullptr;

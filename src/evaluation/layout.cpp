@@ -13,7 +13,7 @@ namespace {
 constexpr ui::FontSpec sansBold975{Face::Sans, 9.75, true};
 
 // name, kind, left, top, width, height, text, font, parent, visible, accessible name, tooltip
-const std::array<ControlSpec, 16> rows = {{
+const std::array<ControlSpec, 17> rows = {{
     {"Labelmeldung", Kind::Label, 180, 180, 720, 240, "Labelmeldung", sansBold975, nullptr, true, "Meldung"},
     {"Listsensoren", Kind::List, 135, 2970, 3345, 1590, "", {}, nullptr, true, "Sensortypen"},
     {"Command1", Kind::Button, 135, 4770, 2580, 420, "OK", {Face::Sans, 12, true}, nullptr, false, "OK"},
@@ -23,6 +23,9 @@ const std::array<ControlSpec, 16> rows = {{
     // One line under the box, just above where "OK" stood.
     {"Labelhinweis", Kind::Label, 1980, 4575, 4560, 195, "", {Face::Sans, 8.25, false}, nullptr, false,
      "Hinweis"},
+    // A slip named as it is typed, under the hint, where the plot lies later.
+    {"Labelkorrektur", Kind::Label, 1980, 4785, 9000, 195, "", {Face::Sans, 8.25, false}, nullptr, false,
+     "Korrektur"},
     {"Frametable", Kind::Frame, 1350, 2700, 10410, 6045, "", {}, nullptr, false},
     {"Picture1", Kind::Surface, 1395, 315, 8835, 5415, "", {}, "Frametable", true, "Kennlinien"},
     {"Commanddruck", Kind::Button, 90, 7650, 1995, 465, "Ergebnisse drucken", {Face::Sans, 9, true}, nullptr,

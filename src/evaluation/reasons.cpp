@@ -1,6 +1,7 @@
 #include "evaluation/reasons.h"
 
 #include "numbers/numbers.h"
+#include "scoring/equation.h"
 
 namespace evaluation {
 
@@ -53,6 +54,12 @@ QString at(double kelvin, char separator)
 
 QString reasonSentence(const scoring::Failure& failure, char separator)
 {
+    // A word the interpreter does not know is named, with the names it does.
+    const std::string word = failure.reason == Reason::NotANumber ? scoring::unknownWord(failure.equation) : "";
+    if (!word.empty())
+        return QStringLiteral("»") + QString::fromStdString(word) +
+               QStringLiteral("« ist keine bekannte Funktion (bekannt: ") +
+               QString::fromStdString(scoring::knownFunctions()) + QLatin1Char(')');
     for (const Sentence& s : sentences) {
         if (s.reason != failure.reason)
             continue;

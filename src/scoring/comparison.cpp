@@ -124,9 +124,7 @@ Comparison compare(const model::ExperimentState& s, std::string_view equation, d
         stop = Reason::Unknown;
     }
     if (stop) {
-        c.failure = Failure{*stop, kelvin, std::string(equation), std::string()};
-        if (*stop == Reason::NotANumber)
-            c.failure->word = unknownWord(equation);
+        c.failure = Failure{*stop, kelvin, std::string(equation)};
         return c;
     }
     c.deviation = equationDeviation(c.sumOfSquares);

@@ -47,9 +47,6 @@ struct Failure {
     Reason reason = Reason::Unknown;
     double kelvin = 0;
     std::string equation;
-    // For NotANumber: the word the interpreter does not know, where the
-    // unreadable part is one ("EXB"); else empty.
-    std::string word;
 };
 
 // One sample: the true value and, where the interpreter gave one, the

@@ -79,7 +79,10 @@ AlphaScore scoreAlpha(const model::ExperimentState& s, std::string_view typed)
     score.reference = AlphaAt{s.alpha[t], t == 2 || t == 3 ? 0.0 : s.teta};
     if (const std::optional<AlphaAt> atTeta = platinumAlphaAtTeta(s)) {
         score.other = *atTeta;
-        if (std::fabs(score.typed - atTeta->alpha) < std::fabs(score.typed - score.reference.alpha))
+        // Nearer as the deviation counts, relative to each value; a tie (the
+        // preset 0, a negative answer) stays with the value at 0 °C.
+        const auto relativeTo = [&](double a) { return std::fabs((a - score.typed) / a); };
+        if (relativeTo(atTeta->alpha) < relativeTo(score.reference.alpha))
             std::swap(score.reference, *score.other);
     }
     const double a = score.reference.alpha;

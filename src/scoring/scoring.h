@@ -68,7 +68,8 @@ struct AlphaScore {
 // The alpha answer as typed ("-0.058", "3.8505E-3"), read up to the first
 // character that cannot continue a number, against the hidden sensor's alpha.
 // A platinum sensor's answer is scored against the nearer of its alpha at
-// 0 °C and its alpha at teta: both are right readings of the question.
+// 0 °C and its alpha at teta, nearer by relative deviation: both are right
+// readings of the question. An answer as far from both stays with 0 °C.
 AlphaScore scoreAlpha(const model::ExperimentState& s, std::string_view typed);
 
 } // namespace scoring

@@ -48,26 +48,46 @@ bool fitsAsMessageBox(const QString& text, const QFont& font, const QRect& area)
 }
 
 // A box centred over a window wider than the screen would stick out of it:
-// when it is shown, it is moved back within the screen.
+// when it is shown, it is moved back within the screen. A box that must
+// leave a rectangle in sight is moved beside it instead. QMessageBox sets
+// its final size while it is shown, so a resize places it again.
 class KeepOnScreen : public QObject {
 public:
-    KeepOnScreen(QWidget* box, QRect area) : QObject(box), area_(area) { box->installEventFilter(this); }
+    KeepOnScreen(QWidget* box, QRect area, QRect keepClear)
+        : QObject(box), area_(area), keepClear_(keepClear)
+    {
+        box->installEventFilter(this);
+    }
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Show) {
-            auto* box = static_cast<QWidget*>(watched);
-            const QRect frame = box->frameGeometry();
-            const int x = std::clamp(frame.x(), area_.left(), std::max(area_.left(), area_.right() + 1 - frame.width()));
-            const int y = std::clamp(frame.y(), area_.top(), std::max(area_.top(), area_.bottom() + 1 - frame.height()));
-            if (x != frame.x() || y != frame.y())
-                box->move(box->pos() + QPoint(x - frame.x(), y - frame.y()));
-        }
+        auto* box = static_cast<QWidget*>(watched);
+        if (event->type() == QEvent::Show || (event->type() == QEvent::Resize && box->isVisible()))
+            place(box);
         return false;
     }
 
 private:
+    void place(QWidget* box) const
+    {
+        const QRect frame = box->frameGeometry();
+        QPoint to = frame.topLeft();
+        if (!keepClear_.isEmpty()) {
+            // Before the window manager has framed it, the title bar is
+            // not yet counted.
+            QSize size = frame.size();
+            if (frame == box->geometry())
+                size.rheight() += box->style()->pixelMetric(QStyle::PM_TitleBarHeight);
+            to = placeClearOf(size, keepClear_, area_);
+        }
+        to.setX(std::clamp(to.x(), area_.left(), std::max(area_.left(), area_.right() + 1 - frame.width())));
+        to.setY(std::clamp(to.y(), area_.top(), std::max(area_.top(), area_.bottom() + 1 - frame.height())));
+        if (to != frame.topLeft())
+            box->move(box->pos() + (to - frame.topLeft()));
+    }
+
     QRect area_;
+    QRect keepClear_;
 };
 
 std::unique_ptr<QDialog> scrollingBox(QWidget* parent, const QString& text, const QRect& area)
@@ -109,7 +129,55 @@ std::unique_ptr<QDialog> scrollingBox(QWidget* parent, const QString& text, cons
 
 } // namespace
 
-std::unique_ptr<QDialog> makeMessageBox(QWidget* parent, const QString& text)
+QPoint placeClearOf(const QSize& size, const QRect& keepClear, const QRect& area, int gap)
+{
+    auto inside = [&](QPoint p) {
+        p.setX(std::clamp(p.x(), area.left(), std::max(area.left(), area.right() + 1 - size.width())));
+        p.setY(std::clamp(p.y(), area.top(), std::max(area.top(), area.bottom() + 1 - size.height())));
+        return p;
+    };
+    // To the right and below first: the eye comes from the plot's left.
+    const QPoint sides[] = {
+        {keepClear.right() + 1 + gap, keepClear.top()},
+        {keepClear.left(), keepClear.bottom() + 1 + gap},
+        {keepClear.left() - gap - size.width(), keepClear.top()},
+        {keepClear.left(), keepClear.top() - gap - size.height()},
+    };
+    QPoint best;
+    qint64 leastCovered = -1;
+    for (const QPoint& side : sides) {
+        const QPoint p = inside(side);
+        const QRect covered = QRect(p, size).intersected(keepClear);
+        const qint64 area2 = covered.isEmpty() ? 0 : qint64{covered.width()} * covered.height();
+        if (area2 == 0)
+            return p;
+        if (leastCovered < 0 || area2 < leastCovered) {
+            leastCovered = area2;
+            best = p;
+        }
+    }
+    return best;
+}
+
+std::unique_ptr<QDialog> makeQuestionBox(QWidget* parent, const QString& text, const QString& yes,
+                                         const QString& no)
+{
+    auto box = std::make_unique<QMessageBox>(QMessageBox::Question, appTitle, withLineBreaks(text),
+                                             QMessageBox::NoButton, parent);
+    box->setTextFormat(Qt::PlainText);
+    QPushButton* yesButton = box->addButton(yes, QMessageBox::AcceptRole);
+    QPushButton* noButton = box->addButton(no, QMessageBox::RejectRole);
+    box->setDefaultButton(noButton);
+    box->setEscapeButton(noButton);
+    QMessageBox* shown = box.get();
+    QObject::connect(shown, &QMessageBox::buttonClicked, shown, [shown, yesButton](QAbstractButton* b) {
+        shown->setProperty("answeredYes", b == yesButton);
+    });
+    new KeepOnScreen(shown, availableArea(parent), {});
+    return box;
+}
+
+std::unique_ptr<QDialog> makeMessageBox(QWidget* parent, const QString& text, const QRect& keepClear)
 {
     const QString shown = withLineBreaks(text);
     auto box = std::make_unique<QMessageBox>(QMessageBox::NoIcon, appTitle, shown, QMessageBox::Ok, parent);
@@ -121,7 +189,7 @@ std::unique_ptr<QDialog> makeMessageBox(QWidget* parent, const QString& text)
         chosen = std::move(box);
     else
         chosen = scrollingBox(parent, shown, area);
-    new KeepOnScreen(chosen.get(), area);
+    new KeepOnScreen(chosen.get(), area, keepClear);
     return chosen;
 }
 

@@ -43,6 +43,18 @@ QString withLineBreaks(const QString& text)
 
 void Services::message(QWidget* parent, const QString& text) { makeMessageBox(parent, text)->exec(); }
 
+void Services::messageBeside(QWidget* parent, const QString& text, const QRect& keepClear)
+{
+    makeMessageBox(parent, text, keepClear)->exec();
+}
+
+bool Services::ask(QWidget* parent, const QString& text, const QString& yes, const QString& no)
+{
+    auto box = makeQuestionBox(parent, text, yes, no);
+    box->exec();
+    return box->property("answeredYes").toBool();
+}
+
 void Services::alert() { QApplication::beep(); }
 
 Services::PrintJob Services::printOnDefaultPrinter(PageSource& page)

@@ -8,6 +8,7 @@
 class QWidget;
 class QPainter;
 class QPagedPaintDevice;
+class QRect;
 
 namespace ui {
 
@@ -39,6 +40,12 @@ public:
     virtual ~Services() = default;
     // Modal, one OK button, the application's title; every CR is a line break.
     virtual void message(QWidget* parent, const QString& text);
+    // The same box placed clear of `keepClear` (global coordinates): beside,
+    // below, left of or above it, as far as the screen has room.
+    virtual void messageBeside(QWidget* parent, const QString& text, const QRect& keepClear);
+    // A modal question with the buttons `yes` and `no`; `no` is the default
+    // and what Esc answers. True for `yes`.
+    virtual bool ask(QWidget* parent, const QString& text, const QString& yes, const QString& no);
     // The system's alert sound, once.
     virtual void alert();
     // Print one page on the default printer; where there is none, or

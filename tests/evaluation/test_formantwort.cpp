@@ -7,10 +7,12 @@
 #include "sensors.h"
 #include "ui/controls.h"
 #include "ui/layout.h"
+#include "ui/messagebox.h"
 
 #include <QApplication>
 #include <QFrame>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QtTest>
@@ -395,11 +397,16 @@ private slots:
         QTest::newRow("parallel") << "|0*T" << false << a
                                   << "Bei T = 293 K ist die Summe der beiden Werte einer Parallelschaltung (|) gleich 0.";
         // "T-293", the value 0: zeroAtTheFirstSampleStopsAfterOnePair.
-        QTest::newRow("no number") << "SQR(T)" << false << a << "Der Ausdruck »SQR(T)« ist keine Zahl.";
+        // An unknown word is named, with the names the interpreter knows.
+        QTest::newRow("no number") << "SQR(T)" << false << a
+                                   << "»SQR« ist keine bekannte Funktion (bekannt: EXP, LN, LG, LD, SIN, COS, TAN, SINH, ARCSIN, ARCCOS, ATN)";
+        QTest::newRow("typo in a function") << "0.000357*EXB(5000/T)" << false << a
+                                            << "»EXB« ist keine bekannte Funktion (bekannt: EXP, LN, LG, LD, SIN, COS, TAN, SINH, ARCSIN, ARCCOS, ATN)";
         // The prompt's example copied with its left-hand side (the box drops the "=").
         QTest::newRow("left-hand side typed") << "R(T)0.4*T+25" << false << a
-                                              << "Der Ausdruck »R(T)0.4*T+25« ist keine Zahl.";
-        QTest::newRow("unknown name") << "2*PI*T" << false << a << "Der Ausdruck »2*PI*T« ist keine Zahl.";
+                                              << "»R« ist keine bekannte Funktion (bekannt: EXP, LN, LG, LD, SIN, COS, TAN, SINH, ARCSIN, ARCCOS, ATN)";
+        QTest::newRow("unknown name") << "2*PI*T" << false << a << "»PI« ist keine bekannte Funktion (bekannt: EXP, LN, LG, LD, SIN, COS, TAN, SINH, ARCSIN, ARCCOS, ATN)";
+        QTest::newRow("stray first character") << "%*T" << false << a << "Der Ausdruck »%*T« ist keine Zahl.";
         QTest::newRow("too large to draw") << "1E39*T" << false << a
                                            << "Bei T = 293 K ist der Wert Ihrer Gleichung zu groß.";
         QTest::newRow("deviation beyond range")
@@ -443,7 +450,10 @@ private slots:
         QVERIFY(shown("Labelhinweis"));
         QVERIFY(shown("Labelglseite"));
         QVERIFY(!shown("Frametable"));
-        QCOMPARE(caption("Labelmeldung"), QStringLiteral("Die richtige Kurve ist rot, ") + cr + "Ihre Kurve cyan.");
+        // No curve in sight: the prompt with its operators and functions is back.
+        QVERIFY(caption("Labelmeldung").startsWith(QStringLiteral("Das war richtig.")));
+        QVERIFY(caption("Labelmeldung").contains(cr + QStringLiteral("Als Operatoren stehen zur Verfügung + - * / ^ ") +
+                                                 cr + "Funktionen: SIN(), COS(), TAN() " + cr + "EXP() - e-Fkt."));
         QCOMPARE(state->punkte, 2);
         // One red point; the cyan one sits at 0, on the bottom edge.
         QCOMPARE(pixelsOf(ui::paletteColor(12)), 4);
@@ -535,6 +545,12 @@ private slots:
         QTest::addColumn<int>("punkte");
         const QString form = "Richtig ist: alpha = %1" + cr + QStringLiteral("Die Abweichung Ihres Faktors beträgt %2 %") +
                              cr + QStringLiteral("Sie erhalten dafür %3 Punkte und haben insgesamt %4 Punkte");
+        // A platinum sensor's verdict names its other right value too.
+        const QString bothPt = "Richtig ist: alpha = %1" + cr + QStringLiteral("Bei %5 °C: alpha = %6") + cr +
+                               QStringLiteral("Die Abweichung Ihres Faktors beträgt %2 %") + cr +
+                               QStringLiteral("Sie erhalten dafür %3 Punkte und haben insgesamt %4 Punkte");
+        const QString pt = QString(bothPt).replace("%5", "20").replace("%6", "0,00358");
+        const QString pt20 = QString(bothPt).replace("%5", "0").replace("%6", "0,00385");
         // The right alpha with three significant digits.
         QTest::newRow("preset 0 left") << 0 << "" << false << form.arg("-0,0582", "100", "0", "8") << 8;
         QTest::newRow("typing replaces the preset") << 0 << "-0.058" << false
@@ -543,11 +559,19 @@ private slots:
         QTest::newRow("NTC 4 % off") << 0 << "-0.0606" << true << form.arg("-0,0582", "4", "2", "10") << 10;
         QTest::newRow("NTC 6 % off") << 0 << "-0.0617" << true << form.arg("-0,0582", "6", "0", "8") << 8;
         QTest::newRow("PTC right") << 1 << "0.065" << false << form.arg("0,065", "0", "2", "10") << 10;
-        QTest::newRow("Pt 100 exact") << 2 << "0.0038505" << true << form.arg("0,00385", "0", "2", "10") << 10;
-        QTest::newRow("Pt 100 with exponent") << 2 << "3.8505e-3" << false << form.arg("0,00385", "0", "2", "10")
+        QTest::newRow("Pt 100 exact") << 2 << "0.0038505" << true << pt.arg("0,00385", "0", "2", "10") << 10;
+        QTest::newRow("Pt 100 with exponent") << 2 << "3.8505e-3" << false << pt.arg("0,00385", "0", "2", "10")
                                               << 10;
-        QTest::newRow("Pt 100 at 0.004, 4 % off") << 2 << "0.004" << false << form.arg("0,00385", "4", "0", "8") << 8;
-        QTest::newRow("Pt 1000 2 % off") << 3 << "0.00393" << true << form.arg("0,00385", "2", "0", "8") << 8;
+        QTest::newRow("Pt 100 at 0.004, 4 % off") << 2 << "0.004" << false << pt.arg("0,00385", "4", "0", "8") << 8;
+        QTest::newRow("Pt 1000 2 % off") << 3 << "0.00393" << true << pt.arg("0,00385", "2", "0", "8") << 8;
+        // At teta = 20 °C: A / (R0 + 20 A) scores as well; between the two, the nearer counts.
+        QTest::newRow("Pt 100 at 20 °C") << 2 << "0.003575" << false << pt20.arg("0,00358", "0", "2", "10") << 10;
+        QTest::newRow("Pt 1000 at 20 °C") << 3 << "0.003575" << false << pt20.arg("0,00358", "0", "2", "10") << 10;
+        QTest::newRow("Pt 1000 at 0 °C") << 3 << "0.00385" << false << pt.arg("0,00385", "0", "2", "10") << 10;
+        QTest::newRow("Pt 100 between, nearer 20 °C") << 2 << "0.0036" << false << pt20.arg("0,00358", "1", "2", "10")
+                                                      << 10;
+        QTest::newRow("Pt 1000 between, nearer 0 °C") << 3 << "0.00372" << false << pt.arg("0,00385", "3", "0", "8")
+                                                      << 8;
         QTest::newRow("PTC text") << 1 << "ABC" << true << form.arg("0,065", "100", "0", "8") << 8;
     }
     void alphaAnswer()
@@ -667,6 +691,141 @@ private slots:
         w->close();
         QCOMPARE(rec->messages, QStringList{message});
         QCOMPARE(unloaded.count(), 1);
+    }
+
+    // The close box asks before the evaluation is over, and in the final
+    // view while the report is neither printed nor saved; once each answer.
+    void closeBoxAsksFirst_data()
+    {
+        QTest::addColumn<bool>("finished");
+        QTest::addColumn<bool>("printed");
+        QTest::addColumn<QList<bool>>("answers"); // one per close
+        QTest::addColumn<QStringList>("asked");
+        QTest::addColumn<bool>("closed");
+        const QString early = QStringLiteral("Die Auswertung ist noch nicht abgeschlossen. Wenn Sie jetzt schließen, "
+                                             "bleibt es bei 2 von 8 Punkten; die Auswertung lässt sich in diesem "
+                                             "Durchlauf nicht wiederholen. Trotzdem schließen?");
+        const QString unkept =
+            QStringLiteral("Das Ergebnisblatt wurde weder gedruckt noch gespeichert. Trotzdem schließen?");
+        QTest::newRow("early, go on") << false << false << QList<bool>{false} << QStringList{early} << false;
+        QTest::newRow("early, close") << false << false << QList<bool>{true} << QStringList{early} << true;
+        QTest::newRow("unprinted, back") << true << false << QList<bool>{false} << QStringList{unkept} << false;
+        QTest::newRow("unprinted, back, then close unasked")
+            << true << false << QList<bool>{false, true} << QStringList{unkept} << true;
+        QTest::newRow("unprinted, close") << true << false << QList<bool>{true} << QStringList{unkept} << true;
+        QTest::newRow("printed") << true << true << QList<bool>{true} << QStringList{} << true;
+    }
+    void closeBoxAsksFirst()
+    {
+        QFETCH(bool, finished);
+        QFETCH(bool, printed);
+        QFETCH(QList<bool>, answers);
+        QFETCH(QStringList, asked);
+        QFETCH(bool, closed);
+        open(5);
+        QSignalSpy unloaded(w.get(), &Formantwort::unloaded);
+        answerType(5);
+        if (finished)
+            enter("2*T"); // far off: 0 points, then the final view
+        if (printed)
+            QTest::mouseClick(find<QPushButton>("Commanddruck"), Qt::LeftButton);
+        const int before = rec->messages.size();
+        rec->answers = answers;
+        for (qsizetype i = 0; i < answers.size(); ++i)
+            w->close();
+        QCOMPARE(rec->questions, asked);
+        for (const QString& buttons : rec->questionButtons)
+            QVERIFY2(buttons == (finished ? QStringLiteral("Schließen|Zurück")
+                                          : QStringLiteral("Schließen|Weiter auswerten")),
+                     qPrintable(buttons));
+        QCOMPARE(w->isVisible(), !closed);
+        QCOMPARE(unloaded.count(), closed ? 1 : 0);
+        const QStringList after = rec->messages.mid(before);
+        QCOMPARE(after, closed ? QStringList{QStringLiteral(" Sie haben in diesem virtuellen Experiment 2 von 8 "
+                                                            "Punkten erreicht")}
+                               : QStringList{});
+        // Going on leaves the step as it was.
+        if (!closed && !finished)
+            QVERIFY(shown("Textformel"));
+    }
+
+    // The real question box: "Weiter auswerten" is the default, and Esc answers it.
+    void questionBoxDefaultsToGoingOn()
+    {
+        const auto box = ui::makeQuestionBox(nullptr, QStringLiteral("Trotzdem schließen?"),
+                                             QStringLiteral("Schließen"), QStringLiteral("Weiter auswerten"));
+        auto* question = qobject_cast<QMessageBox*>(box.get());
+        QVERIFY(question);
+        QCOMPARE(question->defaultButton()->text(), QStringLiteral("Weiter auswerten"));
+        QCOMPARE(question->escapeButton()->text(), QStringLiteral("Weiter auswerten"));
+        box->show();
+        QVERIFY(QTest::qWaitForWindowExposed(box.get()));
+        QTest::keyClick(box.get(), Qt::Key_Escape);
+        QVERIFY(!box->isVisible());
+        QCOMPARE(box->property("answeredYes").toBool(), false);
+    }
+
+    // "=" is named at once under the box with the type's own left-hand side.
+    void equalsSignIsNamed_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("inBox");
+        QTest::addColumn<QString>("slip");
+        QTest::newRow("NTC") << 0 << "R=0.000357*exp(5000/T)" << "R0.000357*EXP(5000/T)"
+                             << QStringLiteral("Nur die rechte Seite eingeben: »R(T)/Ohm =« steht schon davor.");
+        QTest::newRow("current sensor") << 5 << "I(T)=T" << "I(T)T"
+                                        << QStringLiteral("Nur die rechte Seite eingeben: »I(T)/µA =« steht schon davor.");
+        QTest::newRow("no equals sign") << 0 << "0.000357*exp(5000/T)" << "0.000357*EXP(5000/T)" << QString();
+    }
+    void equalsSignIsNamed()
+    {
+        QFETCH(int, type);
+        QFETCH(QString, typed);
+        QFETCH(QString, inBox);
+        QFETCH(QString, slip);
+        open(type);
+        answerType(type);
+        QTest::keyClicks(box(), typed);
+        QCOMPARE(box()->text(), inBox);
+        QCOMPARE(shown("Labelkorrektur"), !slip.isEmpty());
+        QCOMPARE(caption("Labelkorrektur"), slip);
+        // The hint on what T means stays beside it.
+        QCOMPARE(caption("Labelhinweis"), QStringLiteral("T: absolute Temperatur in K"));
+        // Enter takes it away with the box.
+        QTest::keyClick(box(), Qt::Key_Return);
+        QVERIFY(!shown("Labelkorrektur"));
+    }
+
+    // A miss that T in °C would mend gets one more line; the points stay.
+    void celsiusSlipIsHinted_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("equation");
+        QTest::addColumn<bool>("hinted");
+        QTest::addColumn<int>("points");
+        QTest::newRow("NTC") << 0 << "0.000357*EXP(5000/(T+273))" << true << 0;
+        QTest::newRow("Pt 100") << 2 << "100+0.38505*T" << true << 0;
+        QTest::newRow("current sensor") << 5 << "T+273" << true << 0;
+        QTest::newRow("right") << 0 << QString::fromLatin1(exactEquation[0]) << false << 6;
+        QTest::newRow("plainly wrong") << 0 << "2*T" << false << 0;
+    }
+    void celsiusSlipIsHinted()
+    {
+        QFETCH(int, type);
+        QFETCH(QString, equation);
+        QFETCH(bool, hinted);
+        QFETCH(int, points);
+        open(type);
+        answerType(type);
+        enter(equation);
+        const QString verdict = rec->messages.value(0);
+        QVERIFY2(verdict.startsWith(QStringLiteral("Die richtige Formel lautet:")), qPrintable(verdict));
+        QVERIFY(verdict.contains(QStringLiteral("Sie erhalten dafür %1 Punkte").arg(points)));
+        const QString hint = cr + QStringLiteral("Hinweis: Ihre Gleichung passt, wenn T in °C eingesetzt wird. "
+                                                 "T ist die absolute Temperatur in K.");
+        QCOMPARE(verdict.endsWith(hint), hinted);
+        QCOMPARE(int(state->punkte), 2 + points);
     }
 
     void anyTextTheFilterLetsThroughEndsInScoreOrError_data()

@@ -1,6 +1,7 @@
 // The sentences of the comparison's reason keys, without a window.
 
 #include "evaluation/reasons.h"
+#include "scoring/equation.h"
 
 #include <gtest/gtest.h>
 
@@ -24,8 +25,11 @@ TEST(ReasonSentence, CarriesItsValues)
     EXPECT_EQ(evaluation::reasonSentence({Reason::DivisionByZero, 341.200000000001, "1/(T-341.2)"}, ',')
                   .toStdString(),
               "Bei T = 341,2 K wird durch 0 geteilt.");
+    // An unknown word is named; an unreadable part that is no word is shown whole.
     EXPECT_EQ(evaluation::reasonSentence({Reason::NotANumber, 0, "2*PI*T"}, '.').toStdString(),
-              "Der Ausdruck »2*PI*T« ist keine Zahl.");
+              "»PI« ist keine bekannte Funktion (bekannt: " + scoring::knownFunctions() + ")");
+    EXPECT_EQ(evaluation::reasonSentence({Reason::NotANumber, 0, "T%"}, '.').toStdString(),
+              "Der Ausdruck »T%« ist keine Zahl.");
 }
 
 } // namespace

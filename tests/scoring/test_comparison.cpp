@@ -132,15 +132,6 @@ INSTANTIATE_TEST_SUITE_P(Equations, CelsiusSlip,
                                          CelsiusCase{0, exactEquation[0], false, 6},
                                          CelsiusCase{0, "2*T", false, 0}, CelsiusCase{5, "3*T", false, 0}));
 
-// An unknown word is named with the failure.
-TEST(Fails, NamesTheUnknownWord)
-{
-    const scoring::Comparison r = scoring::scoreEquation(startState(0), "0.000357*EXB(5000/T)");
-    ASSERT_TRUE(r.failure);
-    EXPECT_EQ(r.failure->reason, Reason::NotANumber);
-    EXPECT_EQ(r.failure->word, "EXB");
-}
-
 // The samples' values are not drawable beyond single precision.
 TEST(Drawable, WithinSinglePrecision)
 {

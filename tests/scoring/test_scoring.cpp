@@ -122,7 +122,9 @@ INSTANTIATE_TEST_SUITE_P(
                     PlatinumCase{3, "0.0038505", 0, at0, 20, 0, 2}, PlatinumCase{3, "0.003575", 20, at20, 0, 0, 2},
                     // Between the two: 0.0036 lies 0.7 % from the value at 20 °C,
                     // 0.00372 lies 3.4 % from the value at 0 °C.
-                    PlatinumCase{2, "0.0036", 20, at20, 0, 1, 2}, PlatinumCase{3, "0.00372", 0, at0, 20, 3, 0}));
+                    PlatinumCase{2, "0.0036", 20, at20, 0, 1, 2}, PlatinumCase{3, "0.00372", 0, at0, 20, 3, 0},
+                    // As far from both, relatively: the value at 0 °C.
+                    PlatinumCase{3, "0", 0, at0, 20, 100, 0}, PlatinumCase{2, "-1", 0, at0, 20, 26071, 0}));
 
 // The other resistive sensors have one alpha, and teta at 0 °C gives the
 // platinum sensors one too.

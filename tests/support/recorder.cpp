@@ -1,5 +1,8 @@
 #include "recorder.h"
 
+#include "ui/messagebox.h"
+
+#include <QDialog>
 #include <QDir>
 #include <QLocale>
 #include <QPageSize>
@@ -8,6 +11,7 @@
 #include <QProcess>
 #include <QCoreApplication>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <memory>
 
@@ -28,6 +32,27 @@ void Recorder::message(QWidget*, const QString& text)
     messages << text;
     if (onMessage)
         onMessage(text);
+}
+
+void Recorder::messageBeside(QWidget* parent, const QString& text, const QRect& keepClear)
+{
+    if (showBoxes) {
+        const std::unique_ptr<QDialog> box = ui::makeMessageBox(parent, text, keepClear);
+        box->show();
+        if (QTest::qWaitForWindowExposed(box.get()))
+            QTest::qWait(50); // the box settles its size while it is shown
+        boxFrames << box->frameGeometry();
+        keptClear << keepClear;
+        box->close();
+    }
+    message(parent, text);
+}
+
+bool Recorder::ask(QWidget*, const QString& text, const QString& yes, const QString& no)
+{
+    questions << text;
+    questionButtons << yes + QLatin1Char('|') + no;
+    return answers.isEmpty() ? true : answers.takeFirst();
 }
 
 void Recorder::alert() { ++alerts; }

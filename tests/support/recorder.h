@@ -5,6 +5,8 @@
 #include "ui/services.h"
 
 #include <QImage>
+#include <QList>
+#include <QRect>
 #include <QWidget>
 #include <QStringList>
 
@@ -17,13 +19,27 @@ public:
     Recorder();
     ~Recorder() override;
     void message(QWidget* parent, const QString& text) override;
+    void messageBeside(QWidget* parent, const QString& text, const QRect& keepClear) override;
+    bool ask(QWidget* parent, const QString& text, const QString& yes, const QString& no) override;
     void alert() override;
     bool printPage(QWidget* parent, ui::PageSource& page) override;
     bool askStudent(QWidget* parent, ui::Student& student) override;
     QString askSaveFileName(QWidget* parent, const QString& title, const QString& proposal,
                             const QString& filter) override;
 
-    QStringList messages;
+    QStringList messages; // every box, beside a rectangle or not
+
+    // Boxes placed beside a rectangle: with showBoxes the real box is shown,
+    // and where it stood is kept with the rectangle it had to keep clear.
+    bool showBoxes = false;
+    QList<QRect> boxFrames;
+    QList<QRect> keptClear;
+
+    // Questions asked, each with its two buttons ("yes|no"); the answers are
+    // taken in turn, and with none left the answer is yes.
+    QStringList questions;
+    QStringList questionButtons;
+    QList<bool> answers;
     int alerts = 0;
     QStringList pdfFiles;        // one PDF written per printed page
     // Runs inside message(), as if the student read the box (may be empty).
