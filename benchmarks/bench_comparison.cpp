@@ -70,6 +70,10 @@ void windowComparison(benchmark::State& st, int type, const char* equation)
 }
 
 BENCHMARK_CAPTURE(windowComparison, ntc, 0, "0.000357*EXP(5000/T)")->Unit(benchmark::kMillisecond)->Iterations(20);
+// A miss is compared once more with T in °C, for the hint under the verdict.
+BENCHMARK_CAPTURE(windowComparison, ntc_miss_in_celsius, 0, "0.000357*EXP(5000/(T+273))")
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(20);
 BENCHMARK_CAPTURE(windowComparison, diode_longest_equation, 4,
                   "T*0.0000875*LN(10000000000*(273/T)^3*EXP(1.2*((1/T)/0.0000875-1/0.0239)))*1000")
     ->Unit(benchmark::kMillisecond)

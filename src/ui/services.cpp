@@ -41,12 +41,22 @@ QString withLineBreaks(const QString& text)
     return t;
 }
 
-void Services::message(QWidget* parent, const QString& text) { makeMessageBox(parent, text)->exec(); }
+void Services::message(QWidget* parent, const QString& text)
+{
+    makeMessageBox(parent, text, keepClear_)->exec();
+}
 
 void Services::messageBeside(QWidget* parent, const QString& text, const QRect& keepClear)
 {
-    makeMessageBox(parent, text, keepClear)->exec();
+    // Through message(), so that whoever stands in for the boxes sees this
+    // one too; restored after, for a box that opens while it is shown.
+    const QRect before = keepClear_;
+    keepClear_ = keepClear;
+    message(parent, text);
+    keepClear_ = before;
 }
+
+const QRect& Services::keepClear() const { return keepClear_; }
 
 bool Services::ask(QWidget* parent, const QString& text, const QString& yes, const QString& no)
 {

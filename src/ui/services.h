@@ -3,12 +3,12 @@
 // box, the alert sound and the printer. The windows reach them only through
 // ui::services(); a test installs a recorder, so nothing ever blocks it.
 
+#include <QRect>
 #include <QString>
 
 class QWidget;
 class QPainter;
 class QPagedPaintDevice;
-class QRect;
 
 namespace ui {
 
@@ -40,9 +40,10 @@ public:
     virtual ~Services() = default;
     // Modal, one OK button, the application's title; every CR is a line break.
     virtual void message(QWidget* parent, const QString& text);
-    // The same box placed clear of `keepClear` (global coordinates): beside,
-    // below, left of or above it, as far as the screen has room.
-    virtual void messageBeside(QWidget* parent, const QString& text, const QRect& keepClear);
+    // The same box through message(), placed clear of `keepClear` (global
+    // coordinates): beside, below, left of or above it, as far as the
+    // screen has room.
+    void messageBeside(QWidget* parent, const QString& text, const QRect& keepClear);
     // A modal question with the buttons `yes` and `no`; `no` is the default
     // and what Esc answers. True for `yes`.
     virtual bool ask(QWidget* parent, const QString& text, const QString& yes, const QString& no);
@@ -60,6 +61,9 @@ public:
                                     const QString& filter);
 
 protected:
+    // What the box that message() opens must keep clear; empty for most.
+    const QRect& keepClear() const;
+
     // Waiting: the printer's queue is stopped and holds the job.
     enum class Printed { Done, NoPrinter, Failed, Waiting };
     struct PrintJob {
@@ -72,6 +76,9 @@ protected:
     virtual PrintJob printOnDefaultPrinter(PageSource& page);
     // Where to save the page as a PDF file; empty when the student cancels.
     virtual QString askPdfFileName(QWidget* parent, const QString& title, const QString& proposal);
+
+private:
+    QRect keepClear_;
 };
 
 // Writes the page into an A4 PDF file; false when the file cannot be written.

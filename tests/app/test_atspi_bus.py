@@ -6,7 +6,8 @@ the accessibility bus (at-spi2-core) and the program, and then through
 AT-SPI (python3-pyatspi): reads the voltmeter, removes the task page with
 its press action, sets the source voltage to 0 V through the Value
 interface and sees the reading change with its text-changed event, presses
-"Auswertung" and reads the evaluation's first prompt. Everything it started
+"Auswertung", reads the evaluation's first prompt, chooses a sensor type and
+finds the equation box named by its shown left-hand side. Everything it started
 is ended by its id, also when a step fails; then it prints the tree it saw.
 
     /usr/bin/python3 tests/app/test_atspi_bus.py build/default/src/app/kora
@@ -363,6 +364,33 @@ def run(bus, reading):
     if text_of(prompt) != FIRST_PROMPT:
         raise Failed("the evaluation's first prompt reads %r" % text_of(prompt))
 
+    # The right type chosen in the list, then OK: the equation box is named
+    # by the left-hand side the student sees before it.
+    sensors = bus.until("list of sensor types", lambda: bus.find(evaluation, "Sensortypen", "list"))
+    choose(bus, sensors, 0)
+    ok = bus.until("OK after the choice", lambda: visible(bus, bus.find(evaluation, "OK", "push button")))
+    bus.press(ok)
+    side = bus.until("left-hand side of the equation",
+                     lambda: visible(bus, bus.find(evaluation, "Linke Seite", "label")))
+    shown = bus.until("left-hand side's text", lambda: text_of(side) if text_of(side) != "Linke Seite" else None)
+    if bus.until("equation box named %r" % shown, lambda: visible(bus, bus.find(evaluation, shown, "text"))) is None:
+        raise Failed("no equation box named %r" % shown)
+
+
+def visible(bus, acc):
+    return acc if acc is not None and bus.showing(acc) else None
+
+
+def choose(bus, sensors, row):
+    """Selects a list entry as a screen reader does: through the list's
+    Selection interface, or else with the entry's own action."""
+    try:
+        if sensors.querySelection().selectChild(row):
+            return
+    except NotImplementedError:
+        pass
+    bus.press(sensors.getChildAtIndex(row))
+
 
 def session_main(steps, passed):
     """Starts the buses and the program given on the command line, runs
@@ -412,7 +440,7 @@ def session_main(steps, passed):
 def main():
     return session_main(lambda bus: run(bus, re.compile(r"\d\d[,.]\d\d V")),
                         "voltmeter read, 0 V set through the Value interface with its event, "
-                        "evaluation opened and its first prompt read")
+                        "evaluation opened, its first prompt read, the equation box named by its label")
 
 
 if __name__ == "__main__":

@@ -138,6 +138,7 @@ const Row evaluationRows[] = {
     {"Labelglseite", QAccessible::StaticText, "Linke Seite", "Linke Seite"},
     {"Textformel", QAccessible::EditableText, "Gleichung", ""},
     {"Labelhinweis", QAccessible::StaticText, "Hinweis", ""},
+    {"Labelkorrektur", QAccessible::StaticText, "Korrektur", ""},
     {"Frametable", QAccessible::Grouping, "", nullptr},
     {"Picture1", QAccessible::Chart, "Kennlinien", nullptr},
     {"Commanddruck", QAccessible::Button, "Ergebnisse drucken", nullptr},
@@ -602,8 +603,10 @@ private slots:
             told[0].inserted.startsWith(QStringLiteral("Das war richtig.\nEs handelt sich um einen NTC")));
         QVERIFY(told[0].inserted.endsWith(QStringLiteral("Bestätigen Sie mit <Enter>.")));
         QCOMPARE(shownText(message), told[0].inserted);
-        QCOMPARE(a11y(box)->text(QAccessible::Description), told[0].inserted);
-        QCOMPARE(a11y(box)->text(QAccessible::Name), QStringLiteral("Gleichung"));
+        // Named as the student sees it, the hint under it first in its description.
+        QCOMPARE(a11y(box)->text(QAccessible::Description),
+                 QStringLiteral("T: absolute Temperatur in K\n") + told[0].inserted);
+        QCOMPARE(a11y(box)->text(QAccessible::Name), QStringLiteral("R(T)/Ohm ="));
         const auto labels = a11y(box)->relations(QAccessible::Label);
         QCOMPARE(labels.size(), 1);
         QCOMPARE(labels[0].first->object(), get("Labelglseite"));
@@ -616,13 +619,21 @@ private slots:
         list->setCurrentRow(3);
         QVERIFY(get("Command1")->isHidden());
 
+        // A slip named under the box is said with it.
+        QTest::keyClicks(box, QStringLiteral("1="));
+        QVERIFY(a11y(box)->text(QAccessible::Description)
+                    .startsWith(QStringLiteral("T: absolute Temperatur in K\nNur die rechte Seite eingeben: "
+                                               "»R(T)/Ohm =« steht schon davor.\n")));
+        QTest::keyClick(box, Qt::Key_Backspace);
         QTest::keyClicks(box, QStringLiteral("0.000357*EXP(5000/T)"));
         QTest::keyClick(box, Qt::Key_Return);
         QCOMPARE(a11y(get("Picture1"))->text(QAccessible::Description),
                  QStringLiteral(
                      "Die richtige Kurve ist rot, Ihre Kurve cyan. Waagerecht die Temperatur von 20 °C "
                      "bis 100 °C, senkrecht 0 bis 10000 Ohm. Die Abweichung Ihrer Formel beträgt 0 %."));
-        QCOMPARE(a11y(box)->text(QAccessible::Name), QStringLiteral("alpha"));
+        QCOMPARE(a11y(box)->text(QAccessible::Name), QStringLiteral("alpha in 1/K"));
+        // The unit is the name already; the question is the description.
+        QVERIFY(a11y(box)->text(QAccessible::Description).startsWith(QStringLiteral("Jetzt möchte ich von Ihnen")));
         QVERIFY(shownText(message).startsWith(QStringLiteral("Jetzt möchte ich von Ihnen")));
 
         QTest::keyClick(box, Qt::Key_Return);

@@ -186,9 +186,15 @@ private slots:
         QTest::addColumn<QString>("alphaPrinted");
         const QString verdict = QStringLiteral("Richtig ist: alpha = %1\rDie Abweichung Ihres Faktors beträgt %2 %\r"
                                                "Sie erhalten dafür %3 Punkte und haben insgesamt %4 Punkte");
+        // A platinum sensor's verdict names its other right value, at 0 °C or at teta.
+        const auto pt = [&verdict](const QString& other) {
+            return QString(verdict).replace(QStringLiteral("%1\r"), QStringLiteral("%1\r") + other + QLatin1Char('\r'));
+        };
+        const QString at20 = QStringLiteral("Bei 20 °C: alpha = 0,0037");
         QTest::newRow("start values, Pt 100")
             << QByteArray("sensor:nr=2:x\n") << 2 << "100+0.38505*(T-273)"
-            << "R/Ohm = 100*(1 + 0,0038505*(T-273))   T in K" << "0.00385" << verdict.arg("0,00385", "0", "2", "10")
+            << "R/Ohm = 100*(1 + 0,0038505*(T-273))   T in K" << "0.00385"
+            << pt(QStringLiteral("Bei 20 °C: alpha = 0,00358")).arg("0,00385", "0", "2", "10")
             << "alpha = 0,0038505";
         QTest::newRow("start values, current sensor")
             << QByteArray("sensor:nr=5:x\n") << 5 << "T" << QStringLiteral("I/µA = 1*T/K") << "" << "" << "";
@@ -198,20 +204,22 @@ private slots:
             << "alpha = -0,0465934373143543";
         QTest::newRow("Pt 100, R0 200, right alpha")
             << QByteArray("sensor:nr=2:x\ntyp2:r0=200:a=0.8:pt-x:0.01\n") << 2 << "200+0.8*(T-273)"
-            << "R/Ohm = 200*(1 + 0,004*(T-273))   T in K" << "0.004" << verdict.arg("0,004", "0", "2", "10")
+            << "R/Ohm = 200*(1 + 0,004*(T-273))   T in K" << "0.004" << pt(at20).arg("0,004", "0", "2", "10")
             << "alpha = 0,004";
         QTest::newRow("Pt 100, R0 200, A/100 is wrong")
             << QByteArray("sensor:nr=2:x\ntyp2:r0=200:a=0.8:pt-x:0.01\n") << 2 << "200+0.8*(T-273)"
-            << "R/Ohm = 200*(1 + 0,004*(T-273))   T in K" << "0.008" << verdict.arg("0,004", "100", "0", "8")
+            << "R/Ohm = 200*(1 + 0,004*(T-273))   T in K" << "0.008" << pt(at20).arg("0,004", "100", "0", "8")
             << "alpha = 0,004";
         QTest::newRow("Pt 1000, R0 500, right alpha")
             << QByteArray("sensor:nr=3:x\ntyp3:r0=500:a=2:pt-y:0.01\n") << 3 << "500+2*(T-273)"
-            << "R/Ohm = 500*(1 + 0,004*(T-273))   T in K" << "4E-3" << verdict.arg("0,004", "0", "2", "10")
+            << "R/Ohm = 500*(1 + 0,004*(T-273))   T in K" << "4E-3" << pt(at20).arg("0,004", "0", "2", "10")
             << "alpha = 0,004";
         QTest::newRow("Pt 1000, R0 500, A/1000 is wrong")
             << QByteArray("sensor:nr=3:x\ntyp3:r0=500:a=2:pt-y:0.01\n") << 3 << "500+2*(T-273)"
-            << "R/Ohm = 500*(1 + 0,004*(T-273))   T in K" << "0.002" << verdict.arg("0,004", "50", "0", "8")
-            << "alpha = 0,004";
+            << "R/Ohm = 500*(1 + 0,004*(T-273))   T in K" << "0.002"
+            // Nearer to the value at 20 °C, 2 / 540: scored and printed against it.
+            << pt(QStringLiteral("Bei 0 °C: alpha = 0,004")).arg("0,0037", "46", "0", "8")
+            << "alpha = 0,0037037037037037";
         QTest::newRow("current sensor, i0 = 273 k")
             << QByteArray("sensor:nr=5:x\ntyp5:i=546:k=2:i:0.01\n") << 5 << "2*T"
             << QStringLiteral("I/µA = 2*T/K") << "" << "" << "";

@@ -27,25 +27,22 @@ Recorder::Recorder()
 
 Recorder::~Recorder() { ui::setServices(nullptr); }
 
-void Recorder::message(QWidget*, const QString& text)
+void Recorder::message(QWidget* parent, const QString& text)
 {
-    messages << text;
-    if (onMessage)
-        onMessage(text);
-}
-
-void Recorder::messageBeside(QWidget* parent, const QString& text, const QRect& keepClear)
-{
-    if (showBoxes) {
-        const std::unique_ptr<QDialog> box = ui::makeMessageBox(parent, text, keepClear);
+    // A box placed beside a rectangle is shown for real when asked, and
+    // where it stood is kept.
+    if (showBoxes && !keepClear().isEmpty()) {
+        const std::unique_ptr<QDialog> box = ui::makeMessageBox(parent, text, keepClear());
         box->show();
         if (QTest::qWaitForWindowExposed(box.get()))
             QTest::qWait(50); // the box settles its size while it is shown
         boxFrames << box->frameGeometry();
-        keptClear << keepClear;
+        keptClear << keepClear();
         box->close();
     }
-    message(parent, text);
+    messages << text;
+    if (onMessage)
+        onMessage(text);
 }
 
 bool Recorder::ask(QWidget*, const QString& text, const QString& yes, const QString& no)

@@ -19,7 +19,6 @@ public:
     Recorder();
     ~Recorder() override;
     void message(QWidget* parent, const QString& text) override;
-    void messageBeside(QWidget* parent, const QString& text, const QRect& keepClear) override;
     bool ask(QWidget* parent, const QString& text, const QString& yes, const QString& no) override;
     void alert() override;
     bool printPage(QWidget* parent, ui::PageSource& page) override;

@@ -46,6 +46,8 @@ public:
         std::printf("Meldung: %s\n", qPrintable(ui::withLineBreaks(text).replace('\n', QStringLiteral(" / "))));
     }
     void alert() override {}
+    // Closing the evaluation early or unprinted goes ahead unasked.
+    bool ask(QWidget*, const QString&, const QString&, const QString&) override { return true; }
     bool printPage(QWidget*, ui::PageSource& page) override
     {
         return ui::printToPdf(QDir(folder_).filePath(QStringLiteral("08-bericht.pdf")), page);
