@@ -25,7 +25,6 @@
 
 namespace evaluation {
 
-
 Formantwort::Formantwort(model::ExperimentState& state, QWidget* parent) : QWidget(parent), state_(state)
 {
     setObjectName(QStringLiteral("Formantwort"));

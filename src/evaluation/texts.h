@@ -29,7 +29,10 @@ inline QString lines(std::initializer_list<QString> parts)
 }
 
 // The locale's separator as the number texts take it.
-inline char separator() { return ui::decimalSeparator().toLatin1(); }
+inline char separator()
+{
+    return ui::decimalSeparator().toLatin1();
+}
 
 // A text of the std tables (UTF-8) as a QString.
 inline QString fromTable(std::string_view utf8)

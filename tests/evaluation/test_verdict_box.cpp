@@ -43,7 +43,8 @@ private slots:
         QPoint at = screen.topLeft();
         if (centred)
             at = screen.center() - QPoint(w.width() / 2, w.height() / 2);
-        w.move(at.x() < screen.left() ? screen.left() : at.x(), at.y() < screen.top() ? screen.top() : at.y());
+        w.move(at.x() < screen.left() ? screen.left() : at.x(),
+               at.y() < screen.top() ? screen.top() : at.y());
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         auto* list = testsupport::control<QListWidget>(&w, "Listsensoren");
@@ -59,9 +60,16 @@ private slots:
         QCOMPARE(rec.keptClear.value(0), curves);
         const QRect frame = rec.boxFrames.value(0);
         const QString where = QStringLiteral("box %1,%2 %3x%4, plot %5,%6 %7x%8, screen %9x%10")
-                                  .arg(frame.x()).arg(frame.y()).arg(frame.width()).arg(frame.height())
-                                  .arg(curves.x()).arg(curves.y()).arg(curves.width()).arg(curves.height())
-                                  .arg(screen.width()).arg(screen.height());
+                                  .arg(frame.x())
+                                  .arg(frame.y())
+                                  .arg(frame.width())
+                                  .arg(frame.height())
+                                  .arg(curves.x())
+                                  .arg(curves.y())
+                                  .arg(curves.width())
+                                  .arg(curves.height())
+                                  .arg(screen.width())
+                                  .arg(screen.height());
         QVERIFY2(!frame.intersects(curves), qPrintable(where));
         QVERIFY2(screen.contains(frame), qPrintable(where));
     }
