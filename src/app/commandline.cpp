@@ -73,7 +73,11 @@ int runCommandLine(int argc, char** argv)
         QStringLiteral("Prüft die Lehrerdatei DATEI (ohne Angabe cmmup.dlx im aktuellen Ordner): zeigt jede Zeile, "
                        "die das Programm beim Start melden würde, und was die Datei einstellt. Rückgabewert 0: "
                        "nichts zu melden, 1: Zeilen gemeldet, 2: Datei fehlt oder ist nicht lesbar."));
-    parser.addOptions({help, version, check});
+    const QCommandLineOption matrikel(
+        QStringLiteral("matrikel"),
+        QStringLiteral("Mit --check-config: zeigt die persönliche Variante dieser Matrikelnummer (Lösungsschlüssel)."),
+        QStringLiteral("N"));
+    parser.addOptions({help, version, check, matrikel});
     parser.addPositionalArgument(QStringLiteral("DATEI"), QStringLiteral("die zu prüfende Datei (mit --check-config)"),
                                  QStringLiteral("[DATEI]"));
 
@@ -96,7 +100,9 @@ int runCommandLine(int argc, char** argv)
     if (files.size() > 1)
         return refuse(QStringLiteral("Bitte nur eine Datei angeben."));
     const QString file = files.isEmpty() ? QStringLiteral("cmmup.dlx") : files.front();
-    const model::ConfigCheck result = model::checkConfig(QFile::encodeName(file).toStdString(), file.toStdString());
+    const std::string id = parser.value(matrikel).toStdString();
+    const model::ConfigCheck result = model::checkConfig(QFile::encodeName(file).toStdString(), file.toStdString(),
+                                                         parser.isSet(matrikel) ? &id : nullptr);
     print(result.status == 2 ? stderr : stdout, configreport::checkReport(result, file));
     return result.status;
 }

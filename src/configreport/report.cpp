@@ -122,6 +122,12 @@ QString checkReport(const model::ConfigCheck& check, const QString& name)
         return tr("Die Datei %1 gibt es nicht.\n").arg(name);
     if (check.found == Found::Unreadable)
         return (check.problems.empty() ? QString() : problemLine(check.problems.front())) + QLatin1Char('\n');
+    using Variant = model::ConfigCheck::Variant;
+    if (check.variant == Variant::BadMatrikel)
+        return tr("Die Matrikelnummer \"%1\" besteht nicht aus 3 bis 20 Buchstaben, Ziffern oder \"-\".\n")
+            .arg(fromUtf8(check.matrikel));
+    if (check.variant == Variant::NoKey)
+        return tr("Die Datei %1 hat keine Zeile variante:schluessel=…; jeder Start zieht neu.\n").arg(name);
     QString text =
         check.problems.empty()
             ? tr("Die Datei %1 enthält keine Fehler.\n").arg(name)
@@ -130,7 +136,9 @@ QString checkReport(const model::ConfigCheck& check, const QString& name)
         text += problemLine(p) + QLatin1Char('\n');
     for (const auto& h : check.hints)
         text += reasonsText(h.reasons) + QLatin1Char('\n');
-    text += tr("\nEinstellungen:\n");
+    text += check.variant == Variant::Drawn
+                ? tr("\nEinstellungen für Matrikelnummer %1:\n").arg(fromUtf8(check.matrikel))
+                : tr("\nEinstellungen:\n");
     for (const auto& row : settingRows(check))
         text += row + QLatin1Char('\n');
     return text + pointsSection(check);

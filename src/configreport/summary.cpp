@@ -61,6 +61,7 @@ public:
         rows << tr("Quellenspannung: %1").arg(value(&s.uquelle, start_.uquelle, " V"));
         rows << tr("Thermostat-Sollwert: %1").arg(value(&s.tsoll, start_.tsoll, " °C"));
         rows << tr("Messprotokoll: Knöpfe %1").arg(c_.journalHidden ? tr("verborgen") : tr("angezeigt"));
+        rows << courseRows();
         for (int type = 0; type < model::sensorTypes; ++type)
             rows
                 << QStringLiteral("typ%1 %2: %3").arg(type).arg(fromUtf8(start_.sensorname[type]), typ(type));
@@ -68,6 +69,24 @@ public:
     }
 
 private:
+    // Only a file with course lines gets these rows.
+    QStringList courseRows() const
+    {
+        const model::CourseSettings& c = c_.state.course;
+        if (!c.any())
+            return {};
+        QStringList rows{tr("Anmeldung: Name und Matrikelnummer vor dem Versuch")};
+        if (!c.schluessel.empty())
+            rows << tr("Variante: persönlich, aus dem Schlüssel \"%1\" und der Matrikelnummer")
+                        .arg(fromUtf8(c.schluessel));
+        if (!c.ergebnisse.empty())
+            rows << tr("Ergebnisse: in den Ordner %1").arg(fromUtf8(model::resultFolder(c, c_.folder)));
+        if (c.pruefung)
+            rows << tr("Prüfung: Sensorauswahl und Eigenerwärmung bleiben nach der Auswertung, wie die Datei "
+                       "sie einstellt");
+        return rows;
+    }
+
     const std::string* noted(const void* field) const { return c_.notes.find(c_.state, field); }
 
     QString value(const void* field, double startValue, const char* unit = "") const

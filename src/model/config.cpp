@@ -3,6 +3,7 @@
 #include "model/characteristic.h"
 #include "model/configline.h"
 #include "model/configtext.h"
+#include "model/coursesettings.h"
 #include "numbers/numbers.h"
 
 #include <cmath>
@@ -158,6 +159,17 @@ public:
     // The teacher's switch for the measurement journal. Only a line that
     // starts with the keyword is one: older files may mention the word in a
     // remark, which must stay a remark.
+    // The course's lines; only a line whose field 0 is the keyword is one.
+    // The folder of "ergebnisse" is taken as written.
+    void f_kurs(const Line& line)
+    {
+        const auto keyword = courseKeyword(line.lowered());
+        if (keyword.empty())
+            return;
+        if (auto why = applyCourseLine(keyword, line.lowered(), line.written(), s_.course))
+            throw configline::LineError{std::move(*why)};
+    }
+
     void f_protokoll(const Line& line)
     {
         std::string_view head = line.field(0);
@@ -205,7 +217,7 @@ private:
     // Only a dry run needs the text, so the real start builds none.
     std::string drawnFrom(const char* form, const Bounds& b) const
     {
-        return settings_ ? std::string(form) + "(" + fileText(b.a) + "; " + fileText(b.b) + ")" : std::string();
+        return settings_ && !settings_->drawnValues ? std::string(form) + "(" + fileText(b.a) + "; " + fileText(b.b) + ")" : std::string();
     }
 
     void note(const void* field, const Read& r)
@@ -288,7 +300,9 @@ constexpr Keyword keywords[] = {
     {"typ2", &Reader::f_sensortyp2},       {"typ3", &Reader::f_sensortyp3},
     {"typ4", &Reader::f_sensortyp4},       {"typ5", &Reader::f_sensortyp5},
     {"typ6", &Reader::f_sensortyp6},       {"basic", &Reader::f_basic},
-    {"protokoll", &Reader::f_protokoll},
+    {"protokoll", &Reader::f_protokoll},   {"anmeldung", &Reader::f_kurs},
+    {"variante", &Reader::f_kurs},         {"ergebnisse", &Reader::f_kurs},
+    {"pruefung", &Reader::f_kurs},
 };
 
 // Where the reading stopped early: reported once, with the line it stopped at.
@@ -322,8 +336,10 @@ void applyLine(Reader& reader, int number, std::string_view raw, ProblemList& pr
     const Line line(configtext::toUtf8(raw));
     std::vector<ConfigReason> reasons;
     bool named = false;
+    // A course line is that line alone, whatever words its values hold.
+    const std::string_view course = courseKeyword(line.lowered());
     for (const auto& k : keywords) {
-        if (!contains(line.lowered(), k.word))
+        if (!contains(line.lowered(), k.word) || (!course.empty() && k.word != course))
             continue;
         named = true;
         std::vector<ConfigReason> told;

@@ -74,6 +74,8 @@ public:
     void note(const ExperimentState& s, const void* field, std::string shown);
     // The noted text of that field of `s`, or nullptr when no line set it.
     const std::string* find(const ExperimentState& s, const void* field) const;
+    // A draw is noted with the value it gave, not its range (a student's variant).
+    bool drawnValues = false;
 
 private:
     std::map<std::ptrdiff_t, std::string> shown_;

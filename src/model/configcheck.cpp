@@ -3,6 +3,7 @@
 #include "numbers/numbers.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <limits>
 #include <set>
 #include <utility>
@@ -45,12 +46,47 @@ struct DryRun {
     ProblemList problems;
 };
 
-void run(DryRun& r, const ConfigFile& file, const std::string& name, bool upper)
+void run(DryRun& r, const ConfigFile& file, const std::string& name, Class1& draw)
 {
     setStartValues(r.s, '.');
+    applyConfigFile(file, name, r.s, r.target, draw, r.problems, &r.notes);
+}
+
+void run(DryRun& r, const ConfigFile& file, const std::string& name, bool upper)
+{
     r.problems.collectHints = !upper;
     BoundDraw draw(upper);
-    applyConfigFile(file, name, r.s, r.target, draw, r.problems, &r.notes);
+    run(r, file, name, draw);
+}
+
+void settingsOf(ConfigCheck& check, DryRun& r)
+{
+    check.state = r.s;
+    check.switchShown = r.target.switchShown;
+    check.choiceHidden = r.target.choiceHidden;
+    check.journalHidden = r.target.journalHidden;
+    check.notes = std::move(r.notes);
+}
+
+// The answer key of one student: the file read with that student's draws,
+// in the order the start draws them.
+void personalVariant(ConfigCheck& check, const ConfigFile& file, const std::string& name, const std::string& id)
+{
+    check.matrikel = id;
+    check.variant = ConfigCheck::Variant::Drawn;
+    if (!validMatrikel(id))
+        check.variant = ConfigCheck::Variant::BadMatrikel;
+    else if (check.state.course.schluessel.empty())
+        check.variant = ConfigCheck::Variant::NoKey;
+    if (check.variant != ConfigCheck::Variant::Drawn) {
+        check.status = 2;
+        return;
+    }
+    DryRun personal;
+    personal.notes.drawnValues = true;
+    PersonalDraw draw(check.state.course.schluessel, id);
+    run(personal, file, name, draw);
+    settingsOf(check, personal);
 }
 
 // The problems of both runs, each once, in file order.
@@ -83,7 +119,7 @@ std::vector<ConfigProblem> merged(DryRun& lower, DryRun& upper)
 
 } // namespace
 
-ConfigCheck checkConfig(const std::string& path, const std::string& name)
+ConfigCheck checkConfig(const std::string& path, const std::string& name, const std::string* matrikel)
 {
     ConfigCheck check;
     const ConfigFile file = readConfigFile(path);
@@ -106,11 +142,10 @@ ConfigCheck checkConfig(const std::string& path, const std::string& name)
     check.status = check.problems.empty() ? 0 : 1;
     check.hints = std::move(lower.problems.hints);
     // What the file sets is shown from the lower end of every range.
-    check.state = lower.s;
-    check.switchShown = lower.target.switchShown;
-    check.choiceHidden = lower.target.choiceHidden;
-    check.journalHidden = lower.target.journalHidden;
-    check.notes = std::move(lower.notes);
+    settingsOf(check, lower);
+    check.folder = std::filesystem::absolute(std::filesystem::path(path)).parent_path().string();
+    if (matrikel)
+        personalVariant(check, file, name, *matrikel);
     return check;
 }
 

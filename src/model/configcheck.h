@@ -25,9 +25,18 @@ struct ConfigCheck {
     bool choiceHidden = false;
     bool journalHidden = false;
     SettingNotes notes;
+    // The folder of the file, for a relative "ergebnisse" folder.
+    std::string folder;
+    // With a Matrikelnummer the settings are that student's draws (the
+    // teacher's answer key), unless the number breaks the rule or the file
+    // has no "variante" line; both of these make the status 2.
+    enum class Variant { None, Drawn, BadMatrikel, NoKey };
+    Variant variant = Variant::None;
+    std::string matrikel;
 };
 
-// Checks the file at `path`; the problems call it `name`.
-ConfigCheck checkConfig(const std::string& path, const std::string& name);
+// Checks the file at `path`; the problems call it `name`. With `matrikel`,
+// the settings are the ones this student draws.
+ConfigCheck checkConfig(const std::string& path, const std::string& name, const std::string* matrikel = nullptr);
 
 } // namespace model

@@ -37,6 +37,11 @@ enum class Reason {
     ToleranceNotAFraction, //
     NoRandomForm,          // the keyword of the line
     HidingWordNotOff,      // the word found
+    // The course's lines.
+    SignInValue,   // the value found (field 1 must be "pflicht")
+    ExamValue,     // the value found (field 1 must be "on" or "off")
+    VariantKeyMissing,
+    ResultFolderMissing,
     // A hint of the check only: a remark that looks like a setting.
     RemarkLooksLikeSetting, // line number, nearest keyword
     Count

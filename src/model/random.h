@@ -1,6 +1,9 @@
 #pragma once
 // The random-number object of the configuration's random forms.
 
+#include <random>
+#include <string_view>
+
 namespace model {
 
 // Virtual, so that the teacher's check can put the bounds of a range in
@@ -14,6 +17,20 @@ public:
     // RAND's draw rounded to a whole number, halves to the even neighbour,
     // so the two end values come with half the probability of the inner ones.
     virtual double RANDINT(double a, double b);
+};
+
+// A student's personal variant: one generator, seeded once from the course's
+// key word and the Matrikelnummer, feeds every draw of the run in file
+// order. The same student gets the same values on every start and on every
+// machine (the Mersenne twister and its seeding are fixed by the standard);
+// the Matrikelnummer counts without regard to case.
+class PersonalDraw : public Class1 {
+public:
+    PersonalDraw(std::string_view key, std::string_view matrikel);
+    double RAND(double a, double b) override;
+
+private:
+    std::mt19937 gen_;
 };
 
 } // namespace model

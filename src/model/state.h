@@ -3,6 +3,8 @@
 // experiment window owns the one instance; the evaluation window reads it
 // and writes only punkte and eingabeformel.
 
+#include "model/coursesettings.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -58,6 +60,9 @@ struct ExperimentState {
     // The evaluation's values.
     std::uint8_t punkte = 0;
     std::string eingabeformel;
+
+    // The course's lines of the teacher's file; all off without them.
+    CourseSettings course;
 };
 
 // Steps 3 to 6 of the start-up: start values, names, tolerances, the texts of

@@ -150,6 +150,45 @@ private slots:
                             QStringLiteral("Startwerte"), QStringLiteral("angezeigt"),
                             points(QStringLiteral("6 Punkte bis 2 %, 4 Punkte bis 4 %, 2 Punkte bis 9 %")))
             << "";
+        // The answer key: every random form replaced by what this student draws.
+        const QByteArray course = "anmeldung:pflicht\nvariante:schluessel=physik\nergebnisse:ordner=/srv/KORA/Abgabe\n"
+                                  "pruefung:on\nsensor:nr=randint(0,6):off\nbasic:u=randint(5,15):r=0:t=randint(20,40)\n"
+                                  "typ3:r0=rand(900,1100):a=rand(3.5,4):pt-1000:0.05\n";
+        const QString courseRows =
+            QStringLiteral("Messprotokoll: Knöpfe angezeigt\nAnmeldung: Name und Matrikelnummer vor dem Versuch\n"
+                           "Variante: persönlich, aus dem Schlüssel \"physik\" und der Matrikelnummer\n"
+                           "Ergebnisse: in den Ordner /srv/KORA/Abgabe\n"
+                           "Prüfung: Sensorauswahl und Eigenerwärmung bleiben nach der Auswertung, wie die Datei sie "
+                           "einstellt\ntyp0 NTC-Widerstand: Startwerte\ntyp1 PTC-Widerstand: Startwerte\n"
+                           "typ2 Pt 100: Startwerte\ntyp3 Pt 1000: ");
+        const QString courseTail =
+            QStringLiteral(", Name = \"pt-1000\", Toleranz = 0.05\n"
+                           "typ4 Flussspannung Si-Diode (konstanter Strom): Startwerte\n"
+                           "typ5 Stromfühler: Startwerte\ntyp6 Thermoelement: Startwerte\n") +
+            points().replace(QStringLiteral("typ3 Pt 1000: 6 Punkte bis 0 %, 4 Punkte bis 0 %, 2 Punkte bis 0 %"),
+                             QStringLiteral("typ3 Pt 1000: 6 Punkte bis 1 %, 4 Punkte bis 2 %, 2 Punkte bis 4 %"));
+        QTest::newRow("course lines in the summary")
+            << "" << course << QStringList{"--check-config"} << 0
+            << QStringLiteral("Die Datei cmmup.dlx enthält keine Fehler.\n\nEinstellungen:\nSensor: randint(0; 6)\n"
+                              "Sensorauswahl: verborgen\nEigenerwärmung: Schalter verborgen, ausgeschaltet\n"
+                              "Quellenspannung: randint(5; 15) V\nThermostat-Sollwert: randint(20; 40) °C\n") +
+                   courseRows + QStringLiteral("R0 = rand(900; 1100), A = rand(3.5; 4)") + courseTail
+            << "";
+        QTest::newRow("--matrikel: the variant of one student")
+            << "" << course << QStringList{"--check-config", "--matrikel", "4711001"} << 0
+            << QStringLiteral("Die Datei cmmup.dlx enthält keine Fehler.\n\nEinstellungen für Matrikelnummer 4711001:\n"
+                              "Sensor: 5 (Stromfühler)\nSensorauswahl: verborgen\n"
+                              "Eigenerwärmung: Schalter verborgen, ausgeschaltet\nQuellenspannung: 7 V\n"
+                              "Thermostat-Sollwert: 34 °C\n") +
+                   courseRows + QStringLiteral("R0 = 1051.58421993256, A = 3.55594637989998") + courseTail
+            << "";
+        QTest::newRow("--matrikel that breaks the rule")
+            << "" << course << QStringList{"--check-config", "--matrikel", "47/11"} << 2 << ""
+            << QStringLiteral("Die Matrikelnummer \"47/11\" besteht nicht aus 3 bis 20 Buchstaben, Ziffern oder \"-\".\n");
+        QTest::newRow("--matrikel without a variante line")
+            << "" << QByteArray("sensor:nr=randint(0,6):off\n") << QStringList{"--check-config", "--matrikel", "4711001"}
+            << 2 << ""
+            << QStringLiteral("Die Datei cmmup.dlx hat keine Zeile variante:schluessel=…; jeder Start zieht neu.\n");
         QTest::newRow("missing") << "" << QByteArray() << QStringList{"--check-config", "fehlt.dlx"} << 2 << ""
                                  << QStringLiteral("Die Datei fehlt.dlx gibt es nicht.\n");
         QTest::newRow("named pipe, no wait") << "" << QByteArray("fifo") << QStringList{"--check-config"} << 2 << ""

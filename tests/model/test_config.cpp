@@ -262,6 +262,26 @@ INSTANTIATE_TEST_SUITE_P(
         GoodCase{"RemarksNamingProtokollStayRemarks",
                  "Messprotokoll: off\nprotokoll off\n# protokoll:off\nwarmup:a=yes:b=no protokoll:off\n", {"show"},
                  [](const ExperimentState& s) { EXPECT_EQ(s.uquelle, fresh().uquelle); }},
+        GoodCase{"CourseLinesKeepTheFolderAsWritten",
+                 "Anmeldung:Pflicht\nvariante:schluessel=Physik\n ergebnisse :ordner= /srv/Kurs/Ergebnisse:A \n"
+                 "pruefung:on\n",
+                 {},
+                 [](const ExperimentState& s) {
+                     EXPECT_TRUE(s.course.anmeldung);
+                     EXPECT_EQ(s.course.schluessel, "physik");
+                     EXPECT_EQ(s.course.ergebnisse, "/srv/Kurs/Ergebnisse:A");
+                     EXPECT_TRUE(s.course.pruefung);
+                 }},
+        // A folder named after a sensor once selected that sensor.
+        GoodCase{"CourseLineIsThatLineAlone", "ergebnisse:ordner=/srv/sensor/typ1:off\nvariante:x=basic\n", {},
+                 [](const ExperimentState& s) {
+                     EXPECT_EQ(s.course.ergebnisse, "/srv/sensor/typ1:off");
+                     EXPECT_EQ(s.course.schluessel, "basic");
+                     EXPECT_EQ(s.ptc_a, fresh().ptc_a);
+                 }},
+        GoodCase{"RemarksNamingCourseWordsStayRemarks",
+                 "Die ergebnisse kommen später\n# pruefung:on\nkeine anmeldung:pflicht\npruefung:off\n", {},
+                 [](const ExperimentState& s) { EXPECT_FALSE(s.course.signInRequired()); }},
         GoodCase{"LinesWithoutKeywordAreRemarks", "\nDies ist eine Bemerkung.\n\n", {},
                  [](const ExperimentState& s) { EXPECT_EQ(s.uquelle, fresh().uquelle); }}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -348,6 +368,15 @@ INSTANTIATE_TEST_SUITE_P(
         // A binary file once put its NUL bytes into the reason, and so into the box.
         BadCase{"ProtokollValueWithControlCharacters", std::string("protokoll:o=\0\x1b", 14),
                 "nicht \"o=\xEF\xBF\xBD\xEF\xBF\xBD\"", {}, [](const ExperimentState&) {}},
+        BadCase{"AnmeldungOtherThanPflicht", "anmeldung:ja", "pflicht", {},
+                [](const ExperimentState& s) { EXPECT_FALSE(s.course.anmeldung); }},
+        BadCase{"AnmeldungWithoutField1", "anmeldung", "Feld 1 fehlt", {}, [](const ExperimentState&) {}},
+        BadCase{"VarianteWithoutKey", "variante:schluessel= ", "Schlüsselwort", {},
+                [](const ExperimentState& s) { EXPECT_TRUE(s.course.schluessel.empty()); }},
+        BadCase{"ErgebnisseWithoutEquals", "ergebnisse:/srv/kurs", "\"=\"", {},
+                [](const ExperimentState& s) { EXPECT_TRUE(s.course.ergebnisse.empty()); }},
+        BadCase{"PruefungInGerman", "pruefung:ein", "on", {},
+                [](const ExperimentState& s) { EXPECT_FALSE(s.course.pruefung); }},
         BadCase{"RemarkNamingAKeyword", "Die alten basic Werte", "Feld 1 fehlt", {},
                 [](const ExperimentState& s) { EXPECT_EQ(s.uquelle, 10); }},
         BadCase{"Typ2WithoutNameKeepsItsParameters", "typ2:r=110:a=0.4", "Feld 3 fehlt", {},
