@@ -1,9 +1,11 @@
 #include "app/commandline.h"
 #include "bench/formexp.h"
+#include "signin/formanmeldung.h"
 #include "ui/layout.h"
 #include "ui/translations.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QIcon>
 #include <QLocale>
 
@@ -17,12 +19,18 @@ int main(int argc, char** argv)
         return app::refuseWithoutDisplay();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kora"));
+    QApplication::setApplicationVersion(QStringLiteral(KORA_VERSION));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/kora.svg")));
     // The file dialog and the buttons of message boxes in the user's language.
     ui::loadQtTranslations(QLocale::system());
     // Message boxes and dialogs in the windows' own face.
     QApplication::setFont(ui::designFont({}));
-    bench::Formexp window;
+    // A course asks for the student before the bench appears; "Abbrechen"
+    // ends here, before any file is written.
+    signin::Start start = signin::signIn(QDir::currentPath());
+    if (start.cancelled)
+        return 0;
+    bench::Formexp window(std::move(start.session));
     window.show();
     return app.exec();
 }

@@ -2,6 +2,7 @@
 
 #include "bench/layout.h"
 #include "configreport/report.h"
+#include "course/session.h"
 #include "evaluation/formantwort.h"
 #include "journal/formprotokoll.h"
 #include "journal/journal.h"
@@ -43,7 +44,10 @@ const QString bypassTip = QStringLiteral("Vorwiderstand überbrücken");
 const QString lockedBypassTip = QStringLiteral("Vorwiderstand überbrücken (möglich nach der Auswertung)");
 } // namespace
 
-Formexp::Formexp(QWidget* parent) : QWidget(parent)
+Formexp::Formexp(QWidget* parent) : Formexp(nullptr, parent) {}
+
+Formexp::Formexp(std::unique_ptr<course::Session> session, QWidget* parent)
+    : QWidget(parent), session_(std::move(session))
 {
     setObjectName(QStringLiteral("Formexp"));
     setWindowTitle(ui::appTitle);
@@ -194,7 +198,8 @@ void Formexp::Form_Load()
     // the start no more than that.
     model::ProblemList problems;
     problems.keep = model::reportedLines;
-    model::f_connect(state_, *this, random_, problems);
+    model::Class1* personal = session_ ? session_->draw() : nullptr;
+    model::f_connect(state_, *this, personal ? *personal : random_, problems);
     f_instrujust();
     f_anzeige();
     // The right formulas, like alpha, follow the configured parameters.
@@ -204,8 +209,8 @@ void Formexp::Form_Load()
     updateKeyboardReach();
     Picture1->setFocus();
     if (problems.total > 0)
-        ui::services().message(this,
-                               configreport::startupReport(problems.kept, problems.total, Framesensor->isHidden()));
+        ui::services().message(this, problemNotice(problems));
+    writeRecord(course::begonnen);
 }
 
 void Formexp::f_instrujust()
@@ -273,6 +278,7 @@ void Formexp::destroySensor()
     // Shown once: no later tick reaches the test again.
     destroyed_ = true;
     Timer1->stop();
+    writeRecord(course::zerstoert);
     ui::services().alert();
     ui::services().message(this, QStringLiteral("Sie haben den Sensor und damit das Experiment \r"
                                                 "durch thermische Überlastung zerstört!!") +
@@ -393,6 +399,8 @@ void Formexp::Command1_Click()
     if (!formantwort_) {
         formantwort_ = new evaluation::Formantwort(state_);
         formantwort_->setJournal(journal_);
+        if (session_)
+            formantwort_->setStudent({session_->student().name, session_->student().id});
         formantwort_->setAttribute(Qt::WA_DeleteOnClose);
         connect(formantwort_, &evaluation::Formantwort::unloaded, this, &Formexp::evaluationClosed);
         ui::centreOver(formantwort_, this);
@@ -404,12 +412,18 @@ void Formexp::Command1_Click()
 
 void Formexp::evaluationClosed()
 {
+    evaluated_ = true;
+    writeRecord(destroyed_ ? course::zerstoert : course::ausgewertet);
     if (destroyed_)
         return; // the experiment is over; the program ends with this window
     setEnabled(true);
     enableJournalButtons(true);
-    Framesensor->show();
-    ToggleButton1->show();
+    // In an exam the hidden sensor stays hidden: nobody measures the other
+    // types and passes the readings on.
+    if (!state_.course.pruefung) {
+        Framesensor->show();
+        ToggleButton1->show();
+    }
     Picture2->setEnabled(true);
     Picture2->setToolTip(bypassTip);
     activateWindow();
@@ -426,6 +440,8 @@ void Formexp::closeEvent(QCloseEvent* e)
     // The journal window belongs to the bench; its rows are in the file.
     if (formprotokoll_)
         formprotokoll_->close();
+    if (!evaluated_ && !destroyed_)
+        writeRecord(course::beendet);
     e->accept();
 }
 

@@ -21,6 +21,10 @@ class QPushButton;
 class QRadioButton;
 class QTimer;
 
+namespace course {
+class Session;
+} // namespace course
+
 namespace journal {
 class Formprotokoll;
 class Journal;
@@ -42,11 +46,15 @@ class Formexp : public QWidget, private model::ConfigTarget {
     Q_OBJECT
 public:
     explicit Formexp(QWidget* parent = nullptr);
+    // A course's run: the signed-in student, the personal draw and the
+    // result records.
+    explicit Formexp(std::unique_ptr<course::Session> session, QWidget* parent = nullptr);
     ~Formexp() override;
 
     const model::ExperimentState& state() const { return state_; }
     model::ExperimentState& state() { return state_; }
     const model::Thermostat& thermostat() const { return thermostat_; }
+    const course::Session* session() const { return session_.get(); }
     bool destroyed() const { return destroyed_; }
     evaluation::Formantwort* evaluationWindow() const { return formantwort_; }
     journal::Journal& journal() const { return *journal_; }
@@ -95,6 +103,10 @@ private:
     void enableJournalButtons(bool on);
     QString journalNote() const;
 
+    // The course's result record (course.cpp), written at the run's moments.
+    void writeRecord(const QString& state);
+    QString problemNotice(const model::ProblemList& problems) const;
+
     // ConfigTarget: the configuration file acting on the window.
     void showSelfHeatingSwitch() override;
     void pressSelfHeatingSwitch() override;
@@ -108,6 +120,8 @@ private:
     model::Thermostat thermostat_;
     model::Class1 random_;
     bool destroyed_ = false;
+    bool evaluated_ = false;
+    std::unique_ptr<course::Session> session_;
 
     QTimer* Timer1 = nullptr;
     ui::DrawingSurface* Picture1 = nullptr;

@@ -158,6 +158,8 @@ void Formantwort::f_antwortschritt2()
     const QString name = QString::fromStdString(state_.sensorname[t]);
     const int points = scoring::typePoints(state_, auswahl_);
     state_.punkte += static_cast<std::uint8_t>(points);
+    answers_.type = auswahl_;
+    answers_.typePoints = points;
     if (points > 0) {
         showMessage(
             lines({QStringLiteral("Das war richtig."), QStringLiteral("Es handelt sich um einen ") + name,
@@ -243,6 +245,7 @@ void Formantwort::f_anzeige()
 {
     if (schritt_ != 3)
         return;
+    answers_.equation = Textformel->text().toStdString();
     state_.eingabeformel = Textformel->text().toUpper().toStdString();
     Frametable->show();
     Textformel->hide();
@@ -260,6 +263,8 @@ void Formantwort::f_antwortschritt4(const scoring::Comparison& c)
     abweichung_ = c.deviation;
     const int p = c.points;
     state_.punkte += static_cast<std::uint8_t>(p);
+    answers_.equationPoints = p;
+    answers_.equationDeviation = abweichung_;
     describePlot(QStringLiteral(" Die Abweichung Ihrer Formel beträgt ") + display(abweichung_) +
                  QStringLiteral(" %."));
     QString verdict =
@@ -304,6 +309,9 @@ void Formantwort::f_antwortschritt6()
     const scoring::AlphaScore score = scoring::scoreAlpha(state_, Textformel->text().toStdString());
     state_.punkte += static_cast<std::uint8_t>(score.points);
     abweichung_alpha_ = score.deviation;
+    answers_.alpha = Textformel->text().toStdString();
+    answers_.alphaPoints = score.points;
+    answers_.alphaDeviation = score.deviation;
     alphaReference_ = score.reference.alpha;
     const auto shown = [this](double a) { return display(numbers::roundSignificant(a, 3)); };
     QString verdict = QStringLiteral("Richtig ist: alpha = ") + shown(score.reference.alpha) + cr;

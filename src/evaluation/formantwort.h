@@ -3,6 +3,7 @@
 // characteristic and, for the resistive sensors, alpha; scores each answer,
 // plots both curves and prints the report.
 
+#include "evaluation/answers.h"
 #include "model/state.h"
 #include "scoring/comparison.h"
 #include "ui/services.h"
@@ -45,6 +46,14 @@ public:
     const model::ExperimentState& state() const { return state_; }
     // The run's measurement journal, printed after the report's first page.
     void setJournal(const journal::Journal* j) { journal_ = j; }
+    // The signed-in student: the report prints this identity and asks nothing.
+    void setStudent(const ui::Student& s)
+    {
+        student_ = s;
+        studentAsked_ = true;
+    }
+    // The answers so far and their points, for the result record.
+    const Answers& answers() const { return answers_; }
 
 signals:
     // Raised by Form_Unload after the closing message, before the window goes.
@@ -113,6 +122,7 @@ private:
     ui::Student student_;
     bool studentAsked_ = false;
     const journal::Journal* journal_ = nullptr;
+    Answers answers_;
 };
 
 } // namespace evaluation

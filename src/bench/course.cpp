@@ -1,0 +1,48 @@
+// The bench's part in a course: the result record at the run's moments and
+// the exam's start-up message.
+
+#include "bench/formexp.h"
+
+#include "configreport/report.h"
+#include "course/session.h"
+#include "journal/journal.h"
+#include "journal/row.h"
+#include "scoring/scoring.h"
+#include "ui/services.h"
+
+#include <QFrame>
+#include <QJsonArray>
+#include <QJsonObject>
+
+namespace bench {
+
+void Formexp::writeRecord(const QString& state)
+{
+    if (!session_)
+        return;
+    // The journal's rows as its file has them, with "." as decimal point.
+    QJsonArray rows;
+    const QStringList& columns = journal::columnNames();
+    for (const journal::Row& row : journal_->rows()) {
+        QJsonObject cells;
+        for (int c = 0; c < columns.size(); ++c)
+            cells.insert(columns[c], journal::cellText(row, c, QLatin1Char('.')));
+        rows.append(cells);
+    }
+    const evaluation::Answers answers = formantwort_ ? formantwort_->answers() : evaluation::Answers{};
+    const QString notice =
+        session_->write(state, state_, answers, rows, scoring::maximumPoints(state_.sensortyp));
+    if (!notice.isEmpty())
+        ui::services().message(this, notice);
+}
+
+QString Formexp::problemNotice(const model::ProblemList& problems) const
+{
+    // In an exam the student learns only that something is wrong, not which
+    // value the teacher meant.
+    if (state_.course.pruefung)
+        return QStringLiteral("Die Lehrerdatei cmmup.dlx enthält Fehler. Bitte wenden Sie sich an die Aufsicht.");
+    return configreport::startupReport(problems.kept, problems.total, Framesensor->isHidden());
+}
+
+} // namespace bench

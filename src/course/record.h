@@ -1,0 +1,70 @@
+#pragma once
+// The result record of one run: a JSON document with a version, written by
+// the student's program and read by the teacher's grade export. The keys are
+// English, so that other tools can read it too.
+
+#include "evaluation/answers.h"
+#include "model/state.h"
+
+#include <QDateTime>
+#include <QJsonArray>
+#include <QString>
+
+#include <utility>
+#include <vector>
+
+namespace course {
+
+inline const QString recordFormat = QStringLiteral("kora-result/1");
+
+// The states of a record, one per moment it is written at.
+inline const QString begonnen = QStringLiteral("begonnen");
+inline const QString ausgewertet = QStringLiteral("ausgewertet");
+inline const QString zerstoert = QStringLiteral("zerstoert");
+inline const QString beendet = QStringLiteral("beendet");
+
+struct SensorRecord {
+    int index = 0; // 0..6; the bench shows index + 1
+    QString name;
+    std::vector<std::pair<QString, double>> parameters; // by their given names
+    double teta = 20;
+    double tolerance = 0;
+    QString formula; // as the student was shown it
+    double alpha = 0;
+};
+
+struct RunRecord {
+    QString program;
+    QString name;
+    QString id; // the Matrikelnummer
+    QString host;
+    QString account;
+    QDateTime started;
+    QDateTime updated;
+    QString configSha256;
+    QString state;
+    SensorRecord sensor;
+    evaluation::Answers answers;
+    int total = 0;
+    int maximum = 8;
+    QJsonArray journal; // one object per recorded row, keyed by the journal's columns
+};
+
+// The sensor part of the state: the hidden type with its parameters.
+SensorRecord sensorOf(const model::ExperimentState& s);
+
+// The state a record's sensor stands for: start values with the record's
+// type, parameters, tolerance and alpha, so that it can be scored again.
+model::ExperimentState stateOf(const SensorRecord& sensor);
+
+QByteArray toJson(const RunRecord& r);
+
+struct ReadRecord {
+    RunRecord record;
+    QString error; // why the file cannot be used; empty when it was read
+};
+
+// Reads a record; a cut, foreign or newer file gives a reason, never a throw.
+ReadRecord readRecord(const QByteArray& data);
+
+} // namespace course

@@ -1,0 +1,128 @@
+#include "signin/formanmeldung.h"
+
+#include "model/config.h"
+#include "model/coursesettings.h"
+#include "ui/layout.h"
+#include "ui/services.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace signin {
+
+namespace {
+
+QLineEdit* textBox(QWidget* parent, const char* name, int maxLength)
+{
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setMaxLength(maxLength);
+    return box;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const QString& text)
+{
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setAutoDefault(false);
+    return b;
+}
+
+} // namespace
+
+Formanmeldung::Formanmeldung(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("Formanmeldung"));
+    setWindowTitle(ui::appTitle + QStringLiteral(" - Anmeldung"));
+    setFont(ui::designFont({}));
+    auto* intro = new QLabel(QStringLiteral("Bitte melden Sie sich für diesen Versuch an."), this);
+    TextName = textBox(this, "TextName", 80);
+    TextMatrikel = textBox(this, "TextMatrikel", 20);
+    auto* form = new QFormLayout;
+    // The labels name the boxes for a screen reader; Alt+N and Alt+M reach them.
+    auto* nameLabel = new QLabel(QStringLiteral("&Name"), this);
+    auto* idLabel = new QLabel(QStringLiteral("&Matrikelnummer"), this);
+    nameLabel->setBuddy(TextName);
+    idLabel->setBuddy(TextMatrikel);
+    TextName->setAccessibleName(QStringLiteral("Name"));
+    TextMatrikel->setAccessibleName(QStringLiteral("Matrikelnummer"));
+    TextMatrikel->setAccessibleDescription(QStringLiteral("3 bis 20 Buchstaben, Ziffern oder Bindestriche"));
+    form->addRow(nameLabel, TextName);
+    form->addRow(idLabel, TextMatrikel);
+    Labelhinweis = new QLabel(this);
+    Labelhinweis->setObjectName(QStringLiteral("Labelhinweis"));
+    Labelhinweis->setWordWrap(true);
+    CommandOK = button(this, "CommandOK", QStringLiteral("OK"));
+    CommandAbbrechen = button(this, "CommandAbbrechen", QStringLiteral("Abbrechen"));
+    CommandOK->setDefault(true);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(CommandOK);
+    buttons->addWidget(CommandAbbrechen);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(intro);
+    layout->addLayout(form);
+    layout->addWidget(Labelhinweis);
+    layout->addLayout(buttons);
+    setTabOrder(TextName, TextMatrikel);
+    setTabOrder(TextMatrikel, CommandOK);
+    setTabOrder(CommandOK, CommandAbbrechen);
+
+    connect(TextName, &QLineEdit::textChanged, this, &Formanmeldung::checkEntries);
+    connect(TextMatrikel, &QLineEdit::textChanged, this, &Formanmeldung::checkEntries);
+    connect(CommandOK, &QPushButton::clicked, this, &QDialog::accept);
+    connect(CommandAbbrechen, &QPushButton::clicked, this, &QDialog::reject);
+    checkEntries();
+    resize(sizeHint().expandedTo(QSize(420, 0)));
+    TextName->setFocus();
+}
+
+course::Student Formanmeldung::student() const
+{
+    return {TextName->text().simplified(), TextMatrikel->text().trimmed()};
+}
+
+// OK takes only complete entries; the hint says what is still missing, and
+// a screen reader finds it as the button's description.
+void Formanmeldung::checkEntries()
+{
+    const course::Student s = student();
+    QString hint;
+    if (s.name.isEmpty())
+        hint = QStringLiteral("Bitte geben Sie Ihren Namen ein.");
+    else if (s.id.isEmpty())
+        hint = QStringLiteral("Bitte geben Sie Ihre Matrikelnummer ein.");
+    else if (!model::validMatrikel(s.id.toStdString()))
+        hint = QStringLiteral("Die Matrikelnummer besteht aus 3 bis 20 Buchstaben, Ziffern oder \"-\".");
+    Labelhinweis->setText(hint);
+    CommandOK->setEnabled(hint.isEmpty());
+    CommandOK->setAccessibleDescription(hint);
+}
+
+Start signIn(const QString& folder)
+{
+    Start start;
+    const QString path = QDir(folder).filePath(QStringLiteral("cmmup.dlx"));
+    const model::ConfigFile file = model::readConfigFile(QFile::encodeName(path).toStdString());
+    if (file.kind != model::ConfigFile::Kind::Read)
+        return start;
+    const QByteArray bytes(file.bytes.data(), static_cast<qsizetype>(file.bytes.size()));
+    const model::CourseSettings settings = course::courseSettingsOf(bytes);
+    if (!settings.signInRequired())
+        return start;
+    Formanmeldung dialog;
+    if (dialog.exec() != QDialog::Accepted) {
+        start.cancelled = true;
+        return start;
+    }
+    start.session = std::make_unique<course::Session>(settings, folder, bytes, dialog.student());
+    return start;
+}
+
+} // namespace signin

@@ -1,0 +1,43 @@
+#pragma once
+// The sign-in before the bench of a course: name and Matrikelnummer, both
+// required. "Abbrechen" ends the program before anything is written.
+
+#include "course/session.h"
+
+#include <QDialog>
+
+#include <memory>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace signin {
+
+class Formanmeldung : public QDialog {
+    Q_OBJECT
+public:
+    explicit Formanmeldung(QWidget* parent = nullptr);
+    // The student as entered, spaces of the name simplified.
+    course::Student student() const;
+
+private:
+    void checkEntries();
+
+    QLineEdit* TextName = nullptr;
+    QLineEdit* TextMatrikel = nullptr;
+    QPushButton* CommandOK = nullptr;
+    QPushButton* CommandAbbrechen = nullptr;
+    QLabel* Labelhinweis = nullptr;
+};
+
+struct Start {
+    bool cancelled = false;
+    std::unique_ptr<course::Session> session; // null without course lines
+};
+
+// Reads the course lines of the teacher's file in `folder`; when they ask
+// for the student, shows Formanmeldung and opens the run's session.
+Start signIn(const QString& folder);
+
+} // namespace signin
