@@ -1,6 +1,7 @@
 #include "app/commandline.h"
 
 #include "configreport/report.h"
+#include "course/results.h"
 #include "model/configcheck.h"
 #include "ui/translations.h"
 
@@ -61,9 +62,17 @@ int runCommandLine(int argc, char** argv)
     // The program speaks German on every machine; Qt's part of the help too.
     ui::loadQtTranslations(QLocale(QLocale::German, QLocale::Germany));
 
+    // The class overview has options of its own.
+    if (course::wantsResults(QCoreApplication::arguments()))
+        return course::runResults(QCoreApplication::arguments());
+
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("KORA - Temperatursensoren als Zweipol. Ohne Optionen startet das Experiment."));
+        QStringLiteral("KORA - Temperatursensoren als Zweipol. Ohne Optionen startet das Experiment.\n"
+                       "Klassenübersicht aus den Ergebnissen eines Kurses (ohne Bildschirm):\n"
+                       "  kora --ergebnisse ORDNER [--csv DATEI] [--html DATEI] [--wertung erster|bester|letzter]\n"
+                       "Rückgabewert 0: alles gelesen, nichts zu melden; 1: Hinweise oder unlesbare Dateien; "
+                       "2: Ordner fehlt."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")},
                                   QStringLiteral("Zeigt diese Hilfe an."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},

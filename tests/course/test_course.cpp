@@ -9,6 +9,7 @@
 #include "model/configcheck.h"
 #include "recorder.h"
 #include "signin/formanmeldung.h"
+#include "studentrun.h"
 
 #include <QApplication>
 #include <QDir>
@@ -36,19 +37,6 @@ const QByteArray variant = "variante:schluessel=physik\nsensor:nr=randint(0,6):o
                            "basic:u=randint(5,15):r=0:t=randint(20,40)\n"
                            "typ3:r0=rand(900,1100):a=rand(3.5,4):pt-1000:0.05\n";
 
-// Types into the sign-in dialog once it is up, then presses a button.
-void answerSignIn(const QString& name, const QString& id, const char* press = "CommandOK")
-{
-    QTimer::singleShot(0, [=] {
-        QWidget* d = QApplication::activeModalWidget();
-        if (!d || d->objectName() != QLatin1String("Formanmeldung"))
-            qFatal("no sign-in dialog");
-        QTest::keyClicks(control<QLineEdit>(d, "TextName"), name);
-        QTest::keyClicks(control<QLineEdit>(d, "TextMatrikel"), id);
-        QTest::mouseClick(control<QPushButton>(d, press), Qt::LeftButton);
-    });
-}
-
 } // namespace
 
 class TestCourse : public QObject {
@@ -72,7 +60,7 @@ class TestCourse : public QObject {
     {
         writeConfig(config);
         QDir::setCurrent(dir->path());
-        answerSignIn(QStringLiteral("Anna Muster"), id);
+        studentrun::answerSignIn(QStringLiteral("Anna Muster"), id);
         signin::Start s = signin::signIn(dir->path());
         QVERIFY(!s.cancelled);
         QVERIFY(s.session);
@@ -95,23 +83,6 @@ class TestCourse : public QObject {
         return read.record;
     }
     course::RunRecord courseRecord() const { return recordIn(path("abgabe")); }
-    // Through the evaluation of the Pt 1000 with every answer right.
-    void evaluatePerfectly()
-    {
-        QTest::mouseClick(find<QWidget>("Picture1"), Qt::LeftButton);
-        QTest::qWait(QApplication::doubleClickInterval() + 10);
-        QTest::mouseClick(find<QPushButton>("Command1"), Qt::LeftButton);
-        QWidget* e = w->evaluationWindow();
-        QVERIFY(e && QTest::qWaitForWindowExposed(e));
-        auto* list = control<QListWidget>(e, "Listsensoren");
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(3)).center());
-        QTest::mouseClick(control<QPushButton>(e, "Command1"), Qt::LeftButton);
-        auto* box = control<QLineEdit>(e, "Textformel");
-        QTest::keyClicks(box, QStringLiteral("1000+3.8505*(t-273)"));
-        QTest::keyClick(box, Qt::Key_Return);
-        QTest::keyClicks(box, QStringLiteral("0.0038505"));
-        QTest::keyClick(box, Qt::Key_Return);
-    }
 
 private slots:
     void init()
@@ -170,7 +141,7 @@ private slots:
     void abbrechenEndsAndLeavesNothing()
     {
         writeConfig("anmeldung:pflicht\nergebnisse:ordner=abgabe\n");
-        answerSignIn(QStringLiteral("Anna Muster"), QStringLiteral("4711001"), "CommandAbbrechen");
+        studentrun::answerSignIn(QStringLiteral("Anna Muster"), QStringLiteral("4711001"), "CommandAbbrechen");
         const signin::Start s = signin::signIn(dir->path());
         QVERIFY(s.cancelled);
         QVERIFY(!s.session);
@@ -232,9 +203,8 @@ private slots:
         QCOMPARE(r.sensor.index, 3);
         QVERIFY(!r.answers.type);
 
-        evaluatePerfectly();
         // The report prints the identity and asks nothing.
-        QWidget* e = w->evaluationWindow();
+        QWidget* e = studentrun::evaluatePt1000Perfectly(*w);
         QTest::mouseClick(control<QPushButton>(e, "Commanddruck"), Qt::LeftButton);
         QCOMPARE(rec->studentAsks, 0);
         QCOMPARE(rec->pdfFiles.size(), 1);

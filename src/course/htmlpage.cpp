@@ -1,0 +1,146 @@
+// The class overview as one self-contained HTML page: the charts are inline
+// SVG, the style sits in the page, and nothing is fetched or run.
+
+#include "course/overview.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QMap>
+
+#include <algorithm>
+#include <array>
+
+namespace course {
+
+namespace {
+
+QString esc(const QString& t) { return t.toHtmlEscaped(); }
+
+struct Bar {
+    QString label;
+    double value = 0;
+    QString shown; // the value as written above the bar
+};
+
+// A bar chart of `bars` with a scale from 0 to `top`, labels under the bars.
+QString barChart(const QString& title, const QList<Bar>& bars, double top, const QString& axis)
+{
+    const int width = 640, height = 260, left = 50, bottom = 200, plot = 170;
+    const double step = bars.isEmpty() ? 0 : double(width - left - 10) / bars.size();
+    QString svg = QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" height=\"%2\" role=\"img\" "
+                                 "aria-label=\"%3\">")
+                      .arg(width)
+                      .arg(height)
+                      .arg(esc(title));
+    svg += QStringLiteral("<line x1=\"%1\" y1=\"%2\" x2=\"%3\" y2=\"%2\" stroke=\"#444\"/>").arg(left).arg(bottom).arg(width - 5);
+    svg += QStringLiteral("<line x1=\"%1\" y1=\"%2\" x2=\"%1\" y2=\"%3\" stroke=\"#444\"/>").arg(left).arg(bottom).arg(bottom - plot);
+    svg += QStringLiteral("<text x=\"%1\" y=\"%2\" font-size=\"12\" text-anchor=\"end\">%3</text>")
+               .arg(left - 6).arg(bottom - plot + 4).arg(top);
+    svg += QStringLiteral("<text x=\"%1\" y=\"%2\" font-size=\"12\" text-anchor=\"end\">0</text>").arg(left - 6).arg(bottom + 4);
+    svg += QStringLiteral("<text x=\"10\" y=\"%1\" font-size=\"12\" transform=\"rotate(-90 10 %1)\" "
+                          "text-anchor=\"middle\">%2</text>")
+               .arg(bottom - plot / 2)
+               .arg(esc(axis));
+    for (qsizetype i = 0; i < bars.size(); ++i) {
+        const Bar& b = bars[i];
+        const double h = top > 0 ? plot * b.value / top : 0;
+        const double x = left + 4 + i * step;
+        svg += QStringLiteral("<rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" fill=\"#3a7bbf\"><title>%5: %6</title></rect>")
+                   .arg(x, 0, 'f', 1).arg(bottom - h, 0, 'f', 1).arg(step - 8, 0, 'f', 1).arg(h, 0, 'f', 1)
+                   .arg(esc(b.label), esc(b.shown));
+        svg += QStringLiteral("<text x=\"%1\" y=\"%2\" font-size=\"12\" text-anchor=\"middle\">%3</text>")
+                   .arg(x + (step - 8) / 2, 0, 'f', 1).arg(bottom - h - 4, 0, 'f', 1).arg(esc(b.shown));
+        svg += QStringLiteral("<text x=\"%1\" y=\"%2\" font-size=\"11\" text-anchor=\"middle\">%3</text>")
+                   .arg(x + (step - 8) / 2, 0, 'f', 1).arg(bottom + 16).arg(esc(b.label));
+    }
+    return QStringLiteral("<figure><figcaption>%1</figcaption>").arg(esc(title)) + svg +
+           QStringLiteral("</svg></figure>\n");
+}
+
+QString histogram(const Overview& o)
+{
+    int top = 0;
+    for (const StudentRow& r : o.students)
+        top = std::max({top, r.maximum, r.points});
+    QList<int> count(top + 1, 0);
+    for (const StudentRow& r : o.students)
+        if (r.points >= 0)
+            ++count[r.points];
+    QList<Bar> bars;
+    for (int p = 0; p <= top; ++p)
+        bars.append({QString::number(p), double(count[p]), QString::number(count[p])});
+    const int most = *std::max_element(count.begin(), count.end());
+    return barChart(QStringLiteral("Verteilung der Punkte (gewerteter Versuch)"), bars, std::max(most, 1),
+                    QStringLiteral("Studierende"));
+}
+
+QString meanPerSensor(const Overview& o)
+{
+    QMap<int, QPair<QString, QList<int>>> bySensor;
+    for (const StudentRow& r : o.students)
+        if (r.points >= 0) {
+            bySensor[r.sensorIndex].first = r.sensor;
+            bySensor[r.sensorIndex].second.append(r.points);
+        }
+    QList<Bar> bars;
+    int top = 1;
+    for (const StudentRow& r : o.students)
+        top = std::max(top, r.maximum);
+    for (auto it = bySensor.cbegin(); it != bySensor.cend(); ++it) {
+        const QList<int>& points = it.value().second;
+        double sum = 0;
+        for (int p : points)
+            sum += p;
+        const double mean = sum / points.size();
+        bars.append({QStringLiteral("%1 (%2)").arg(it.value().first).arg(points.size()), mean,
+                     QString::number(mean, 'f', 1)});
+    }
+    return barChart(QStringLiteral("Mittlere Punkte je Sensortyp (Anzahl)"), bars, top, QStringLiteral("Punkte"));
+}
+
+QString table(const Overview& o)
+{
+    QString t = QStringLiteral("<table><thead><tr><th>Matrikelnummer</th><th>Name</th><th>Punkte</th>"
+                               "<th>Versuche</th><th>Sensor</th><th>Beginn</th><th>Hinweis</th></tr></thead><tbody>\n");
+    for (const StudentRow& r : o.students) {
+        const QString points = r.points < 0 ? QStringLiteral("–") : QStringLiteral("%1 / %2").arg(r.points).arg(r.maximum);
+        t += QStringLiteral("<tr%1><td>%2</td><td>%3</td><td class=\"n\">%4</td><td class=\"n\">%5 (%6 ausgewertet)</td>"
+                            "<td>%7</td><td>%8</td><td>%9</td></tr>\n")
+                 .arg(r.notes.isEmpty() ? QString() : QStringLiteral(" class=\"note\""), esc(r.id), esc(r.name), points)
+                 .arg(r.runs)
+                 .arg(r.evaluated)
+                 .arg(esc(r.sensor), esc(r.started.toString(QStringLiteral("yyyy-MM-dd HH:mm"))),
+                      esc(r.notes.join(QStringLiteral("; "))));
+    }
+    t += QStringLiteral("</tbody></table>\n");
+    if (!o.unreadable.isEmpty()) {
+        t += QStringLiteral("<h2>Nicht lesbare Dateien</h2><ul>\n");
+        for (const Unreadable& u : o.unreadable)
+            t += QStringLiteral("<li><code>%1</code>: %2</li>\n").arg(esc(u.file), esc(u.reason));
+        t += QStringLiteral("</ul>\n");
+    }
+    return t;
+}
+
+} // namespace
+
+QByteArray htmlPage(const Overview& o, const QString& folder)
+{
+    QString page = QStringLiteral(
+        "<!DOCTYPE html>\n<html lang=\"de\"><head><meta charset=\"utf-8\">"
+        "<title>KORA – Klassenübersicht</title><style>"
+        "body{font-family:sans-serif;margin:2em;color:#222}table{border-collapse:collapse}"
+        "th,td{border:1px solid #bbb;padding:.3em .6em;text-align:left}td.n{text-align:right}"
+        "tr.note td{background:#fff3cd}figure{display:inline-block;margin:0 2em 1em 0}"
+        "figcaption{font-weight:bold;margin-bottom:.3em}</style></head><body>\n");
+    page += QStringLiteral("<h1>KORA – Klassenübersicht</h1>\n<p>Ordner <code>%1</code>, %2 Studierende, "
+                           "erstellt %3.</p>\n")
+                .arg(esc(QDir::toNativeSeparators(folder)))
+                .arg(o.students.size())
+                .arg(QDateTime::currentDateTime().toString(QStringLiteral("dd.MM.yyyy HH:mm")));
+    page += histogram(o) + meanPerSensor(o) + table(o);
+    page += QStringLiteral("</body></html>\n");
+    return page.toUtf8();
+}
+
+} // namespace course

@@ -1,0 +1,131 @@
+#include "course/overview.h"
+
+#include "course/record.h"
+#include "course/rescore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QHash>
+#include <QMap>
+
+#include <algorithm>
+
+namespace course {
+
+namespace {
+
+// No record comes near this; a larger file is no record and is not read.
+constexpr qint64 largestRecord = 16 * 1024 * 1024;
+
+struct Run {
+    RunRecord record;
+    bool pointsMatch = true;
+};
+
+// The hash of the teacher's file that most runs were started with.
+QString usualConfig(const QMap<QString, QList<Run>>& byStudent)
+{
+    QHash<QString, int> count;
+    for (const auto& runs : byStudent)
+        for (const Run& r : runs)
+            ++count[r.record.configSha256];
+    QString best;
+    int most = 0;
+    for (auto it = count.cbegin(); it != count.cend(); ++it)
+        if (it.value() > most || (it.value() == most && it.key() < best)) {
+            best = it.key();
+            most = it.value();
+        }
+    return best;
+}
+
+const Run* counted(const QList<Run>& runs, Counting counting)
+{
+    const Run* pick = nullptr;
+    for (const Run& r : runs) {
+        if (r.record.state != ausgewertet)
+            continue;
+        if (!pick || counting == Counting::Last ||
+            (counting == Counting::Best && r.record.total > pick->record.total))
+            pick = &r;
+        if (counting == Counting::First)
+            break;
+    }
+    return pick;
+}
+
+StudentRow rowOf(QList<Run>& runs, Counting counting, const QString& usual)
+{
+    std::sort(runs.begin(), runs.end(),
+              [](const Run& a, const Run& b) { return a.record.started < b.record.started; });
+    StudentRow row;
+    const Run* pick = counted(runs, counting);
+    const RunRecord& shown = pick ? pick->record : runs.first().record;
+    row.id = shown.id;
+    row.name = shown.name;
+    row.points = pick ? pick->record.total : -1;
+    row.maximum = shown.maximum;
+    row.runs = static_cast<int>(runs.size());
+    row.sensor = shown.sensor.name;
+    row.sensorIndex = shown.sensor.index;
+    row.started = shown.started;
+    QStringList names;
+    bool forged = false, otherConfig = false, destroyed = false;
+    for (const Run& r : runs) {
+        row.evaluated += r.record.state == ausgewertet;
+        forged = forged || !r.pointsMatch;
+        otherConfig = otherConfig || r.record.configSha256 != usual;
+        destroyed = destroyed || r.record.state == zerstoert;
+        if (!names.contains(r.record.name))
+            names << r.record.name;
+    }
+    if (forged)
+        row.notes << QStringLiteral("Punkte passen nicht zur Nachrechnung");
+    if (otherConfig)
+        row.notes << QStringLiteral("andere cmmup.dlx");
+    if (names.size() > 1)
+        row.notes << QStringLiteral("verschiedene Namen: ") + names.join(QStringLiteral(", "));
+    if (destroyed)
+        row.notes << QStringLiteral("Sensor zerstört");
+    return row;
+}
+
+} // namespace
+
+int Overview::status() const
+{
+    const bool noted = std::any_of(students.begin(), students.end(), [](const StudentRow& r) { return !r.notes.isEmpty(); });
+    return noted || !unreadable.isEmpty() ? 1 : 0;
+}
+
+Overview readFolder(const QString& folder, Counting counting)
+{
+    Overview o;
+    QMap<QString, QList<Run>> byStudent;
+    const QDir dir(folder);
+    for (const QString& name : dir.entryList({QStringLiteral("*.json")}, QDir::Files, QDir::Name)) {
+        QFile f(dir.filePath(name));
+        if (f.size() > largestRecord) {
+            o.unreadable.append({name, QStringLiteral("die Datei ist zu groß für einen Datensatz")});
+            continue;
+        }
+        if (!f.open(QIODevice::ReadOnly)) {
+            o.unreadable.append({name, QStringLiteral("die Datei lässt sich nicht öffnen")});
+            continue;
+        }
+        ReadRecord read = readRecord(f.readAll());
+        if (!read.error.isEmpty()) {
+            o.unreadable.append({name, read.error});
+            continue;
+        }
+        Run run{std::move(read.record)};
+        run.pointsMatch = pointsMatch(run.record, rescore(run.record));
+        byStudent[run.record.id].append(std::move(run));
+    }
+    const QString usual = usualConfig(byStudent);
+    for (auto& runs : byStudent)
+        o.students.append(rowOf(runs, counting, usual));
+    return o;
+}
+
+} // namespace course

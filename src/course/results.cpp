@@ -1,0 +1,82 @@
+#include "course/results.h"
+
+#include "course/overview.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cstdio>
+
+namespace course {
+
+namespace {
+
+void print(std::FILE* to, const QString& text)
+{
+    const QByteArray utf8 = text.toUtf8();
+    std::fwrite(utf8.data(), 1, static_cast<std::size_t>(utf8.size()), to);
+}
+
+int refuse(const QString& why)
+{
+    print(stderr, why + QStringLiteral("\nHilfe: kora --help\n"));
+    return 2;
+}
+
+bool save(const QString& file, const QByteArray& data)
+{
+    QSaveFile out(file);
+    if (out.open(QIODevice::WriteOnly) && out.write(data) == data.size() && out.commit())
+        return true;
+    print(stderr, QStringLiteral("Die Datei %1 kann nicht geschrieben werden: %2\n")
+                      .arg(QDir::toNativeSeparators(file), out.errorString()));
+    return false;
+}
+
+} // namespace
+
+bool wantsResults(const QStringList& arguments)
+{
+    for (const QString& a : arguments)
+        if (a == QLatin1String("--ergebnisse") || a.startsWith(QLatin1String("--ergebnisse=")))
+            return true;
+    return false;
+}
+
+int runResults(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption folder(QStringLiteral("ergebnisse"), QStringLiteral("Ordner der Ergebnisse"),
+                                    QStringLiteral("ORDNER"));
+    const QCommandLineOption csv(QStringLiteral("csv"), QStringLiteral("Notendatei (CSV)"), QStringLiteral("DATEI"));
+    const QCommandLineOption html(QStringLiteral("html"), QStringLiteral("Übersicht (HTML)"), QStringLiteral("DATEI"));
+    const QCommandLineOption counting(QStringLiteral("wertung"), QStringLiteral("erster, bester oder letzter"),
+                                      QStringLiteral("ART"), QStringLiteral("erster"));
+    parser.addOptions({folder, csv, html, counting});
+    if (!parser.parse(arguments))
+        return refuse(parser.errorText());
+    if (!parser.positionalArguments().isEmpty())
+        return refuse(QStringLiteral("Unerwartete Angabe: %1").arg(parser.positionalArguments().join(QLatin1Char(' '))));
+    const QString how = parser.value(counting);
+    if (how != QLatin1String("erster") && how != QLatin1String("bester") && how != QLatin1String("letzter"))
+        return refuse(QStringLiteral("--wertung kennt erster, bester oder letzter, nicht \"%1\".").arg(how));
+    const QString dir = parser.value(folder);
+    if (!QFileInfo(dir).isDir()) {
+        print(stderr, QStringLiteral("Den Ordner %1 gibt es nicht.\n").arg(QDir::toNativeSeparators(dir)));
+        return 2;
+    }
+    const Counting c = how == QLatin1String("bester")    ? Counting::Best
+                       : how == QLatin1String("letzter") ? Counting::Last
+                                                          : Counting::First;
+    const Overview o = readFolder(dir, c);
+    print(stdout, tableText(o));
+    if (parser.isSet(csv) && !save(parser.value(csv), csvText(o)))
+        return 2;
+    if (parser.isSet(html) && !save(parser.value(html), htmlPage(o, QFileInfo(dir).absoluteFilePath())))
+        return 2;
+    return o.status();
+}
+
+} // namespace course

@@ -1,0 +1,344 @@
+// The teacher's side of a course through the real programs: students' runs
+// (course_student, the real windows offscreen) leave their records, and
+// kora --ergebnisse reads them with no display: the table, the notes, the
+// grade file and the page; thirty runs at once; a drop box as an
+// unprivileged user.
+
+#include "course/record.h"
+#include "course/recordfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+const QByteArray exam = "sensor:nr=3:off\nergebnisse:ordner=abgabe\npruefung:on\n";
+
+struct Result {
+    int status = -1;
+    QString out, err;
+};
+
+Result finish(QProcess& p)
+{
+    if (!p.waitForFinished(60000)) {
+        p.kill();
+        p.waitForFinished();
+        return {-1, {}, QStringLiteral("kam nicht zurück")};
+    }
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+}
+
+// The teacher's command, without a display.
+Result kora(const QStringList& args)
+{
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* v : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        env.remove(QString::fromLatin1(v));
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(KORA_EXE), args);
+    return finish(p);
+}
+
+// The student's windows, offscreen whatever the test's own settings.
+QProcessEnvironment offscreen()
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    return env;
+}
+
+// A student's run in `folder`; `as` runs it as another user (setpriv).
+void startStudent(QProcess& p, const QString& folder, const QString& name, const QString& id, bool evaluate,
+                  const QStringList& as = {})
+{
+    p.setProcessEnvironment(offscreen());
+    QStringList args = {folder, QDir(folder).filePath(QStringLiteral("daten")), name, id};
+    if (evaluate)
+        args << QStringLiteral("auswerten");
+    if (as.isEmpty()) {
+        p.start(QStringLiteral(STUDENT_EXE), args);
+    } else {
+        p.start(as.first(), as.mid(1) + QStringList{QStringLiteral(STUDENT_EXE)} + args);
+    }
+}
+
+Result student(const QString& folder, const QString& name, const QString& id, bool evaluate, const QStringList& as = {})
+{
+    QProcess p;
+    startStudent(p, folder, name, id, evaluate, as);
+    return finish(p);
+}
+
+void writeFile(const QString& path, const QByteArray& data)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(data) != data.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The one record of a Matrikelnummer in `folder`.
+QString recordOf(const QString& folder, const QString& id)
+{
+    const QStringList files = QDir(folder).entryList({QStringLiteral("KORA-") + id + QStringLiteral("-*.json")});
+    return files.size() == 1 ? QDir(folder).filePath(files.first()) : QString();
+}
+
+QStringList lines(const QString& text) { return text.split(QLatin1Char('\n'), Qt::SkipEmptyParts); }
+
+// The notices about the course folder among what a student was shown.
+QStringList notices(const QString& shown)
+{
+    return lines(shown).filter(QRegularExpression(QStringLiteral("^Das Ergebnis kann nicht")));
+}
+
+} // namespace
+
+class TestResults : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> dir;
+    QString path(const QString& name) const { return dir->filePath(name); }
+
+private slots:
+    void init()
+    {
+        dir = std::make_unique<QTemporaryDir>();
+        // Other users reach the course's folder, as on a share.
+        QVERIFY(::chmod(QFile::encodeName(dir->path()).constData(), 0755) == 0);
+        QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("abgabe")));
+        writeFile(path(QStringLiteral("cmmup.dlx")), exam);
+    }
+
+    void goodForgedCutAndForeignFiles()
+    {
+        const QString abgabe = path(QStringLiteral("abgabe"));
+        QCOMPARE(student(dir->path(), QStringLiteral("Anna Muster"), QStringLiteral("4711001"), true).status, 0);
+        QCOMPARE(student(dir->path(), QStringLiteral("Bea Beispiel"), QStringLiteral("4711002"), false).status, 0);
+        QCOMPARE(student(dir->path(), QStringLiteral("Carl Probe"), QStringLiteral("4711003"), true).status, 0);
+        QCOMPARE(student(dir->path(), QStringLiteral("Carla Probe"), QStringLiteral("4711003"), false).status, 0);
+        // Another teacher's file in the room next door.
+        writeFile(path(QStringLiteral("cmmup.dlx")), exam + "# Raum 2\n");
+        QCOMPARE(student(dir->path(), QStringLiteral("Dora Test"), QStringLiteral("4711004"), true).status, 0);
+
+        // Bea raises her points by hand, and a copy of Anna's record is cut.
+        const QString bea = recordOf(abgabe, QStringLiteral("4711002"));
+        QJsonObject forged = QJsonDocument::fromJson(readFile(bea)).object();
+        QJsonObject points = forged.value(QStringLiteral("points")).toObject();
+        points.insert(QStringLiteral("total"), 10);
+        forged.insert(QStringLiteral("points"), points);
+        forged.insert(QStringLiteral("state"), course::ausgewertet);
+        writeFile(bea, QJsonDocument(forged).toJson());
+        const QByteArray anna = readFile(recordOf(abgabe, QStringLiteral("4711001")));
+        writeFile(abgabe + QStringLiteral("/KORA-abgeschnitten.json"), anna.left(anna.size() / 2));
+        writeFile(abgabe + QStringLiteral("/package.json"), R"({"name": "kora", "version": "1"})");
+        writeFile(abgabe + QStringLiteral("/notizen.json"), "Punkte bitte bis Freitag");
+        QJsonObject newer = QJsonDocument::fromJson(anna).object();
+        newer.insert(QStringLiteral("format"), QStringLiteral("kora-result/2"));
+        writeFile(abgabe + QStringLiteral("/KORA-neu.json"), QJsonDocument(newer).toJson());
+        writeFile(abgabe + QStringLiteral("/liesmich.txt"), "kein Datensatz");
+
+        const QString csv = path(QStringLiteral("noten.csv"));
+        const QString html = path(QStringLiteral("uebersicht.html"));
+        const Result r = kora({QStringLiteral("--ergebnisse"), abgabe, QStringLiteral("--csv"), csv,
+                               QStringLiteral("--html"), html});
+        QCOMPARE(r.err, QString());
+        QCOMPARE(r.status, 1);
+        const QStringList out = lines(r.out);
+        QCOMPARE(out.value(0).simplified(), QStringLiteral("Matrikelnummer Name Punkte Versuche Sensor Hinweis"));
+        QCOMPARE(out.value(1).simplified(), QStringLiteral("4711001 Anna Muster 10 von 10 1 (1 ausgewertet) Pt 1000"));
+        QCOMPARE(out.value(2).simplified(), QStringLiteral("4711002 Bea Beispiel 10 von 10 1 (1 ausgewertet) Pt 1000 "
+                                                           "Punkte passen nicht zur Nachrechnung"));
+        QCOMPARE(out.value(3).simplified(), QStringLiteral("4711003 Carl Probe 10 von 10 2 (1 ausgewertet) Pt 1000 "
+                                                           "verschiedene Namen: Carl Probe, Carla Probe"));
+        QCOMPARE(out.value(4).simplified(),
+                 QStringLiteral("4711004 Dora Test 10 von 10 1 (1 ausgewertet) Pt 1000 andere cmmup.dlx"));
+        QCOMPARE(out.value(5), QStringLiteral("4 Studierende"));
+        QCOMPARE(out.mid(6), (QStringList{
+                                 QStringLiteral("Nicht lesbar (4 Dateien):"),
+                                 QStringLiteral("  KORA-abgeschnitten.json: die Datei ist unvollständig (abgeschnitten)"),
+                                 QStringLiteral("  KORA-neu.json: der Datensatz stammt aus einer neueren Version "
+                                                "(kora-result/2)"),
+                                 QStringLiteral("  notizen.json: die Datei ist kein JSON (Fehler bei Zeichen 1)"),
+                                 QStringLiteral("  package.json: die Datei ist kein Ergebnis von KORA"),
+                             }));
+
+        const QStringList grades = QString::fromUtf8(readFile(csv)).split(QStringLiteral("\r\n"));
+        QCOMPARE(grades.value(0), QStringLiteral("Matrikelnummer,Name,Punkte,Höchstpunktzahl,Versuche,Sensor,Beginn,Hinweis"));
+        QVERIFY2(grades.value(1).startsWith(QStringLiteral("4711001,Anna Muster,10,10,1,Pt 1000,")), qPrintable(grades.value(1)));
+        QVERIFY(grades.value(1).endsWith(QLatin1Char(',')));
+        QVERIFY(grades.value(3).endsWith(QStringLiteral(",\"verschiedene Namen: Carl Probe, Carla Probe\"")));
+        QCOMPARE(grades.size(), 6); // four rows and the empty rest after the last line end
+
+        const QString page = QString::fromUtf8(readFile(html));
+        QVERIFY(page.startsWith(QStringLiteral("<!DOCTYPE html>")));
+        QCOMPARE(page.count(QStringLiteral("<svg ")), 2);
+        QVERIFY(page.contains(QStringLiteral("Punkte passen nicht zur Nachrechnung")));
+        QVERIFY(page.contains(QStringLiteral("<code>KORA-abgeschnitten.json</code>")));
+        for (const char* outside : {"<script", "src=", "href=", "url(", "@import"})
+            QVERIFY2(!page.contains(QLatin1String(outside)), outside);
+    }
+
+    void countingFirstBestOrLast_data()
+    {
+        QTest::addColumn<QString>("counting");
+        QTest::addColumn<QString>("row");
+        QTest::newRow("erster") << "erster" << "4711001 Anna Muster 2 von 10 3 (2 ausgewertet) Pt 1000";
+        QTest::newRow("bester") << "bester" << "4711001 Anna Muster 10 von 10 3 (2 ausgewertet) Pt 1000";
+        QTest::newRow("letzter") << "letzter" << "4711001 Anna Muster 10 von 10 3 (2 ausgewertet) Pt 1000";
+    }
+    void countingFirstBestOrLast()
+    {
+        QFETCH(QString, counting);
+        const QString abgabe = path(QStringLiteral("abgabe"));
+        // One record written by the program's own writer for each attempt:
+        // the first answered only the type, the second all, the third nothing.
+        course::RunRecord r;
+        r.id = QStringLiteral("4711001");
+        r.name = QStringLiteral("Anna Muster");
+        r.configSha256 = QStringLiteral("abc");
+        r.sensor.index = 3;
+        r.sensor.name = QStringLiteral("Pt 1000");
+        r.sensor.parameters = {{QStringLiteral("pt1000_r0"), 1000}, {QStringLiteral("pt1000_a"), 3.8505}};
+        r.sensor.tolerance = 0.05;
+        r.sensor.alpha = 0.0038505;
+        r.maximum = 10;
+        const QDateTime t0 = QDateTime::fromString(QStringLiteral("2026-12-09T10:00:00+01:00"), Qt::ISODate);
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            r.started = r.updated = t0.addSecs(600 * attempt);
+            r.state = attempt < 2 ? course::ausgewertet : course::beendet;
+            r.answers = {};
+            r.answers.type = 3;
+            r.answers.typePoints = 2;
+            if (attempt == 1) {
+                r.answers.equation = "1000+3.8505*(T-273)";
+                r.answers.equationPoints = 6;
+                r.answers.equationDeviation = 0;
+                r.answers.alpha = "0.0038505";
+                r.answers.alphaPoints = 2;
+                r.answers.alphaDeviation = 0;
+            }
+            if (attempt == 2)
+                r.answers = {};
+            r.total = r.answers.typePoints + r.answers.equationPoints + r.answers.alphaPoints;
+            QCOMPARE(course::writeRecordFile(abgabe, course::recordFileName(r.id, QStringLiteral("pc"), r.started, 1),
+                                             course::toJson(r)),
+                     QString());
+        }
+        const Result out = kora({QStringLiteral("--ergebnisse"), abgabe, QStringLiteral("--wertung"), counting});
+        QCOMPARE(out.status, 0);
+        QTEST(lines(out.out).value(1).simplified(), "row");
+    }
+
+    void missingFolderOrWrongOption_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("err");
+        QTest::newRow("missing folder") << QStringList{"--ergebnisse", "/gibt/es/nicht"}
+                                        << QStringLiteral("Den Ordner /gibt/es/nicht gibt es nicht.\n");
+        QTest::newRow("unknown counting") << QStringList{"--ergebnisse", ".", "--wertung", "mittel"}
+                                          << QStringLiteral("--wertung kennt erster, bester oder letzter, nicht "
+                                                            "\"mittel\".\nHilfe: kora --help\n");
+    }
+    void missingFolderOrWrongOption()
+    {
+        QFETCH(QStringList, args);
+        const Result r = kora(args);
+        QCOMPARE(r.status, 2);
+        QCOMPARE(r.out, QString());
+        QTEST(r.err, "err");
+    }
+
+    // Thirty students finish at the same moment; every record arrives whole.
+    void thirtyRunsAtOnce()
+    {
+        std::vector<std::unique_ptr<QProcess>> runs;
+        for (int n = 0; n < 30; ++n) {
+            runs.push_back(std::make_unique<QProcess>());
+            startStudent(*runs.back(), dir->path(), QStringLiteral("Student %1").arg(n),
+                         QStringLiteral("47%1").arg(n, 5, 10, QLatin1Char('0')), true);
+        }
+        QList<Result> results;
+        for (auto& p : runs)
+            results << finish(*p);
+        for (const Result& r : results) {
+            QCOMPARE(r.status, 0);
+            QCOMPARE(notices(r.out), QStringList());
+        }
+        const Result r = kora({QStringLiteral("--ergebnisse"), path(QStringLiteral("abgabe"))});
+        QCOMPARE(r.status, 0);
+        const QStringList out = lines(r.out);
+        QCOMPARE(out.size(), 32);
+        QCOMPARE(out.last(), QStringLiteral("30 Studierende"));
+        for (int n = 1; n <= 30; ++n)
+            QVERIFY2(out[n].contains(QStringLiteral(" 10 von 10 ")), qPrintable(out[n]));
+    }
+
+    // A drop box (chmod 1733, owned by the teacher): a student writes his
+    // own record but can neither list the folder nor read another's.
+    void dropBoxAsAnUnprivilegedUser()
+    {
+        if (::geteuid() != 0)
+            QSKIP("needs root to run a student as the user nobody");
+        const QStringList nobody = {QStringLiteral("/usr/bin/setpriv"), QStringLiteral("--reuid=65534"),
+                                    QStringLiteral("--regid=65534"), QStringLiteral("--clear-groups")};
+        const QString abgabe = path(QStringLiteral("abgabe"));
+        QVERIFY(::chmod(QFile::encodeName(abgabe).constData(), 01733) == 0);
+        QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("daten")));
+        QVERIFY(::chmod(QFile::encodeName(path(QStringLiteral("daten"))).constData(), 0777) == 0);
+        const QString other = QStringLiteral("KORA-4711999-pc-20261209-100000-1.json");
+        QCOMPARE(course::writeRecordFile(abgabe, other, "{}"), QString());
+
+        const Result r = student(dir->path(), QStringLiteral("Nora Niemand"), QStringLiteral("4711001"), true, nobody);
+        QCOMPARE(r.status, 0);
+        QCOMPARE(notices(r.out), QStringList());
+        const QString mine = recordOf(abgabe, QStringLiteral("4711001"));
+        QVERIFY(!mine.isEmpty());
+        struct stat st {};
+        QCOMPARE(::stat(QFile::encodeName(mine).constData(), &st), 0);
+        QCOMPARE(st.st_uid, 65534u);
+        QCOMPARE(st.st_mode & 0777, 0640u);
+        QCOMPARE(course::readRecord(readFile(mine)).record.state, course::ausgewertet);
+
+        QProcess peek;
+        peek.setProcessEnvironment(offscreen());
+        peek.start(nobody.first(), nobody.mid(1) + QStringList{QStringLiteral(STUDENT_EXE), QStringLiteral("--peek"),
+                                                                abgabe, other});
+        const Result seen = finish(peek);
+        QCOMPARE(seen.out, QStringLiteral("gelistet=0 gelesen=0\n"));
+        QCOMPARE(seen.status, 0);
+
+        // A folder the student may not write to: the notice, and the local copy.
+        QVERIFY(::chmod(QFile::encodeName(abgabe).constData(), 0755) == 0);
+        const Result refused =
+            student(dir->path(), QStringLiteral("Nora Niemand"), QStringLiteral("4711002"), false, nobody);
+        QCOMPARE(refused.status, 0);
+        const QString notice = QStringLiteral("Das Ergebnis kann nicht im Ordner %1 gespeichert werden: keine "
+                                              "Schreibberechtigung. Bitte wenden Sie sich an die Aufsicht.")
+                                   .arg(abgabe);
+        QCOMPARE(notices(refused.out), (QStringList{notice, notice})); // at the sign-in, and again at the end
+        QVERIFY(recordOf(abgabe, QStringLiteral("4711002")).isEmpty());
+        QVERIFY(!recordOf(path(QStringLiteral("daten/kora/ergebnisse")), QStringLiteral("4711002")).isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestResults)
+#include "test_results.moc"
