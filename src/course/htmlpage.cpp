@@ -74,28 +74,46 @@ QString histogram(const Overview& o)
                     QStringLiteral("Studierende"));
 }
 
+// Horizontal bars: the sensor names are long, so they stand on the left.
 QString meanPerSensor(const Overview& o)
 {
     QMap<int, QPair<QString, QList<int>>> bySensor;
-    for (const StudentRow& r : o.students)
+    int top = 1;
+    for (const StudentRow& r : o.students) {
+        top = std::max(top, r.maximum);
         if (r.points >= 0) {
             bySensor[r.sensorIndex].first = r.sensor;
             bySensor[r.sensorIndex].second.append(r.points);
         }
-    QList<Bar> bars;
-    int top = 1;
-    for (const StudentRow& r : o.students)
-        top = std::max(top, r.maximum);
-    for (auto it = bySensor.cbegin(); it != bySensor.cend(); ++it) {
+    }
+    const int left = 330, barArea = 280, rowHeight = 26;
+    const auto height = static_cast<int>(bySensor.size()) * rowHeight + 30;
+    const QString title = QStringLiteral("Mittlere Punkte je Sensortyp (Anzahl)");
+    QString svg = QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" height=\"%2\" role=\"img\" "
+                                 "aria-label=\"%3\">")
+                      .arg(left + barArea + 60)
+                      .arg(height)
+                      .arg(esc(title));
+    int row = 0;
+    for (auto it = bySensor.cbegin(); it != bySensor.cend(); ++it, ++row) {
         const QList<int>& points = it.value().second;
         double sum = 0;
         for (int p : points)
             sum += p;
         const double mean = sum / points.size();
-        bars.append({QStringLiteral("%1 (%2)").arg(it.value().first).arg(points.size()), mean,
-                     QString::number(mean, 'f', 1)});
+        const int y = 6 + row * rowHeight;
+        const QString label = QStringLiteral("%1 (%2)").arg(it.value().first).arg(points.size());
+        svg += QStringLiteral("<text x=\"%1\" y=\"%2\" font-size=\"12\" text-anchor=\"end\">%3</text>")
+                   .arg(left - 8).arg(y + 15).arg(esc(label));
+        svg += QStringLiteral("<rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"20\" fill=\"#3a7bbf\"><title>%4: %5</title></rect>")
+                   .arg(left).arg(y).arg(barArea * mean / top, 0, 'f', 1).arg(esc(label), QString::number(mean, 'f', 1));
+        svg += QStringLiteral("<text x=\"%1\" y=\"%2\" font-size=\"12\">%3</text>")
+                   .arg(left + barArea * mean / top + 6, 0, 'f', 1).arg(y + 15).arg(QString::number(mean, 'f', 1));
     }
-    return barChart(QStringLiteral("Mittlere Punkte je Sensortyp (Anzahl)"), bars, top, QStringLiteral("Punkte"));
+    svg += QStringLiteral("<text x=\"%1\" y=\"%2\" font-size=\"11\">Skala 0 bis %3 Punkte</text>")
+               .arg(left).arg(height - 4).arg(top);
+    return QStringLiteral("<figure><figcaption>%1</figcaption>").arg(esc(title)) + svg +
+           QStringLiteral("</svg></figure>\n");
 }
 
 QString table(const Overview& o)

@@ -9,6 +9,9 @@
 #include <QMap>
 
 #include <algorithm>
+#include <atomic>
+#include <thread>
+#include <vector>
 
 namespace course {
 
@@ -90,6 +93,48 @@ StudentRow rowOf(QList<Run>& runs, Counting counting, const QString& usual)
     return row;
 }
 
+
+// One file read and its record scored again; `error` says why it cannot be used.
+struct Scored {
+    Run run;
+    QString error;
+};
+
+Scored readAndRescore(const QString& path)
+{
+    QFile f(path);
+    if (f.size() > largestRecord)
+        return {{}, QStringLiteral("die Datei ist zu groß für einen Datensatz")};
+    if (!f.open(QIODevice::ReadOnly))
+        return {{}, QStringLiteral("die Datei lässt sich nicht öffnen")};
+    ReadRecord read = readRecord(f.readAll());
+    if (!read.error.isEmpty())
+        return {{}, read.error};
+    Scored s{{std::move(read.record)}, {}};
+    s.run.pointsMatch = pointsMatch(s.run.record, rescore(s.run.record));
+    return s;
+}
+
+// Re-scoring runs the whole comparison for every evaluated record; the
+// records are independent, so every core takes its share.
+std::vector<Scored> readAll(const QDir& dir, const QStringList& names)
+{
+    std::vector<Scored> scored(static_cast<std::size_t>(names.size()));
+    std::atomic<std::size_t> next{0};
+    auto work = [&] {
+        for (std::size_t i = next++; i < scored.size(); i = next++)
+            scored[i] = readAndRescore(dir.filePath(names[static_cast<qsizetype>(i)]));
+    };
+    const unsigned helpers = std::min<unsigned>(std::max(1u, std::thread::hardware_concurrency()) - 1, 15);
+    std::vector<std::thread> threads;
+    for (unsigned t = 0; t < helpers && t + 1 < scored.size(); ++t)
+        threads.emplace_back(work);
+    work();
+    for (std::thread& t : threads)
+        t.join();
+    return scored;
+}
+
 } // namespace
 
 int Overview::status() const
@@ -103,24 +148,13 @@ Overview readFolder(const QString& folder, Counting counting)
     Overview o;
     QMap<QString, QList<Run>> byStudent;
     const QDir dir(folder);
-    for (const QString& name : dir.entryList({QStringLiteral("*.json")}, QDir::Files, QDir::Name)) {
-        QFile f(dir.filePath(name));
-        if (f.size() > largestRecord) {
-            o.unreadable.append({name, QStringLiteral("die Datei ist zu groß für einen Datensatz")});
-            continue;
-        }
-        if (!f.open(QIODevice::ReadOnly)) {
-            o.unreadable.append({name, QStringLiteral("die Datei lässt sich nicht öffnen")});
-            continue;
-        }
-        ReadRecord read = readRecord(f.readAll());
-        if (!read.error.isEmpty()) {
-            o.unreadable.append({name, read.error});
-            continue;
-        }
-        Run run{std::move(read.record)};
-        run.pointsMatch = pointsMatch(run.record, rescore(run.record));
-        byStudent[run.record.id].append(std::move(run));
+    const QStringList names = dir.entryList({QStringLiteral("*.json")}, QDir::Files, QDir::Name);
+    std::vector<Scored> scored = readAll(dir, names);
+    for (std::size_t i = 0; i < scored.size(); ++i) {
+        if (!scored[i].error.isEmpty())
+            o.unreadable.append({names[static_cast<qsizetype>(i)], scored[i].error});
+        else
+            byStudent[scored[i].run.record.id].append(std::move(scored[i].run));
     }
     const QString usual = usualConfig(byStudent);
     for (auto& runs : byStudent)
