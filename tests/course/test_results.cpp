@@ -151,6 +151,14 @@ private slots:
         writeFile(abgabe + QStringLiteral("/KORA-abgeschnitten.json"), anna.left(anna.size() / 2));
         writeFile(abgabe + QStringLiteral("/package.json"), R"({"name": "kora", "version": "1"})");
         writeFile(abgabe + QStringLiteral("/notizen.json"), "Punkte bitte bis Freitag");
+        // Eva overheated her sensor before the evaluation.
+        QJsonObject eva = QJsonDocument::fromJson(anna).object();
+        eva.insert(QStringLiteral("student"), QJsonObject{{QStringLiteral("name"), QStringLiteral("Eva Eis")},
+                                                          {QStringLiteral("id"), QStringLiteral("4711005")}});
+        eva.insert(QStringLiteral("state"), course::zerstoert);
+        eva.insert(QStringLiteral("answers"), QJsonObject{});
+        eva.insert(QStringLiteral("points"), QJsonObject{{QStringLiteral("total"), 0}, {QStringLiteral("max"), 10}});
+        writeFile(abgabe + QStringLiteral("/KORA-4711005-pc-20261209-100000-1.json"), QJsonDocument(eva).toJson());
         QJsonObject newer = QJsonDocument::fromJson(anna).object();
         newer.insert(QStringLiteral("format"), QStringLiteral("kora-result/2"));
         writeFile(abgabe + QStringLiteral("/KORA-neu.json"), QJsonDocument(newer).toJson());
@@ -171,8 +179,9 @@ private slots:
                                                            "verschiedene Namen: Carl Probe, Carla Probe"));
         QCOMPARE(out.value(4).simplified(),
                  QStringLiteral("4711004 Dora Test 10 von 10 1 (1 ausgewertet) Pt 1000 andere cmmup.dlx"));
-        QCOMPARE(out.value(5), QStringLiteral("4 Studierende"));
-        QCOMPARE(out.mid(6), (QStringList{
+        QCOMPARE(out.value(5).simplified(), QStringLiteral("4711005 Eva Eis – 1 (0 ausgewertet) Pt 1000 Sensor zerstört"));
+        QCOMPARE(out.value(6), QStringLiteral("5 Studierende"));
+        QCOMPARE(out.mid(7), (QStringList{
                                  QStringLiteral("Nicht lesbar (4 Dateien):"),
                                  QStringLiteral("  KORA-abgeschnitten.json: die Datei ist unvollständig (abgeschnitten)"),
                                  QStringLiteral("  KORA-neu.json: der Datensatz stammt aus einer neueren Version "
@@ -186,7 +195,8 @@ private slots:
         QVERIFY2(grades.value(1).startsWith(QStringLiteral("4711001,Anna Muster,10,10,1,Pt 1000,")), qPrintable(grades.value(1)));
         QVERIFY(grades.value(1).endsWith(QLatin1Char(',')));
         QVERIFY(grades.value(3).endsWith(QStringLiteral(",\"verschiedene Namen: Carl Probe, Carla Probe\"")));
-        QCOMPARE(grades.size(), 6); // four rows and the empty rest after the last line end
+        QVERIFY2(grades.value(5).startsWith(QStringLiteral("4711005,Eva Eis,,10,1,Pt 1000,")), qPrintable(grades.value(5)));
+        QCOMPARE(grades.size(), 7); // five rows and the empty rest after the last line end
 
         const QString page = QString::fromUtf8(readFile(html));
         QVERIFY(page.startsWith(QStringLiteral("<!DOCTYPE html>")));
