@@ -22,7 +22,7 @@ void Formexp::writeRecord(const QString& state)
         return;
     // The journal's rows as its file has them, with "." as decimal point.
     QJsonArray rows;
-    const QStringList& columns = journal::columnNames();
+    const QStringList& columns = journal::fileColumnNames();
     for (const journal::Row& row : journal_->rows()) {
         QJsonObject cells;
         for (int c = 0; c < columns.size(); ++c)

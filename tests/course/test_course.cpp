@@ -257,6 +257,8 @@ private slots:
         QTEST(r.state, "state");
         QCOMPARE(r.journal.size(), 1);
         QCOMPARE(r.journal.first().toObject().value(QStringLiteral("Sensor")).toString(), QStringLiteral("–"));
+        // The file's number columns too, with a decimal point.
+        QVERIFY(r.journal.first().toObject().value(QStringLiteral("Anzeige /V")).toString().contains(QLatin1Char('.')));
         QVERIFY(r.updated >= r.started);
     }
 
