@@ -7,6 +7,7 @@
 //   kora_screenshots FOLDER [SENSOR]
 
 #include "bench/formexp.h"
+#include "signin/formanmeldung.h"
 #include "configreport/report.h"
 #include "evaluation/formantwort.h"
 #include "journal/formprotokoll.h"
@@ -192,5 +193,14 @@ int main(int argc, char** argv)
     bench.state().tsensor = 140;
     bench.Timer1_Timer();
     save(&bench, folder, "10-warnung.png");
+
+    // A course's sign-in, half filled in: the hint says what is missing.
+    signin::Formanmeldung signIn;
+    signIn.show();
+    if (!QTest::qWaitForWindowExposed(&signIn))
+        return 1;
+    QTest::keyClicks(signIn.findChild<QWidget*>(QStringLiteral("TextName")), QStringLiteral("Anna Muster"));
+    QTest::keyClicks(signIn.findChild<QWidget*>(QStringLiteral("TextMatrikel")), QStringLiteral("47"));
+    save(&signIn, folder, "13-anmeldung.png");
     return 0;
 }
