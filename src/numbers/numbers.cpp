@@ -45,6 +45,99 @@ Decimal toDecimal(double value)
     return d;
 }
 
+
+
+// A number literal as the leading-number reading takes it apart: the digits
+// for from_chars, and where its first significant digit stands, so that an
+// out-of-range value is known as an overflow or an underflow.
+struct Literal {
+    std::string clean;  // the literal without blanks and without a leading '+'
+    std::string exponentText;
+    bool negative = false;
+    bool expDigits = false;
+    int mantissaDigits = 0;
+    long firstNonZeroPos = 0; // >0: index of the first non-zero integer digit; <0: minus its decimal place
+    long intDigitCount = 0;
+    std::size_t length = 0;   // characters read, blanks included
+};
+
+Literal scanLiteral(std::string_view text)
+{
+    Literal l;
+    bool signSeen = false, pointSeen = false, inExponent = false, expSignSeen = false;
+    long fracIndex = 0;
+    std::size_t& at = l.length;
+    for (; at < text.size(); ++at) {
+        const char c = text[at];
+        if (c == ' ' || c == '\t' || c == '\n')
+            continue;
+        if (!inExponent) {
+            if ((c == '+' || c == '-') && !signSeen && l.mantissaDigits == 0 && !pointSeen) {
+                signSeen = true;
+                l.negative = c == '-';
+                continue;
+            }
+            if (c >= '0' && c <= '9') {
+                ++l.mantissaDigits;
+                if (pointSeen)
+                    ++fracIndex;
+                else
+                    ++l.intDigitCount;
+                if (c != '0' && l.firstNonZeroPos == 0)
+                    l.firstNonZeroPos = pointSeen ? -fracIndex : l.intDigitCount;
+                l.clean.push_back(c);
+                continue;
+            }
+            if (c == '.' && !pointSeen) {
+                pointSeen = true;
+                l.clean.push_back(c);
+                continue;
+            }
+            if ((c == 'e' || c == 'E') && l.mantissaDigits > 0) {
+                inExponent = true;
+                continue;
+            }
+            break;
+        }
+        if ((c == '+' || c == '-') && !expSignSeen && !l.expDigits) {
+            expSignSeen = true;
+            if (c == '-')
+                l.exponentText.push_back('-');
+            continue;
+        }
+        if (c >= '0' && c <= '9') {
+            l.expDigits = true;
+            l.exponentText.push_back(c);
+            continue;
+        }
+        break;
+    }
+    return l;
+}
+
+// A literal out of the double range overflows when its first significant
+// digit stands at a positive decimal place, and underflows otherwise.
+bool overflows(const Literal& l)
+{
+    long exp = 0;
+    if (l.expDigits) {
+        // Clamp long exponent texts: only the sign of the magnitude matters.
+        const bool negExp = !l.exponentText.empty() && l.exponentText[0] == '-';
+        std::string_view digits(l.exponentText);
+        if (negExp)
+            digits.remove_prefix(1);
+        while (digits.size() > 1 && digits.front() == '0')
+            digits.remove_prefix(1);
+        exp = digits.size() > 6 ? 1000000 : std::atol(std::string(digits).c_str());
+        if (negExp)
+            exp = -exp;
+    }
+    // Decimal exponent of the first significant digit.
+    const long magnitude =
+        exp + (l.firstNonZeroPos > 0 ? l.intDigitCount - l.firstNonZeroPos : l.firstNonZeroPos);
+    return magnitude > 0;
+}
+
 } // namespace
 
 std::string displayText(double value, char separator)
@@ -118,99 +211,26 @@ std::string patternText(double value, int integerDigits, int decimals, char sepa
     return out;
 }
 
+
 Reading readLeadingNumber(std::string_view text)
 {
+    Literal l = scanLiteral(text);
     Reading r;
-    std::string clean;     // the literal without blanks and without a leading '+'
-    bool negative = false;
-    bool signSeen = false, pointSeen = false, inExponent = false, expSignSeen = false;
-    bool expDigits = false;
-    int mantissaDigits = 0;
-    std::string exponentText;
-    long firstNonZeroPos = 0; // >0: index of the first non-zero integer digit; <0: minus its decimal place
-    long intDigitCount = 0;
-    long fracIndex = 0;
-    std::size_t& at = r.length;
-    for (; at < text.size(); ++at) {
-        const char c = text[at];
-        if (c == ' ' || c == '\t' || c == '\n')
-            continue;
-        if (!inExponent) {
-            if ((c == '+' || c == '-') && !signSeen && mantissaDigits == 0 && !pointSeen) {
-                signSeen = true;
-                negative = c == '-';
-                continue;
-            }
-            if (c >= '0' && c <= '9') {
-                ++mantissaDigits;
-                if (pointSeen)
-                    ++fracIndex;
-                else
-                    ++intDigitCount;
-                if (c != '0' && firstNonZeroPos == 0)
-                    firstNonZeroPos = pointSeen ? -fracIndex : intDigitCount;
-                clean.push_back(c);
-                continue;
-            }
-            if (c == '.' && !pointSeen) {
-                pointSeen = true;
-                clean.push_back(c);
-                continue;
-            }
-            if ((c == 'e' || c == 'E') && mantissaDigits > 0) {
-                inExponent = true;
-                continue;
-            }
-            break;
-        }
-        if ((c == '+' || c == '-') && !expSignSeen && !expDigits) {
-            expSignSeen = true;
-            if (c == '-')
-                exponentText.push_back('-');
-            continue;
-        }
-        if (c >= '0' && c <= '9') {
-            expDigits = true;
-            exponentText.push_back(c);
-            continue;
-        }
-        break;
-    }
-    if (mantissaDigits == 0)
+    r.length = l.length;
+    if (l.mantissaDigits == 0)
         return r;
     r.found = true;
-    if (expDigits) {
-        clean.push_back('e');
-        clean += exponentText;
+    if (l.expDigits) {
+        l.clean.push_back('e');
+        l.clean += l.exponentText;
     }
     double v = 0.0;
-    auto res = std::from_chars(clean.data(), clean.data() + clean.size(), v);
+    auto res = std::from_chars(l.clean.data(), l.clean.data() + l.clean.size(), v);
     if (res.ec == std::errc::result_out_of_range) {
-        // Decide overflow or underflow from the decimal magnitude.
-        long exp = 0;
-        if (expDigits) {
-            // Clamp long exponent texts: only the sign of the magnitude matters.
-            const bool negExp = !exponentText.empty() && exponentText[0] == '-';
-            std::string_view digits(exponentText);
-            if (negExp)
-                digits.remove_prefix(1);
-            while (digits.size() > 1 && digits.front() == '0')
-                digits.remove_prefix(1);
-            exp = digits.size() > 6 ? 1000000 : std::atol(std::string(digits).c_str());
-            if (negExp)
-                exp = -exp;
-        }
-        // Decimal exponent of the first significant digit.
-        const long magnitude =
-            exp + (firstNonZeroPos > 0 ? intDigitCount - firstNonZeroPos : firstNonZeroPos);
-        if (magnitude > 0) {
-            r.overflow = true;
-            v = HUGE_VAL;
-        } else {
-            v = 0.0;
-        }
+        r.overflow = overflows(l);
+        v = r.overflow ? HUGE_VAL : 0.0;
     }
-    r.value = negative ? -v : v;
+    r.value = l.negative ? -v : v;
     return r;
 }
 
