@@ -1,5 +1,6 @@
 #include "app/commandline.h"
 #include "bench/formexp.h"
+#include "model/configcheck.h"
 #include "signin/formanmeldung.h"
 #include "ui/layout.h"
 #include "ui/translations.h"
@@ -7,7 +8,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
-#include <QLocale>
 
 int main(int argc, char** argv)
 {
@@ -21,8 +21,10 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("kora"));
     QApplication::setApplicationVersion(QStringLiteral(KORA_VERSION));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/kora.svg")));
-    // The file dialog and the buttons of message boxes in the user's language.
-    ui::loadQtTranslations(QLocale::system());
+    // The teacher's file chooses the language, else `--sprache`; German otherwise,
+    // on an English desktop too. Qt's own dialogs follow the choice.
+    const auto fromFile = ui::languageNamed(model::configuredLanguage("cmmup.dlx"));
+    ui::installLanguage(ui::chooseLanguage(fromFile, app::languageOption(argc, argv)));
     // Message boxes and dialogs in the windows' own face.
     QApplication::setFont(ui::designFont({}));
     // A course asks for the student before the bench appears; "Abbrechen"

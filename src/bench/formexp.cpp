@@ -50,7 +50,7 @@ Formexp::Formexp(std::unique_ptr<course::Session> session, QWidget* parent)
     : QWidget(parent), session_(std::move(session))
 {
     setObjectName(QStringLiteral("Formexp"));
-    setWindowTitle(ui::appTitle);
+    setWindowTitle(ui::appTitle());
     buildWindow();
     connectHandlers();
     buildJournal();
@@ -78,7 +78,7 @@ void Formexp::buildWindow()
 {
     ui::setUpWindow(this, windowWidth, windowHeight, Qt::white);
 
-    const auto made = ui::buildControls(this, formexpRows());
+    const auto made = ui::buildControls(this, formexpRows(), "bench::Formexp");
     auto get = [&made](const char* name) { return made.value(QString::fromLatin1(name)); };
     Picture1 = qobject_cast<ui::DrawingSurface*>(get("Picture1"));
     Picture2 = qobject_cast<ui::DrawingSurface*>(get("Picture2"));
@@ -157,11 +157,11 @@ void Formexp::describeForScreenReaders(QWidget* circuit)
     UpDownR->setValueText([this](int) { return LabelR->text(); });
     // Named "Messbereich" already: the position says the range alone.
     UpDownVoltmeter->setValueText([](int p) { return qs(model::rangeName(p)); });
-    UpDownVoltmeter->setAccessibleDescription(QStringLiteral("Messbereich des Voltmeters wählen"));
+    UpDownVoltmeter->setAccessibleDescription(tr("Messbereich des Voltmeters wählen"));
     circuit->setAccessibleDescription(
-        QStringLiteral("Spannungsquelle, Vorwiderstand und Sensor in Reihe; ein Schalter überbrückt den "
-                       "Vorwiderstand, der Sensor sitzt im Thermostaten, das Voltmeter misst die Spannung "
-                       "am Sensor."));
+        tr("Spannungsquelle, Vorwiderstand und Sensor in Reihe; ein Schalter überbrückt den "
+           "Vorwiderstand, der Sensor sitzt im Thermostaten, das Voltmeter misst die Spannung "
+           "am Sensor."));
 }
 
 void Formexp::connectHandlers()
@@ -280,8 +280,8 @@ void Formexp::destroySensor()
     Timer1->stop();
     writeRecord(course::zerstoert);
     ui::services().alert();
-    ui::services().message(this, QStringLiteral("Sie haben den Sensor und damit das Experiment \r"
-                                                "durch thermische Überlastung zerstört!!") +
+    ui::services().message(this, tr("Sie haben den Sensor und damit das Experiment \r"
+                                    "durch thermische Überlastung zerstört!!") +
                                      journalNote());
     // The experiment window goes; with the evaluation window still open the
     // program ends when that one is closed.
@@ -291,8 +291,8 @@ void Formexp::destroySensor()
 void Formexp::ToggleButton1_Click()
 {
     model::toggleSelfHeating(state_, thermostat_);
-    ToggleButton1->setText(thermostat_.eigen_ein ? QStringLiteral("Eigenerwärmung eingeschaltet")
-                                                 : QStringLiteral("Eigenerwärmung ausgeschaltet"));
+    ToggleButton1->setText(thermostat_.eigen_ein ? tr("Eigenerwärmung eingeschaltet")
+                                                 : tr("Eigenerwärmung ausgeschaltet"));
 }
 
 // ---------------------------------------------------------------- bench controls
@@ -380,7 +380,7 @@ void Formexp::Picture2_Click()
     // Only closing the bypass can destroy the diode or the thermocouple;
     // opening it is always allowed.
     if (!state_.rvor_kurz && model::sensorType(state_.sensortyp).bypassDestroys) {
-        ui::services().message(this, QStringLiteral("Sie versuchen, den Sensor zu zerstören!"));
+        ui::services().message(this, tr("Sie versuchen, den Sensor zu zerstören!"));
         return;
     }
     state_.rvor_kurz = !state_.rvor_kurz;

@@ -80,10 +80,9 @@ journal::Row Formexp::shownRow() const
 void Formexp::Commandmessen_Click()
 {
     const journal::Row& row = journal_->record(shownRow());
-    Labelstatus->setText(QStringLiteral("Zeile %1 übernommen: %2, %3%4")
+    Labelstatus->setText(tr("Zeile %1 übernommen: %2, %3%4")
                              .arg(QString::number(row.nr), Labelsenstemp->text(), Labelanz->text(),
-                                  journal_->file().working() ? QString()
-                                                             : QStringLiteral(" (nicht gespeichert)")));
+                                  journal_->file().working() ? QString() : tr(" (nicht gespeichert)")));
 }
 
 void Formexp::Commandprotokoll_Click()
@@ -116,9 +115,9 @@ QString Formexp::journalNote() const
     if (journal_->rows().isEmpty())
         return {};
     if (!file.working())
-        return QStringLiteral("\rIhr Messprotokoll konnte nicht gespeichert werden: ") +
+        return tr("\rIhr Messprotokoll konnte nicht gespeichert werden: ") +
                journal::reasonText(file.reason());
-    return QStringLiteral("\rIhr Messprotokoll ist gespeichert: ") + QDir::toNativeSeparators(file.path());
+    return tr("\rIhr Messprotokoll ist gespeichert: ") + QDir::toNativeSeparators(file.path());
 }
 
 void Formexp::hideJournal()

@@ -15,9 +15,10 @@ namespace configreport {
 
 namespace {
 
+// The context is the one lupdate gives the calls below.
 QString tr(const char* text)
 {
-    return QCoreApplication::translate("ConfigReport", text);
+    return QCoreApplication::translate("configreport", text);
 }
 
 QString fromUtf8(const std::string& s)

@@ -13,9 +13,10 @@ namespace {
 
 using model::ExperimentState;
 
+// The context is the one lupdate gives the calls below.
 QString tr(const char* text)
 {
-    return QCoreApplication::translate("ConfigSummary", text);
+    return QCoreApplication::translate("configreport::Summary", text);
 }
 
 QString fromUtf8(const std::string& s)

@@ -41,7 +41,10 @@ Bounds boundsOf(std::string value, std::string_view keyword)
     return {configline::numberOf(pieces[0]), configline::numberOf(pieces[1])};
 }
 
-std::string oneDecimalText(double v) { return numbers::displayText(v, ','); }
+std::string oneDecimalText(double v)
+{
+    return numbers::displayText(v, ',');
+}
 
 // A value as a line gives it: the number stored and, in a dry run, the
 // random form it was drawn from ("rand(0.0003; 0.0004)").
@@ -114,9 +117,18 @@ public:
         target_.selectSensor(static_cast<int>(index));
     }
 
-    void f_sensortyp0(const Line& line) { typLine(line, 0, &ExperimentState::ntc_a, &ExperimentState::ntc_b); }
-    void f_sensortyp1(const Line& line) { typLine(line, 1, &ExperimentState::ptc_a, &ExperimentState::ptc_b); }
-    void f_sensortyp2(const Line& line) { typLine(line, 2, &ExperimentState::pt100_r0, &ExperimentState::pt100_a); }
+    void f_sensortyp0(const Line& line)
+    {
+        typLine(line, 0, &ExperimentState::ntc_a, &ExperimentState::ntc_b);
+    }
+    void f_sensortyp1(const Line& line)
+    {
+        typLine(line, 1, &ExperimentState::ptc_a, &ExperimentState::ptc_b);
+    }
+    void f_sensortyp2(const Line& line)
+    {
+        typLine(line, 2, &ExperimentState::pt100_r0, &ExperimentState::pt100_a);
+    }
     void f_sensortyp3(const Line& line)
     {
         typLine(line, 3, &ExperimentState::pt1000_r0, &ExperimentState::pt1000_a);
@@ -133,7 +145,8 @@ public:
     // and the value not stored.
     void f_sensortyp5(const Line& line)
     {
-        for (auto [n, field] : {std::pair{1u, &ExperimentState::strom_i0}, std::pair{2u, &ExperimentState::strom_k}}) {
+        for (auto [n, field] :
+             {std::pair{1u, &ExperimentState::strom_i0}, std::pair{2u, &ExperimentState::strom_k}}) {
             const std::string value = line.value(n);
             if (contains(value, "rand")) {
                 told_.add(Reason::NoRandomForm);
@@ -172,10 +185,7 @@ public:
 
     void f_protokoll(const Line& line)
     {
-        std::string_view head = line.field(0);
-        if (head.substr(0, 3) == "\xEF\xBB\xBF")
-            head.remove_prefix(3); // the mark some editors put before the first line
-        if (configline::trimmed(head) != "protokoll")
+        if (!startsWith(line, "protokoll"))
             return;
         const std::string value = configline::trimmed(line.field(1));
         if (value == "off")
@@ -184,7 +194,28 @@ public:
             fail(Reason::JournalValue, {configtext::shortened(configtext::printable(value), 24)});
     }
 
+    // The language of the run's texts, "de" or "en"; as with the journal's
+    // switch, only a line that starts with the keyword is one.
+    void f_sprache(const Line& line)
+    {
+        if (!startsWith(line, "sprache"))
+            return;
+        const std::string value = configline::trimmed(line.field(1));
+        if (value == "de" || value == "en")
+            s_.sprache = value;
+        else
+            fail(Reason::LanguageValue, {configtext::shortened(configtext::printable(value), 24)});
+    }
+
 private:
+    static bool startsWith(const Line& line, std::string_view keyword)
+    {
+        std::string_view head = line.field(0);
+        if (head.substr(0, 3) == "\xEF\xBB\xBF")
+            head.remove_prefix(3); // the mark some editors put before the first line
+        return configline::trimmed(head) == keyword;
+    }
+
     // The "sensor" and "basic" lines draw whole numbers.
     std::optional<Read> drawWholeOrNumber(const Line& line, std::size_t n)
     {
@@ -217,7 +248,9 @@ private:
     // Only a dry run needs the text, so the real start builds none.
     std::string drawnFrom(const char* form, const Bounds& b) const
     {
-        return settings_ && !settings_->drawnValues ? std::string(form) + "(" + fileText(b.a) + "; " + fileText(b.b) + ")" : std::string();
+        return settings_ && !settings_->drawnValues
+                   ? std::string(form) + "(" + fileText(b.a) + "; " + fileText(b.b) + ")"
+                   : std::string();
     }
 
     void note(const void* field, const Read& r)
@@ -295,14 +328,12 @@ struct Keyword {
 };
 
 constexpr Keyword keywords[] = {
-    {"warmup", &Reader::f_warmup},         {"sensor", &Reader::f_sensortyp},
-    {"typ0", &Reader::f_sensortyp0},       {"typ1", &Reader::f_sensortyp1},
-    {"typ2", &Reader::f_sensortyp2},       {"typ3", &Reader::f_sensortyp3},
-    {"typ4", &Reader::f_sensortyp4},       {"typ5", &Reader::f_sensortyp5},
-    {"typ6", &Reader::f_sensortyp6},       {"basic", &Reader::f_basic},
-    {"protokoll", &Reader::f_protokoll},   {"anmeldung", &Reader::f_kurs},
-    {"variante", &Reader::f_kurs},         {"ergebnisse", &Reader::f_kurs},
-    {"pruefung", &Reader::f_kurs},
+    {"warmup", &Reader::f_warmup},   {"sensor", &Reader::f_sensortyp},    {"typ0", &Reader::f_sensortyp0},
+    {"typ1", &Reader::f_sensortyp1}, {"typ2", &Reader::f_sensortyp2},     {"typ3", &Reader::f_sensortyp3},
+    {"typ4", &Reader::f_sensortyp4}, {"typ5", &Reader::f_sensortyp5},     {"typ6", &Reader::f_sensortyp6},
+    {"basic", &Reader::f_basic},     {"protokoll", &Reader::f_protokoll}, {"anmeldung", &Reader::f_kurs},
+    {"variante", &Reader::f_kurs},   {"ergebnisse", &Reader::f_kurs},     {"pruefung", &Reader::f_kurs},
+    {"sprache", &Reader::f_sprache},
 };
 
 // Where the reading stopped early: reported once, with the line it stopped at.
@@ -381,8 +412,8 @@ const std::string* SettingNotes::find(const ExperimentState& s, const void* fiel
     return it == shown_.end() ? nullptr : &it->second;
 }
 
-void applyConfigText(std::string_view bytes, bool cut, ExperimentState& s, ConfigTarget& target, Class1& random,
-                     ProblemList& problems, SettingNotes* notes)
+void applyConfigText(std::string_view bytes, bool cut, ExperimentState& s, ConfigTarget& target,
+                     Class1& random, ProblemList& problems, SettingNotes* notes)
 {
     Reader reader(s, target, random, notes);
     int number = 0;

@@ -149,4 +149,14 @@ ConfigCheck checkConfig(const std::string& path, const std::string& name, const 
     return check;
 }
 
+std::string configuredLanguage(const std::string& path)
+{
+    // Read before the first window, so that its texts are already in the
+    // chosen language; the start reads the file again for everything else.
+    DryRun r;
+    r.problems.keep = 0;
+    run(r, readConfigFile(path), path, true);
+    return r.s.sprache;
+}
+
 } // namespace model

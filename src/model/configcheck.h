@@ -39,4 +39,8 @@ struct ConfigCheck {
 // the settings are the ones this student draws.
 ConfigCheck checkConfig(const std::string& path, const std::string& name, const std::string* matrikel = nullptr);
 
+// The language the file at `path` chooses for the run ("de", "en"), or ""
+// when it chooses none or the file is missing.
+std::string configuredLanguage(const std::string& path);
+
 } // namespace model

@@ -30,6 +30,7 @@ enum class Reason {
     ZeroPtcB,
     CharacteristicInfinite,
     JournalValue, // the value found
+    LanguageValue, // the value found
     // A value that is reported while the rest of the line is still used.
     DecimalComma,          // the value, the value with a decimal point
     TextAfterNumber,       // the value, the number stored

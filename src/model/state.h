@@ -33,6 +33,7 @@ struct ExperimentState {
     double teta = 20;                // reference temperature of the alpha question, °C
     double diode_i = 0.001;          // current of the true diode curve in the evaluation, A
     std::string pfad;                // working directory at start, folder of cmmup.dlx
+    std::string sprache;             // "de" or "en" when the teacher's file chose the language
 
     // Sensor parameters.
     double ntc_a = 0.000357;  // ohm

@@ -3,6 +3,7 @@
 
 #include "ui/services.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -18,8 +19,9 @@ bool Services::askStudent(QWidget* parent, Student& student)
 {
     QDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("Dialogstudent"));
-    dialog.setWindowTitle(appTitle);
-    auto* intro = new QLabel(QStringLiteral("Angaben für das Ergebnisblatt (freiwillig):"), &dialog);
+    dialog.setWindowTitle(appTitle());
+    auto* intro = new QLabel(
+        QCoreApplication::translate("ui::Services", "Angaben für das Ergebnisblatt (freiwillig):"), &dialog);
     auto* name = new QLineEdit(student.name, &dialog);
     name->setObjectName(QStringLiteral("Textname"));
     name->setMaxLength(80);
@@ -27,11 +29,12 @@ bool Services::askStudent(QWidget* parent, Student& student)
     matrikel->setObjectName(QStringLiteral("Textmatrikel"));
     matrikel->setMaxLength(30);
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Name"), name);
-    form->addRow(QStringLiteral("Matrikelnummer"), matrikel);
+    form->addRow(QCoreApplication::translate("ui::Services", "Name"), name);
+    form->addRow(QCoreApplication::translate("ui::Services", "Matrikelnummer"), matrikel);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Drucken"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbrechen"));
+    buttons->button(QDialogButtonBox::Ok)->setText(QCoreApplication::translate("ui::Services", "Drucken"));
+    buttons->button(QDialogButtonBox::Cancel)
+        ->setText(QCoreApplication::translate("ui::Services", "Abbrechen"));
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     auto* layout = new QVBoxLayout(&dialog);

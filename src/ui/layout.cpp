@@ -3,6 +3,7 @@
 #include "ui/controls.h"
 #include "ui/input.h"
 
+#include <QCoreApplication>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -10,7 +11,10 @@
 
 namespace ui {
 
-int px(int twips) { return static_cast<int>(std::lround(twips / twipsPerPixel)); }
+int px(int twips)
+{
+    return static_cast<int>(std::lround(twips / twipsPerPixel));
+}
 
 QRect pxRect(int left, int top, int width, int height)
 {
@@ -24,9 +28,18 @@ QFont designFont(const FontSpec& f)
     QFont font;
     switch (f.face) {
     case Face::Default:
-    case Face::Sans: font = QFont(QStringLiteral("Liberation Sans")); font.setStyleHint(QFont::SansSerif); break;
-    case Face::Serif: font = QFont(QStringLiteral("Liberation Serif")); font.setStyleHint(QFont::Serif); break;
-    case Face::Mono: font = QFont(QStringLiteral("Liberation Mono")); font.setStyleHint(QFont::Monospace); break;
+    case Face::Sans:
+        font = QFont(QStringLiteral("Liberation Sans"));
+        font.setStyleHint(QFont::SansSerif);
+        break;
+    case Face::Serif:
+        font = QFont(QStringLiteral("Liberation Serif"));
+        font.setStyleHint(QFont::Serif);
+        break;
+    case Face::Mono:
+        font = QFont(QStringLiteral("Liberation Mono"));
+        font.setStyleHint(QFont::Monospace);
+        break;
     }
     font.setPointSizeF(f.points > 0 ? f.points : defaultPoints);
     font.setBold(f.bold);
@@ -46,20 +59,24 @@ void setUpWindow(QWidget* window, int widthTwips, int heightTwips, const QColor&
 
 namespace {
 
-QWidget* create(const ControlSpec& row, QWidget* parent)
+QWidget* create(const ControlSpec& row, const QString& text, QWidget* parent)
 {
-    const QString text = QString::fromUtf8(row.text);
     switch (row.kind) {
     case Kind::Label: {
         auto* w = new Label(parent);
         w->setText(text);
         return w;
     }
-    case Kind::UpDownV: return new UpDown(Qt::Vertical, parent);
-    case Kind::UpDownH: return new UpDown(Qt::Horizontal, parent);
-    case Kind::Button: return new PushButton(text, parent);
-    case Kind::Toggle: return new ToggleButton(text, parent);
-    case Kind::Option: return new OptionButton(text, parent);
+    case Kind::UpDownV:
+        return new UpDown(Qt::Vertical, parent);
+    case Kind::UpDownH:
+        return new UpDown(Qt::Horizontal, parent);
+    case Kind::Button:
+        return new PushButton(text, parent);
+    case Kind::Toggle:
+        return new ToggleButton(text, parent);
+    case Kind::Option:
+        return new OptionButton(text, parent);
     case Kind::Frame: {
         auto* w = new Frame(parent);
         w->setFrameShape(QFrame::NoFrame);
@@ -71,30 +88,41 @@ QWidget* create(const ControlSpec& row, QWidget* parent)
         w->setAutoFillBackground(true);
         return w;
     }
-    case Kind::Surface: return new DrawingSurface(parent);
-    case Kind::List: return new ListBox(parent);
-    case Kind::TextBox: return new TextBox(parent);
-    case Kind::Image: return new ImageBox(text, false, parent);
-    case Kind::ImageStretched: return new ImageBox(text, true, parent);
+    case Kind::Surface:
+        return new DrawingSurface(parent);
+    case Kind::List:
+        return new ListBox(parent);
+    case Kind::TextBox:
+        return new TextBox(parent);
+    case Kind::Image:
+        return new ImageBox(text, false, parent);
+    case Kind::ImageStretched:
+        return new ImageBox(text, true, parent);
     }
     return nullptr;
 }
 
 } // namespace
 
-QHash<QString, QWidget*> buildControls(QWidget* window, std::span<const ControlSpec> rows)
+QHash<QString, QWidget*> buildControls(QWidget* window, std::span<const ControlSpec> rows,
+                                       const char* context)
 {
+    auto shown = [context](const char* text) {
+        return context ? QCoreApplication::translate(context, text) : QString::fromUtf8(text);
+    };
     QHash<QString, QWidget*> made;
     for (const ControlSpec& row : rows) {
         QWidget* parent = row.parent ? made.value(QString::fromLatin1(row.parent), window) : window;
-        QWidget* w = create(row, parent);
+        // An image's text is its resource path, never translated.
+        const bool image = row.kind == Kind::Image || row.kind == Kind::ImageStretched;
+        QWidget* w = create(row, image ? QString::fromUtf8(row.text) : shown(row.text), parent);
         w->setObjectName(QString::fromLatin1(row.name));
         w->setGeometry(pxRect(row.left, row.top, row.width, row.height));
         w->setFont(designFont(row.font));
         if (row.accessibleName)
-            w->setAccessibleName(QString::fromUtf8(row.accessibleName));
+            w->setAccessibleName(shown(row.accessibleName));
         if (row.toolTip)
-            w->setToolTip(QString::fromUtf8(row.toolTip));
+            w->setToolTip(shown(row.toolTip));
         w->setVisible(row.visible);
         made.insert(w->objectName(), w);
     }

@@ -67,7 +67,9 @@ QFont designFont(const FontSpec& f);
 void setUpWindow(QWidget* window, int widthTwips, int heightTwips, const QColor& background);
 
 // Builds the rows in order; a row placed later lies in front of the ones
-// before it. Returns the widgets by name.
-QHash<QString, QWidget*> buildControls(QWidget* window, std::span<const ControlSpec> rows);
+// before it. With a translation context, texts, accessible names and tooltips
+// are shown in the chosen language. Returns the widgets by name.
+QHash<QString, QWidget*> buildControls(QWidget* window, std::span<const ControlSpec> rows,
+                                       const char* context = nullptr);
 
 } // namespace ui

@@ -93,7 +93,7 @@ private:
 std::unique_ptr<QDialog> scrollingBox(QWidget* parent, const QString& text, const QRect& area)
 {
     auto box = std::make_unique<QDialog>(parent);
-    box->setWindowTitle(appTitle);
+    box->setWindowTitle(appTitle());
     auto* view = new QPlainTextEdit(text, box.get());
     view->setObjectName(QStringLiteral("messageText"));
     view->setReadOnly(true);
@@ -180,7 +180,7 @@ std::unique_ptr<QDialog> makeQuestionBox(QWidget* parent, const QString& text, c
 std::unique_ptr<QDialog> makeMessageBox(QWidget* parent, const QString& text, const QRect& keepClear)
 {
     const QString shown = withLineBreaks(text);
-    auto box = std::make_unique<QMessageBox>(QMessageBox::NoIcon, appTitle, shown, QMessageBox::Ok, parent);
+    auto box = std::make_unique<QMessageBox>(QMessageBox::NoIcon, appTitle(), shown, QMessageBox::Ok, parent);
     // A teacher's line in a report is never taken for markup.
     box->setTextFormat(Qt::PlainText);
     const QRect area = availableArea(parent);

@@ -25,7 +25,7 @@ bool printToPdf(const QString& file, PageSource& page)
     writer.setPageSize(QPageSize(QPageSize::A4));
     writer.setResolution(300);
     writer.setTitle(page.documentTitle());
-    writer.setCreator(appTitle);
+    writer.setCreator(appTitle());
     QPainter painter;
     if (!painter.begin(&writer))
         return false;
@@ -77,24 +77,29 @@ Services::PrintJob Services::printOnDefaultPrinter(PageSource& page)
     printer.setDocName(page.documentTitle());
     job.printer = printer.printerName();
     job.printed = Printed::Failed;
-    const QString called = QStringLiteral("Der Drucker ") + job.printer;
     // Asked first: Qt hands the page over and reports success whatever the
     // print system answers.
     const printqueue::State queue = printqueue::stateOf(job.printer);
     if (!queue.exists) {
-        job.why = QStringLiteral("Den Drucker ") + job.printer + QStringLiteral(" gibt es nicht mehr.");
+        job.why = QCoreApplication::translate("ui::Services", "Den Drucker %1 gibt es nicht mehr.")
+                      .arg(job.printer);
         return job;
     }
     if (!queue.accepting) {
-        job.why = called + QStringLiteral(" nimmt zurzeit keine Aufträge an.");
+        job.why =
+            QCoreApplication::translate("ui::Services", "Der Drucker %1 nimmt zurzeit keine Aufträge an.")
+                .arg(job.printer);
         return job;
     }
     QPainter painter;
     const bool begun = painter.begin(&printer);
     if (begun)
         page.paintPage(painter, printer);
-    if (!begun || !painter.end() || printer.printerState() == QPrinter::Error || printqueue::lastRequestRefused()) {
-        job.why = called + QStringLiteral(" hat den Auftrag nicht angenommen.");
+    if (!begun || !painter.end() || printer.printerState() == QPrinter::Error ||
+        printqueue::lastRequestRefused()) {
+        job.why =
+            QCoreApplication::translate("ui::Services", "Der Drucker %1 hat den Auftrag nicht angenommen.")
+                .arg(job.printer);
         return job;
     }
     job.printed = queue.stopped ? Printed::Waiting : Printed::Done;
@@ -103,45 +108,79 @@ Services::PrintJob Services::printOnDefaultPrinter(PageSource& page)
 
 QString Services::askPdfFileName(QWidget* parent, const QString& title, const QString& proposal)
 {
-    return QFileDialog::getSaveFileName(parent, title, proposal, QStringLiteral("PDF-Dateien (*.pdf)"));
+    return QFileDialog::getSaveFileName(parent, title, proposal,
+                                        QCoreApplication::translate("ui::Services", "PDF-Dateien (*.pdf)"));
 }
 
 bool Services::printPage(QWidget* parent, PageSource& page)
 {
     const PrintJob job = printOnDefaultPrinter(page);
-    const QString sent = QStringLiteral("Die Ergebnisse wurden an den Drucker ") + job.printer +
-                         QStringLiteral(" geschickt.");
+    const QString sent =
+        QCoreApplication::translate("ui::Services", "Die Ergebnisse wurden an den Drucker %1 geschickt.")
+            .arg(job.printer);
     if (job.printed == Printed::Done) {
         message(parent, sent);
         return true;
     }
     if (job.printed == Printed::Waiting) {
-        message(parent, sent + QStringLiteral("\rDer Drucker ist zurzeit angehalten. Der Auftrag wartet in seiner "
-                                              "Warteschlange und wird gedruckt, sobald der Drucker wieder läuft."));
+        message(parent, sent + QCoreApplication::translate(
+                                   "ui::Services",
+                                   "\rDer Drucker ist zurzeit angehalten. Der Auftrag wartet in seiner "
+                                   "Warteschlange und wird gedruckt, sobald der Drucker wieder läuft."));
         return true;
     }
     // Nothing is lost silently: the same page can go into a PDF file.
     const QString title = job.printed == Printed::NoPrinter
-                              ? QStringLiteral("Kein Drucker verfügbar - Ergebnisse als PDF speichern")
-                              : QStringLiteral("Drucken fehlgeschlagen - Ergebnisse als PDF speichern");
-    const QString file =
-        askPdfFileName(parent, title, QDir::home().filePath(page.fileNameProposal()));
+                              ? QCoreApplication::translate(
+                                    "ui::Services", "Kein Drucker verfügbar - Ergebnisse als PDF speichern")
+                              : QCoreApplication::translate(
+                                    "ui::Services", "Drucken fehlgeschlagen - Ergebnisse als PDF speichern");
+    const QString file = askPdfFileName(parent, title, QDir::home().filePath(page.fileNameProposal()));
     // Why the printer did not take the page comes first.
     const QString why = job.why.isEmpty() ? QString() : job.why + QLatin1Char('\r');
     if (file.isEmpty()) {
-        message(parent, why + QStringLiteral("Die Ergebnisse wurden nicht gedruckt und nicht gespeichert."));
+        message(parent,
+                why + QCoreApplication::translate(
+                          "ui::Services", "Die Ergebnisse wurden nicht gedruckt und nicht gespeichert."));
         return false;
     }
     if (printToPdf(file, page)) {
-        message(parent, why + QStringLiteral("Die Ergebnisse wurden als PDF-Datei gespeichert:\r") + file);
+        message(parent, why +
+                            QCoreApplication::translate(
+                                "ui::Services", "Die Ergebnisse wurden als PDF-Datei gespeichert:\r") +
+                            file);
         return true;
     }
-    message(parent, why + QStringLiteral("Die PDF-Datei konnte nicht geschrieben werden:\r") + file);
+    message(parent, why +
+                        QCoreApplication::translate("ui::Services",
+                                                    "Die PDF-Datei konnte nicht geschrieben werden:\r") +
+                        file);
     return false;
 }
 
-Services& services() { return current ? *current : realServices; }
+QString appTitle()
+{
+    return QCoreApplication::translate("ui::Services", "KORA - Temperatursensoren als Zweipol");
+}
 
-void setServices(Services* s) { current = s; }
+QString PageSource::documentTitle() const
+{
+    return QCoreApplication::translate("ui::Services", "KORA - Auswertung");
+}
+
+QString PageSource::fileNameProposal() const
+{
+    return QCoreApplication::translate("ui::Services", "KORA-Auswertung.pdf");
+}
+
+Services& services()
+{
+    return current ? *current : realServices;
+}
+
+void setServices(Services* s)
+{
+    current = s;
+}
 
 } // namespace ui

@@ -13,7 +13,7 @@ class QPagedPaintDevice;
 namespace ui {
 
 // The application's title, the caption of every message box.
-inline const QString appTitle = QStringLiteral("KORA - Temperatursensoren als Zweipol");
+QString appTitle();
 
 // One printed page: the callback paints it on a device measured in the
 // device's own units; printPage reports whether the page reached a printer
@@ -25,8 +25,8 @@ public:
     virtual void paintPage(QPainter& painter, QPagedPaintDevice& device) = 0;
     // The document's title (PDF metadata, print job) and the file name
     // proposed when it is saved as a PDF.
-    virtual QString documentTitle() const { return QStringLiteral("KORA - Auswertung"); }
-    virtual QString fileNameProposal() const { return QStringLiteral("KORA-Auswertung.pdf"); }
+    virtual QString documentTitle() const;
+    virtual QString fileNameProposal() const;
 };
 
 // Who printed the report; both parts may stay empty.

@@ -1,0 +1,640 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="de">
+<context>
+    <name>ConfigReason</name>
+    <message>
+        <source>Die Datei %1 ist keine gewöhnliche Datei.</source>
+        <translation>The file %1 is not a regular file.</translation>
+    </message>
+    <message>
+        <source>die Datei ist keine gewöhnliche Datei</source>
+        <translation>the file is not a regular file</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 ist vorhanden, lässt sich aber nicht lesen.</source>
+        <translation>The file %1 exists but cannot be read.</translation>
+    </message>
+    <message>
+        <source>die Datei lässt sich nicht lesen</source>
+        <translation>the file cannot be read</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 konnte nicht bis zum Ende gelesen werden.</source>
+        <translation>The file %1 could not be read to the end.</translation>
+    </message>
+    <message>
+        <source>die Datei konnte nicht bis zum Ende gelesen werden</source>
+        <translation>the file could not be read to the end</translation>
+    </message>
+    <message>
+        <source>die Zeile ist länger als 4096 Bytes; ab hier wurde die Datei nicht gelesen</source>
+        <translation>the line is longer than 4096 bytes; the file was not read from here on</translation>
+    </message>
+    <message>
+        <source>Zeile länger als 4096 Bytes; ab hier nicht gelesen</source>
+        <translation>line longer than 4096 bytes; not read from here on</translation>
+    </message>
+    <message>
+        <source>die Datei ist größer als 1 MiB; ab hier wurde sie nicht gelesen</source>
+        <translation>the file is larger than 1 MiB; it was not read from here on</translation>
+    </message>
+    <message>
+        <source>Datei größer als 1 MiB; ab hier nicht gelesen</source>
+        <translation>file larger than 1 MiB; not read from here on</translation>
+    </message>
+    <message>
+        <source>schon 1000 Zeilen waren nicht verwendbar; ab hier wurde die Datei nicht gelesen</source>
+        <translation>1000 lines were already unusable; the file was not read from here on</translation>
+    </message>
+    <message>
+        <source>1000 unbrauchbare Zeilen; ab hier nicht gelesen</source>
+        <translation>1000 unusable lines; not read from here on</translation>
+    </message>
+    <message>
+        <source>Feld %1 fehlt (Felder werden durch &quot;:&quot; getrennt)</source>
+        <translation>field %1 is missing (fields are separated by &quot;:&quot;)</translation>
+    </message>
+    <message>
+        <source>ein Feld fehlt</source>
+        <translation>a field is missing</translation>
+    </message>
+    <message>
+        <source>in Feld %1 fehlt das &quot;=&quot; vor dem Wert</source>
+        <translation>field %1 lacks the &quot;=&quot; before the value</translation>
+    </message>
+    <message>
+        <source>ein &quot;=&quot; fehlt</source>
+        <translation>an &quot;=&quot; is missing</translation>
+    </message>
+    <message>
+        <source>in der Zufallsform fehlt das Komma zwischen den Grenzen</source>
+        <translation>the random form lacks the comma between its limits</translation>
+    </message>
+    <message>
+        <source>Komma in der Zufallsform fehlt</source>
+        <translation>comma missing in the random form</translation>
+    </message>
+    <message>
+        <source>die Zahl &quot;%1&quot; ist zu groß</source>
+        <translation>the number &quot;%1&quot; is too large</translation>
+    </message>
+    <message>
+        <source>Zahl zu groß</source>
+        <translation>number too large</translation>
+    </message>
+    <message>
+        <source>die Quellenspannung %1 V liegt nicht zwischen 0 und 24 V</source>
+        <translation>the source voltage %1 V is not between 0 and 24 V</translation>
+    </message>
+    <message>
+        <source>Wert außerhalb des erlaubten Bereichs</source>
+        <translation>value outside the permitted range</translation>
+    </message>
+    <message>
+        <source>die Thermostattemperatur %1 °C liegt nicht zwischen 20 und 100 °C</source>
+        <translation>the thermostat temperature %1 °C is not between 20 and 100 °C</translation>
+    </message>
+    <message>
+        <source>die Sensornummer %1 liegt nicht zwischen 0 und 6</source>
+        <translation>the sensor number %1 is not between 0 and 6</translation>
+    </message>
+    <message>
+        <source>R0 = 0 ist nicht möglich (die Kennlinie teilt durch R0)</source>
+        <translation>R0 = 0 is not possible (the characteristic divides by R0)</translation>
+    </message>
+    <message>
+        <source>Kennwert nicht möglich</source>
+        <translation>parameter not possible</translation>
+    </message>
+    <message>
+        <source>B = 0 ist nicht möglich (der Temperaturkoeffizient wäre 0)</source>
+        <translation>B = 0 is not possible (the temperature coefficient would be 0)</translation>
+    </message>
+    <message>
+        <source>b = 0 ist nicht möglich (der Temperaturkoeffizient wäre 0)</source>
+        <translation>b = 0 is not possible (the temperature coefficient would be 0)</translation>
+    </message>
+    <message>
+        <source>mit diesem Wert wird die Kennlinie zwischen 0 und 150 °C unendlich groß</source>
+        <translation>with this value the characteristic becomes infinite between 0 and 150 °C</translation>
+    </message>
+    <message>
+        <source>Feld 1 muss off (Messprotokoll verbergen) oder on lauten, nicht &quot;%1&quot;</source>
+        <translation>field 1 must be off (hide the lab journal) or on, not &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Feld 1 muss off oder on lauten</source>
+        <translation>field 1 must be off or on</translation>
+    </message>
+    <message>
+        <source>Feld 1 muss de (Deutsch) oder en (Englisch) lauten, nicht &quot;%1&quot;</source>
+        <translation>field 1 must be de (German) or en (English), not &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Feld 1 muss de oder en lauten</source>
+        <translation>field 1 must be de or en</translation>
+    </message>
+    <message>
+        <source>»%1« ist keine Zahl; Dezimalpunkt verwenden: %2</source>
+        <translation>“%1” is not a number; use a decimal point: %2</translation>
+    </message>
+    <message>
+        <source>Dezimalkomma statt Dezimalpunkt</source>
+        <translation>decimal comma instead of decimal point</translation>
+    </message>
+    <message>
+        <source>in »%1« steht Text nach der Zahl; verwendet wird %2</source>
+        <translation>“%1” has text after the number; %2 is used</translation>
+    </message>
+    <message>
+        <source>Text nach der Zahl</source>
+        <translation>text after the number</translation>
+    </message>
+    <message>
+        <source>»%1« ist keine Zahl; der Wert wurde nicht übernommen</source>
+        <translation>“%1” is not a number; the value was not taken</translation>
+    </message>
+    <message>
+        <source>keine Zahl</source>
+        <translation>not a number</translation>
+    </message>
+    <message>
+        <source>Toleranz ist ein Anteil: 0.05 bedeutet 5 %</source>
+        <translation>the tolerance is a fraction: 0.05 means 5 %</translation>
+    </message>
+    <message>
+        <source>Toleranz ist kein Anteil</source>
+        <translation>tolerance is not a fraction</translation>
+    </message>
+    <message>
+        <source>diese Zeile kennt keine Zufallsform; der Wert wurde nicht übernommen</source>
+        <translation>this line takes no random form; the value was not taken</translation>
+    </message>
+    <message>
+        <source>Zufallsform nicht möglich</source>
+        <translation>random form not possible</translation>
+    </message>
+    <message>
+        <source>nur »off« verbirgt die Auswahl</source>
+        <translation>only “off” hides the selection</translation>
+    </message>
+    <message>
+        <source>Zeile %1 ist eine Bemerkung; meinten Sie »%2«?</source>
+        <translation>line %1 is a remark; did you mean “%2”?</translation>
+    </message>
+    <message>
+        <source>Bemerkung, die wie eine Einstellung aussieht</source>
+        <translation>remark that looks like a setting</translation>
+    </message>
+</context>
+<context>
+    <name>TaskPage</name>
+    <message>
+        <source>Virtuelles Experiment „Aktive und passive Zweipole</source>
+        <translation>Virtual experiment “Active and passive two-terminal</translation>
+    </message>
+    <message>
+        <source>als Temperatursensoren“</source>
+        <translation>devices as temperature sensors”</translation>
+    </message>
+    <message>
+        <source>Aufgabenstellung:</source>
+        <translation>Your task:</translation>
+    </message>
+    <message>
+        <source>-Ermitteln Sie für den angegebenen oder voreingestellten Sensor den Zusammenhang</source>
+        <translation>-For the given or preset sensor, determine the relationship between the temperature</translation>
+    </message>
+    <message>
+        <source>  zwischen der Temperatur und der für diesen Sensor typischen Größe (Strom, Spannung oder</source>
+        <translation>  and the quantity that is typical of this sensor (current, voltage or</translation>
+    </message>
+    <message>
+        <source>  Widerstand).</source>
+        <translation>  resistance).</translation>
+    </message>
+    <message>
+        <source>-Stellen Sie das Ergebnis in einem Diagramm dar.</source>
+        <translation>-Plot the result in a graph.</translation>
+    </message>
+    <message>
+        <source>-Schlussfolgern Sie daraus den Sensortyp.</source>
+        <translation>-From the graph, conclude which type of sensor it is.</translation>
+    </message>
+    <message>
+        <source>-Beschreiben Sie diesen Zusammenhang durch eine Gleichung.</source>
+        <translation>-Describe this relationship by an equation.</translation>
+    </message>
+    <message>
+        <source>-Für den Fall, dass es sich bei dem Sensor um einen reinen Widerstand handelt:</source>
+        <translation>-In case the sensor is a pure resistance:</translation>
+    </message>
+    <message>
+        <source>  Berechnen Sie allgemein den Faktor α für die Näherung R(To+Δυ) = R(To)*(1+αΔυ).</source>
+        <translation>  Derive the general factor α of the approximation R(To+Δυ) = R(To)*(1+αΔυ).</translation>
+    </message>
+    <message>
+        <source>Hinweise:</source>
+        <translation>Notes:</translation>
+    </message>
+    <message>
+        <source>-Beachten Sie den eventuellen Zusammenhang zwischen der Ausgangsgröße des Sensors und der</source>
+        <translation>-Mind how the output quantity of the sensor may be linked to the sensor voltage</translation>
+    </message>
+    <message>
+        <source>Sensorspannung, bzw. dem Sensorstrom und ermitteln Sie ggf. auch die U-I-Kennlinie.</source>
+        <translation>or the sensor current, and where needed also measure the U-I characteristic.</translation>
+    </message>
+    <message>
+        <source>-Falls der Sensor eine Diode  ist, so benötigen Sie die Parameter Is und Ut der Diodenkennlinie!!</source>
+        <translation>-If the sensor is a diode, you need the parameters Is and Ut of the diode characteristic!!</translation>
+    </message>
+    <message>
+        <source>  Rechnen Sie in diesem Fall mit einer linearen Abhängigkeit der Flussspannung von der</source>
+        <translation>  In that case, take the forward voltage to depend linearly on the</translation>
+    </message>
+    <message>
+        <source>  Temperatur. Stellen Sie einen Diodenstrom von 1 mA so ein, dass er während der Messung</source>
+        <translation>  temperature. Set a diode current of 1 mA in such a way that it stays as constant</translation>
+    </message>
+    <message>
+        <source>  möglichst konstant bleibt.</source>
+        <translation>  as possible during the measurement.</translation>
+    </message>
+    <message>
+        <source>-Sensoren besitzen gegenüber ihrer Umgebungstemperatur eine Trägheit. Beachten Sie die</source>
+        <translation>-Sensors follow the temperature of their surroundings with a lag. Mind the</translation>
+    </message>
+    <message>
+        <source>  Temperaturdifferenz zwischen Sensor und Thermostat!</source>
+        <translation>  temperature difference between sensor and thermostat!</translation>
+    </message>
+    <message>
+        <source>-Durch die im Sensor umgesetzte Leistung kann er sich erwärmen. Beobachten Sie diesen</source>
+        <translation>-The power dissipated in the sensor can heat it up. Observe this</translation>
+    </message>
+    <message>
+        <source>  Effekt! Was passiert, wenn der Sensor ohne Vorwiderstand an einer Spannungsquelle oder</source>
+        <translation>  effect! What happens when the sensor is operated without a series resistor from a</translation>
+    </message>
+    <message>
+        <source>  Stromquelle betrieben wird?</source>
+        <translation>  voltage source or a current source?</translation>
+    </message>
+    <message>
+        <source>&lt;&lt;Start durch Doppelklick&gt;&gt;</source>
+        <translation>&lt;&lt;Double-click to start&gt;&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>bench::Formexp</name>
+    <message>
+        <source>Messbereich %1</source>
+        <translation>Range %1</translation>
+    </message>
+    <message>
+        <source>Spannungsquelle, Vorwiderstand und Sensor in Reihe; ein Schalter überbrückt den Vorwiderstand, der Sensor sitzt im Thermostaten, das Voltmeter misst die Spannung am Sensor.</source>
+        <translation>Voltage source, series resistor and sensor in series; a switch bypasses the series resistor, the sensor sits in the thermostat, the voltmeter measures the voltage across the sensor.</translation>
+    </message>
+    <message>
+        <source>Sie haben den Sensor und damit das Experiment <byte value="xd"/>durch thermische Überlastung zerstört!!</source>
+        <translation>You have destroyed the sensor, and with it the experiment, <byte value="xd"/>by thermal overload!!</translation>
+    </message>
+    <message>
+        <source>Eigenerwärmung eingeschaltet</source>
+        <translation>Self-heating on</translation>
+    </message>
+    <message>
+        <source>Eigenerwärmung ausgeschaltet</source>
+        <translation>Self-heating off</translation>
+    </message>
+    <message>
+        <source>Sie versuchen, den Sensor zu zerstören!</source>
+        <translation>You are about to destroy the sensor!</translation>
+    </message>
+    <message>
+        <source>Eigenerwärmung</source>
+        <translation>Self-heating</translation>
+    </message>
+    <message>
+        <source>Schaltung</source>
+        <translation>Circuit</translation>
+    </message>
+    <message>
+        <source>Vorwiderstand</source>
+        <translation>Series resistor</translation>
+    </message>
+    <message>
+        <source>Quellspannung</source>
+        <translation>Source voltage</translation>
+    </message>
+    <message>
+        <source>Solltemperatur</source>
+        <translation>Thermostat set point</translation>
+    </message>
+    <message>
+        <source>Voltmeter</source>
+        <translation>Voltmeter</translation>
+    </message>
+    <message>
+        <source>Sensortemperatur</source>
+        <translation>Sensor temperature</translation>
+    </message>
+    <message>
+        <source>Überbrückungsschalter</source>
+        <translation>Bypass switch</translation>
+    </message>
+    <message>
+        <source>Vorwiderstand überbrücken</source>
+        <translation>Bypass the series resistor</translation>
+    </message>
+    <message>
+        <source>Auswertung</source>
+        <translation>Evaluation</translation>
+    </message>
+    <message>
+        <source>Messwert übernehmen</source>
+        <translation>Record reading</translation>
+    </message>
+    <message>
+        <source>Den angezeigten Messwert ins Messprotokoll übernehmen (Strg+M)</source>
+        <translation>Record the reading shown in the lab journal (Ctrl+M)</translation>
+    </message>
+    <message>
+        <source>Messprotokoll</source>
+        <translation>Lab journal</translation>
+    </message>
+    <message>
+        <source>Das Messprotokoll mit Tabelle und Diagrammen zeigen</source>
+        <translation>Show the lab journal with its table and charts</translation>
+    </message>
+    <message>
+        <source>Vorwiderstand einstellen</source>
+        <translation>Adjust series resistor</translation>
+    </message>
+    <message>
+        <source>Quellspannung einstellen</source>
+        <translation>Adjust source voltage</translation>
+    </message>
+    <message>
+        <source>Spannung einstellen</source>
+        <translation>Adjust voltage</translation>
+    </message>
+    <message>
+        <source>Solltemperatur einstellen</source>
+        <translation>Adjust thermostat set point</translation>
+    </message>
+    <message>
+        <source>Temperatur einstellen</source>
+        <translation>Adjust temperature</translation>
+    </message>
+    <message>
+        <source>Messbereich</source>
+        <translation>Measuring range</translation>
+    </message>
+    <message>
+        <source>Sensorauswahl</source>
+        <translation>Sensor selection</translation>
+    </message>
+    <message>
+        <source>Aufgabenstellung</source>
+        <translation>Task</translation>
+    </message>
+    <message>
+        <source>Klicken Sie auf die Aufgabenstellung, um das Experiment zu beginnen</source>
+        <translation>Click the task page to start the experiment</translation>
+    </message>
+    <message>
+        <source>Zeile %1 übernommen: %2, %3%4</source>
+        <translation>Row %1 recorded: %2, %3%4</translation>
+    </message>
+    <message>
+        <source> (nicht gespeichert)</source>
+        <translation> (not saved)</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>Ihr Messprotokoll konnte nicht gespeichert werden: </source>
+        <translation><byte value="xd"/>Your lab journal could not be saved: </translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>Ihr Messprotokoll ist gespeichert: </source>
+        <translation><byte value="xd"/>Your lab journal has been saved: </translation>
+    </message>
+</context>
+<context>
+    <name>configreport</name>
+    <message>
+        <source>Zeile %1: %2</source>
+        <translation>Line %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 Punkte nie</source>
+        <translation>%1 points never</translation>
+    </message>
+    <message>
+        <source>%1 Punkte bis %2 %</source>
+        <translation>%1 points up to %2 %</translation>
+    </message>
+    <message>
+        <source>
+Punkte für die Gleichung je Typ (Abweichung in ganzen Prozent):
+</source>
+        <translation>
+Points for the equation per type (deviation in whole per cent):
+</translation>
+    </message>
+    <message>
+        <source>Zeile %1: </source>
+        <translation>Line %1: </translation>
+    </message>
+    <message>
+        <source>In der Datei cmmup.dlx wurden folgende Zeilen nicht oder nur zum Teil verwendet:</source>
+        <translation>In the file cmmup.dlx the following lines were not used, or only in part:</translation>
+    </message>
+    <message>
+        <source>… und %1 weitere Zeilen (kora --check-config zeigt alle)</source>
+        <translation>… and %1 more lines (kora --check-config shows them all)</translation>
+    </message>
+    <message>
+        <source>Die Sensorauswahl ist verborgen, daher nennt diese Meldung weder Zeilen noch Werte. Einzelheiten zeigt kora --check-config.</source>
+        <translation>The sensor selection is hidden, so this message names neither lines nor values. kora --check-config shows the details.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 gibt es nicht.
+</source>
+        <translation>The file %1 does not exist.
+</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 enthält keine Fehler.
+</source>
+        <translation>The file %1 contains no errors.
+</translation>
+    </message>
+    <message>
+        <source>In der Datei %1 wurden folgende Zeilen nicht oder nur zum Teil verwendet:
+</source>
+        <translation>In the file %1 the following lines were not used, or only in part:
+</translation>
+    </message>
+    <message>
+        <source>
+Einstellungen:
+</source>
+        <translation>
+Settings:
+</translation>
+    </message>
+</context>
+<context>
+    <name>configreport::Summary</name>
+    <message>
+        <source>Sensor: %1</source>
+        <translation>Sensor: %1</translation>
+    </message>
+    <message>
+        <source>Sensorauswahl: %1</source>
+        <translation>Sensor selection: %1</translation>
+    </message>
+    <message>
+        <source>verborgen</source>
+        <translation>hidden</translation>
+    </message>
+    <message>
+        <source>sichtbar</source>
+        <translation>visible</translation>
+    </message>
+    <message>
+        <source>Eigenerwärmung: Schalter %1, %2</source>
+        <translation>Self-heating: switch %1, %2</translation>
+    </message>
+    <message>
+        <source>angezeigt</source>
+        <translation>shown</translation>
+    </message>
+    <message>
+        <source>eingeschaltet</source>
+        <translation>on</translation>
+    </message>
+    <message>
+        <source>ausgeschaltet</source>
+        <translation>off</translation>
+    </message>
+    <message>
+        <source>Quellenspannung: %1</source>
+        <translation>Source voltage: %1</translation>
+    </message>
+    <message>
+        <source>Thermostat-Sollwert: %1</source>
+        <translation>Thermostat set point: %1</translation>
+    </message>
+    <message>
+        <source>Messprotokoll: Knöpfe %1</source>
+        <translation>Lab journal: buttons %1</translation>
+    </message>
+    <message>
+        <source>%1 (Startwert)</source>
+        <translation>%1 (start value)</translation>
+    </message>
+    <message>
+        <source>0 (%1, Startwert)</source>
+        <translation>0 (%1, start value)</translation>
+    </message>
+    <message>
+        <source>Startwerte</source>
+        <translation>start values</translation>
+    </message>
+    <message>
+        <source>Name = &quot;%1&quot;</source>
+        <translation>Name = &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Name = &quot;%1&quot; (Startwert)</source>
+        <translation>Name = &quot;%1&quot; (start value)</translation>
+    </message>
+    <message>
+        <source>Toleranz = %1</source>
+        <translation>Tolerance = %1</translation>
+    </message>
+</context>
+<context>
+    <name>ui::Services</name>
+    <message>
+        <source>Angaben für das Ergebnisblatt (freiwillig):</source>
+        <translation>Details for the result sheet (optional):</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Matrikelnummer</source>
+        <translation>Student ID</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Den Drucker %1 gibt es nicht mehr.</source>
+        <translation>The printer %1 no longer exists.</translation>
+    </message>
+    <message>
+        <source>Der Drucker %1 nimmt zurzeit keine Aufträge an.</source>
+        <translation>The printer %1 is not accepting jobs at the moment.</translation>
+    </message>
+    <message>
+        <source>Der Drucker %1 hat den Auftrag nicht angenommen.</source>
+        <translation>The printer %1 did not accept the job.</translation>
+    </message>
+    <message>
+        <source>PDF-Dateien (*.pdf)</source>
+        <translation>PDF files (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Die Ergebnisse wurden an den Drucker %1 geschickt.</source>
+        <translation>The results have been sent to the printer %1.</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>Der Drucker ist zurzeit angehalten. Der Auftrag wartet in seiner Warteschlange und wird gedruckt, sobald der Drucker wieder läuft.</source>
+        <translation><byte value="xd"/>The printer is paused at the moment. The job waits in its queue and will be printed as soon as the printer runs again.</translation>
+    </message>
+    <message>
+        <source>Kein Drucker verfügbar - Ergebnisse als PDF speichern</source>
+        <translation>No printer available - save the results as PDF</translation>
+    </message>
+    <message>
+        <source>Drucken fehlgeschlagen - Ergebnisse als PDF speichern</source>
+        <translation>Printing failed - save the results as PDF</translation>
+    </message>
+    <message>
+        <source>Die Ergebnisse wurden nicht gedruckt und nicht gespeichert.</source>
+        <translation>The results were neither printed nor saved.</translation>
+    </message>
+    <message>
+        <source>Die Ergebnisse wurden als PDF-Datei gespeichert:<byte value="xd"/></source>
+        <translation>The results have been saved as a PDF file:<byte value="xd"/></translation>
+    </message>
+    <message>
+        <source>Die PDF-Datei konnte nicht geschrieben werden:<byte value="xd"/></source>
+        <translation>The PDF file could not be written:<byte value="xd"/></translation>
+    </message>
+    <message>
+        <source>KORA - Temperatursensoren als Zweipol</source>
+        <translation>KORA - Temperature sensors as two-terminal devices</translation>
+    </message>
+    <message>
+        <source>KORA - Auswertung</source>
+        <translation>KORA - Evaluation</translation>
+    </message>
+    <message>
+        <source>KORA-Auswertung.pdf</source>
+        <translation>KORA-Evaluation.pdf</translation>
+    </message>
+</context>
+</TS>
