@@ -36,6 +36,7 @@ usr/share/applications/$id.desktop
 usr/share/doc/kora/changelog.gz
 usr/share/doc/kora/copyright
 usr/share/man/man1/kora.1.gz
+usr/share/applications/$id.English.desktop
 usr/share/icons/hicolor/scalable/apps/$id.svg
 usr/share/metainfo/$id.metainfo.xml"
 actual="$(cd "$root" && find . -type f -o -type l | sed 's|^\./||' | LC_ALL=C sort)"
@@ -54,12 +55,19 @@ if [ -f "$desktop" ]; then
   done
   grep -q '^Comment=.' "$desktop" || fail "$id.desktop: englischer Kommentar fehlt"
   grep -q '^Comment\[de\]=.' "$desktop" || fail "$id.desktop: deutscher Kommentar fehlt"
+  grep -q '^Name\[en\]=.' "$desktop" || fail "$id.desktop: englischer Name fehlt"
+  english="$root/usr/share/applications/$id.English.desktop"
+  for line in "Name=KORA (English)" "Exec=kora --sprache en" "Icon=$id"; do
+    grep -qxF "$line" "$english" || fail "$id.English.desktop: Zeile '$line' fehlt"
+  done
   if command -v desktop-file-validate >/dev/null; then
     # One main category, so hints count too.
-    report="$(desktop-file-validate "$desktop" 2>&1)"; rc=$?
-    if [ "$rc" != 0 ] || [ -n "$report" ]; then
-      echo "$report"; fail "desktop-file-validate meldet Fehler"
-    fi
+    for launcher in "$desktop" "$english"; do
+      report="$(desktop-file-validate "$launcher" 2>&1)"; rc=$?
+      if [ "$rc" != 0 ] || [ -n "$report" ]; then
+        echo "$report"; fail "desktop-file-validate meldet Fehler"
+      fi
+    done
   else
     skip "desktop-file-validate (desktop-file-utils) fehlt"
   fi
