@@ -559,6 +559,260 @@ Settings:
     </message>
 </context>
 <context>
+    <name>journal::Charts</name>
+    <message>
+        <source>Kennlinie</source>
+        <translation>Characteristic</translation>
+    </message>
+    <message>
+        <source>ϑ Sensor /°C</source>
+        <translation>ϑ sensor /°C</translation>
+    </message>
+    <message>
+        <source>Zeitverlauf</source>
+        <translation>Over time</translation>
+    </message>
+    <message>
+        <source>ϑ Sensor</source>
+        <translation>ϑ sensor</translation>
+    </message>
+    <message>
+        <source>ϑ Thermostat</source>
+        <translation>ϑ thermostat</translation>
+    </message>
+    <message>
+        <source>Anzeige</source>
+        <translation>Reading</translation>
+    </message>
+</context>
+<context>
+    <name>journal::Formprotokoll</name>
+    <message>
+        <source>KORA - Temperatursensoren als Zweipol - Messprotokoll</source>
+        <translation>KORA - Temperature sensors as two-terminal devices - Lab journal</translation>
+    </message>
+    <message>
+        <source>Angezeigtes Protokoll</source>
+        <translation>Journal shown</translation>
+    </message>
+    <message>
+        <source>Speichern unter …</source>
+        <translation>Save as …</translation>
+    </message>
+    <message>
+        <source>Das angezeigte Protokoll als CSV-Datei speichern</source>
+        <translation>Save the journal shown as a CSV file</translation>
+    </message>
+    <message>
+        <source>Kopieren</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Die markierten Zeilen, sonst alle, in die Zwischenablage kopieren (Strg+C)</source>
+        <translation>Copy the selected rows, or else all of them, to the clipboard (Ctrl+C)</translation>
+    </message>
+    <message>
+        <source>Zeilen löschen</source>
+        <translation>Delete rows</translation>
+    </message>
+    <message>
+        <source>Die markierten Zeilen löschen (Entf)</source>
+        <translation>Delete the selected rows (Del)</translation>
+    </message>
+    <message>
+        <source>Rückgängig</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Das letzte Löschen oder Ändern zurücknehmen (Strg+Z)</source>
+        <translation>Take back the last deletion or change (Ctrl+Z)</translation>
+    </message>
+    <message>
+        <source>Messprotokoll</source>
+        <translation>Lab journal</translation>
+    </message>
+    <message>
+        <source>Protokoll:</source>
+        <translation>Journal:</translation>
+    </message>
+    <message>
+        <source>Früheres Protokoll, nur zum Lesen: </source>
+        <translation>Earlier journal, read only: </translation>
+    </message>
+    <message>
+        <source>Das Protokoll wird nicht gespeichert: </source>
+        <translation>The journal is not being saved: </translation>
+    </message>
+    <message>
+        <source>Protokolldatei: </source>
+        <translation>Journal file: </translation>
+    </message>
+    <message>
+        <source>Protokolldatei (wird mit dem ersten Messwert angelegt): </source>
+        <translation>Journal file (created with the first reading): </translation>
+    </message>
+    <message>
+        <source>Aktuelles Protokoll</source>
+        <translation>Current journal</translation>
+    </message>
+    <message>
+        <source>Messprotokoll speichern unter</source>
+        <translation>Save lab journal as</translation>
+    </message>
+    <message>
+        <source>KORA-Protokoll.csv</source>
+        <translation>KORA-Journal.csv</translation>
+    </message>
+    <message>
+        <source>CSV-Dateien (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>Das Messprotokoll wurde gespeichert:<byte value="xd"/></source>
+        <translation>The lab journal has been saved:<byte value="xd"/></translation>
+    </message>
+</context>
+<context>
+    <name>journal::Journal</name>
+    <message>
+        <source>Zeilen löschen</source>
+        <translation>Delete rows</translation>
+    </message>
+    <message>
+        <source>Bemerkung ändern</source>
+        <translation>Edit remark</translation>
+    </message>
+</context>
+<context>
+    <name>journal::Printout</name>
+    <message>
+        <source>Messprotokoll</source>
+        <translation>Lab journal</translation>
+    </message>
+    <message>
+        <source>Messprotokoll (Fortsetzung)</source>
+        <translation>Lab journal (continued)</translation>
+    </message>
+    <message>
+        <source>Seite %1</source>
+        <translation>Page %1</translation>
+    </message>
+</context>
+<context>
+    <name>journal::Reason</name>
+    <message>
+        <source>Die Datei ist kein Messprotokoll von KORA.</source>
+        <translation>The file is not a KORA lab journal.</translation>
+    </message>
+    <message>
+        <source>Die Kopfzeile der Datei passt nicht zu einem Messprotokoll.</source>
+        <translation>The header row of the file does not fit a lab journal.</translation>
+    </message>
+    <message>
+        <source>Zeile %1 der Datei ist unvollständig.</source>
+        <translation>Line %1 of the file is incomplete.</translation>
+    </message>
+    <message>
+        <source>Die Datei ist zu groß für ein Messprotokoll.</source>
+        <translation>The file is too large for a lab journal.</translation>
+    </message>
+    <message>
+        <source>Die Datei lässt sich nicht öffnen (%1).</source>
+        <translation>The file cannot be opened (%1).</translation>
+    </message>
+    <message>
+        <source>Das Messprotokoll konnte nicht gespeichert werden:<byte value="xd"/>%1<byte value="xd"/>%2</source>
+        <translation>The lab journal could not be saved:<byte value="xd"/>%1<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <source>Es gibt keinen Ordner für Programmdaten.</source>
+        <translation>There is no folder for program data.</translation>
+    </message>
+    <message>
+        <source>Der Ordner %1 kann nicht angelegt werden.</source>
+        <translation>The folder %1 cannot be created.</translation>
+    </message>
+    <message>
+        <source>In den Ordner %1 darf nicht geschrieben werden.</source>
+        <translation>The folder %1 may not be written to.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht angelegt werden (%2).</source>
+        <translation>The file %1 cannot be created (%2).</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht geöffnet werden (%2).</source>
+        <translation>The file %1 cannot be opened (%2).</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht geschrieben werden (%2).</source>
+        <translation>The file %1 cannot be written (%2).</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht neu geschrieben werden (%2).</source>
+        <translation>The file %1 cannot be rewritten (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>journal::Row</name>
+    <message>
+        <source>Nr.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Zeit</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Sensor</source>
+        <translation>Sensor</translation>
+    </message>
+    <message>
+        <source>ϑ Thermostat /°C</source>
+        <translation>ϑ thermostat /°C</translation>
+    </message>
+    <message>
+        <source>ϑ Sensor /°C</source>
+        <translation>ϑ sensor /°C</translation>
+    </message>
+    <message>
+        <source>U Quelle /V</source>
+        <translation>U source /V</translation>
+    </message>
+    <message>
+        <source>Vorwiderstand</source>
+        <translation>Series resistor</translation>
+    </message>
+    <message>
+        <source>Messbereich</source>
+        <translation>Range</translation>
+    </message>
+    <message>
+        <source>Anzeige</source>
+        <translation>Reading</translation>
+    </message>
+    <message>
+        <source>Eigenerwärmung</source>
+        <translation>Self-heating</translation>
+    </message>
+    <message>
+        <source>Bemerkung</source>
+        <translation>Remark</translation>
+    </message>
+    <message>
+        <source>ein</source>
+        <translation>on</translation>
+    </message>
+    <message>
+        <source>aus</source>
+        <translation>off</translation>
+    </message>
+    <message>
+        <source>überbrückt</source>
+        <translation>bypassed</translation>
+    </message>
+</context>
+<context>
     <name>ui::Services</name>
     <message>
         <source>Angaben für das Ergebnisblatt (freiwillig):</source>

@@ -1,6 +1,7 @@
 #include "journal/charts.h"
 
 #include <QChart>
+#include <QCoreApplication>
 #include <QGraphicsScene>
 #include <QLineSeries>
 #include <QLocale>
@@ -78,8 +79,8 @@ AxisRange niceRange(double low, double high, int maxSteps)
 
 CharacteristicChart::CharacteristicChart(QChart* chart) : chart_(chart)
 {
-    setUpChart(chart_, QStringLiteral("Kennlinie"));
-    x_ = axis(chart_, QStringLiteral("ϑ Sensor /°C"), Qt::AlignBottom);
+    setUpChart(chart_, QCoreApplication::translate("journal::Charts", "Kennlinie"));
+    x_ = axis(chart_, QCoreApplication::translate("journal::Charts", "ϑ Sensor /°C"), Qt::AlignBottom);
     y_ = axis(chart_, QStringLiteral("U /V"), Qt::AlignLeft);
     applyRanges();
 }
@@ -204,7 +205,7 @@ constexpr double jump = 0.5;
 
 TimeChart::TimeChart(QChart* chart) : chart_(chart)
 {
-    setUpChart(chart_, QStringLiteral("Zeitverlauf"));
+    setUpChart(chart_, QCoreApplication::translate("journal::Charts", "Zeitverlauf"));
     time_ = axis(chart_, QStringLiteral("t /min"), Qt::AlignBottom);
     celsius_ = axis(chart_, QStringLiteral("ϑ /°C"), Qt::AlignLeft);
     volts_ = axis(chart_, QStringLiteral("U /V"), Qt::AlignRight);
@@ -218,9 +219,12 @@ TimeChart::TimeChart(QChart* chart) : chart_(chart)
         s->attachAxis(y);
         return s;
     };
-    sensor_ = line(QStringLiteral("ϑ Sensor"), QColor(200, 30, 30), Qt::SolidLine, celsius_);
-    setPoint_ = line(QStringLiteral("ϑ Thermostat"), QColor(90, 90, 90), Qt::DashLine, celsius_);
-    reading_ = line(QStringLiteral("Anzeige"), QColor(20, 80, 200), Qt::SolidLine, volts_);
+    sensor_ = line(QCoreApplication::translate("journal::Charts", "ϑ Sensor"), QColor(200, 30, 30),
+                   Qt::SolidLine, celsius_);
+    setPoint_ = line(QCoreApplication::translate("journal::Charts", "ϑ Thermostat"), QColor(90, 90, 90),
+                     Qt::DashLine, celsius_);
+    reading_ = line(QCoreApplication::translate("journal::Charts", "Anzeige"), QColor(20, 80, 200),
+                    Qt::SolidLine, volts_);
     apply(time_, {0, 1, 1});
     time_->setTickInterval(1);
     celsiusRange_ = {0, 100, 20};

@@ -188,7 +188,11 @@ QString tabText(const QList<Row>& rows, QChar decimal)
                 c = QLatin1Char(' ');
         return t;
     };
-    QString out = columnNames().join(QLatin1Char('\t')) + QLatin1Char('\n');
+    // The clipboard goes to a person's spreadsheet: its heads in the chosen language.
+    QStringList heads;
+    for (int c = 0; c < columnTotal; ++c)
+        heads << shownColumnName(c);
+    QString out = heads.join(QLatin1Char('\t')) + QLatin1Char('\n');
     for (const Row& r : rows) {
         QStringList fields;
         for (int c = 0; c < columnTotal; ++c)

@@ -30,7 +30,6 @@ namespace journal {
 
 namespace {
 
-const QString title = QStringLiteral("KORA - Temperatursensoren als Zweipol - Messprotokoll");
 // The size the window opens in where the screen has room for it.
 constexpr int openWidth = 940;
 constexpr int openHeight = 660;
@@ -50,7 +49,7 @@ Formprotokoll::Formprotokoll(Journal& journal, QWidget* parent)
     : QWidget(parent, Qt::Window), journal_(journal)
 {
     setObjectName(QStringLiteral("Formprotokoll"));
-    setWindowTitle(title);
+    setWindowTitle(tr("KORA - Temperatursensoren als Zweipol - Messprotokoll"));
     buildWindow();
     connectJournal();
     useModel(&journal_);
@@ -72,27 +71,29 @@ void Formprotokoll::buildWindow()
 
     Comboprotokolle = new QComboBox(this);
     Comboprotokolle->setObjectName(QStringLiteral("Comboprotokolle"));
-    Comboprotokolle->setAccessibleName(QStringLiteral("Angezeigtes Protokoll"));
+    Comboprotokolle->setAccessibleName(tr("Angezeigtes Protokoll"));
     Comboprotokolle->setSizeAdjustPolicy(QComboBox::AdjustToContents);
 
-    auto button = [this](const char* name, const char* text, const char* tip) {
-        auto* b = new QPushButton(QString::fromUtf8(text), this);
+    auto button = [this](const char* name, const QString& text, const QString& tip) {
+        auto* b = new QPushButton(text, this);
         b->setObjectName(QString::fromLatin1(name));
-        b->setToolTip(QString::fromUtf8(tip));
+        b->setToolTip(tip);
         b->setAutoDefault(false);
         return b;
     };
-    Commandspeichern =
-        button("Commandspeichern", "Speichern unter …", "Das angezeigte Protokoll als CSV-Datei speichern");
-    Commandkopieren = button("Commandkopieren", "Kopieren",
-                             "Die markierten Zeilen, sonst alle, in die Zwischenablage kopieren (Strg+C)");
-    Commandloeschen = button("Commandloeschen", "Zeilen löschen", "Die markierten Zeilen löschen (Entf)");
-    Commandrueckgaengig =
-        button("Commandrueckgaengig", "Rückgängig", "Das letzte Löschen oder Ändern zurücknehmen (Strg+Z)");
+    Commandspeichern = button("Commandspeichern", tr("Speichern unter …"),
+                              tr("Das angezeigte Protokoll als CSV-Datei speichern"));
+    Commandkopieren =
+        button("Commandkopieren", tr("Kopieren"),
+               tr("Die markierten Zeilen, sonst alle, in die Zwischenablage kopieren (Strg+C)"));
+    Commandloeschen =
+        button("Commandloeschen", tr("Zeilen löschen"), tr("Die markierten Zeilen löschen (Entf)"));
+    Commandrueckgaengig = button("Commandrueckgaengig", tr("Rückgängig"),
+                                 tr("Das letzte Löschen oder Ändern zurücknehmen (Strg+Z)"));
 
     Tableprotokoll = new QTableView(this);
     Tableprotokoll->setObjectName(QStringLiteral("Tableprotokoll"));
-    Tableprotokoll->setAccessibleName(QStringLiteral("Messprotokoll"));
+    Tableprotokoll->setAccessibleName(tr("Messprotokoll"));
     Tableprotokoll->setSelectionBehavior(QAbstractItemView::SelectRows);
     Tableprotokoll->setSelectionMode(QAbstractItemView::ExtendedSelection);
     Tableprotokoll->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
@@ -108,7 +109,7 @@ void Formprotokoll::buildWindow()
     time_ = std::make_unique<TimeChart>(Chartzeitverlauf->chart());
 
     auto* tools = new QHBoxLayout;
-    tools->addWidget(new QLabel(QStringLiteral("Protokoll:"), this));
+    tools->addWidget(new QLabel(tr("Protokoll:"), this));
     tools->addWidget(Comboprotokolle);
     tools->addStretch(1);
     for (QPushButton* b : {Commandspeichern, Commandkopieren, Commandloeschen, Commandrueckgaengig})
@@ -202,7 +203,7 @@ void Formprotokoll::useModel(RowsModel* model)
     const char* widest[columnTotal] = {"9999",       "999:59", "–",         "100", "150,0", "24",
                                        "überbrückt", "200 mV", "-000,5 mV", "aus", ""};
     for (int c = 0; c < columnTotal - 1; ++c)
-        Tableprotokoll->setColumnWidth(c, std::max(header.horizontalAdvance(columnNames().at(c)),
+        Tableprotokoll->setColumnWidth(c, std::max(header.horizontalAdvance(shownColumnName(c)),
                                                    fm.horizontalAdvance(QString::fromUtf8(widest[c]))) +
                                               14);
 }
@@ -249,18 +250,18 @@ void Formprotokoll::showFileState()
     QString text;
     bool trouble = false;
     if (showingEarlier()) {
-        text = QStringLiteral("Früheres Protokoll, nur zum Lesen: ") + QDir::toNativeSeparators(earlierFile_);
+        text = tr("Früheres Protokoll, nur zum Lesen: ") + QDir::toNativeSeparators(earlierFile_);
         if (!earlierError_.isEmpty()) {
             text += QStringLiteral("\n") + earlierError_;
             trouble = true;
         }
     } else if (!file.working()) {
-        text = QStringLiteral("Das Protokoll wird nicht gespeichert: ") + reasonText(file.reason());
+        text = tr("Das Protokoll wird nicht gespeichert: ") + reasonText(file.reason());
         trouble = true;
     } else if (file.exists()) {
-        text = QStringLiteral("Protokolldatei: ") + QDir::toNativeSeparators(file.path());
+        text = tr("Protokolldatei: ") + QDir::toNativeSeparators(file.path());
     } else {
-        text = QStringLiteral("Protokolldatei (wird mit dem ersten Messwert angelegt): ") +
+        text = tr("Protokolldatei (wird mit dem ersten Messwert angelegt): ") +
                QDir::toNativeSeparators(file.path());
     }
     Labeldatei->setText(text);
@@ -274,7 +275,7 @@ void Formprotokoll::fillEarlierList()
     const QString shown = earlierFile_;
     const QSignalBlocker quiet(Comboprotokolle);
     Comboprotokolle->clear();
-    Comboprotokolle->addItem(QStringLiteral("Aktuelles Protokoll"), QString());
+    Comboprotokolle->addItem(tr("Aktuelles Protokoll"), QString());
     const QString own = QFileInfo(journal_.file().path()).absoluteFilePath();
     for (const QString& f : journalFiles(journal_.file().folder()))
         if (QFileInfo(f).absoluteFilePath() != own)
@@ -340,9 +341,8 @@ void Formprotokoll::saveAs()
     const QString base =
         showingEarlier() ? QFileInfo(earlierFile_).fileName() : QFileInfo(journal_.file().path()).fileName();
     QString file = ui::services().askSaveFileName(
-        this, QStringLiteral("Messprotokoll speichern unter"),
-        QDir::home().filePath(base.isEmpty() ? QStringLiteral("KORA-Protokoll.csv") : base),
-        QStringLiteral("CSV-Dateien (*.csv)"));
+        this, tr("Messprotokoll speichern unter"),
+        QDir::home().filePath(base.isEmpty() ? tr("KORA-Protokoll.csv") : base), tr("CSV-Dateien (*.csv)"));
     if (file.isEmpty())
         return;
     if (!file.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive))
@@ -352,8 +352,8 @@ void Formprotokoll::saveAs()
         ui::services().message(this, reasonText(trouble));
         return;
     }
-    ui::services().message(this, QStringLiteral("Das Messprotokoll wurde gespeichert:\r") +
-                                     QDir::toNativeSeparators(file));
+    ui::services().message(this,
+                           tr("Das Messprotokoll wurde gespeichert:\r") + QDir::toNativeSeparators(file));
 }
 
 } // namespace journal

@@ -2,6 +2,7 @@
 
 #include "ui/decimal.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QMap>
 #include <QUndoCommand>
@@ -31,6 +32,7 @@ QVariant RowsModel::data(const QModelIndex& index, int role) const
     const Row& r = rows_[index.row()];
     switch (role) {
     case Qt::DisplayRole:
+        return shownCellText(r, index.column(), decimal_);
     case Qt::EditRole:
         return cellText(r, index.column(), decimal_);
     case Qt::ToolTipRole:
@@ -62,7 +64,7 @@ QVariant RowsModel::headerData(int section, Qt::Orientation orientation, int rol
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= columnTotal)
         return {};
-    return columnNames().at(section);
+    return shownColumnName(section);
 }
 
 void RowsModel::setRows(QList<Row> rows)
@@ -77,7 +79,8 @@ void RowsModel::setRows(QList<Row> rows)
 class RemoveRows : public QUndoCommand {
 public:
     RemoveRows(Journal& j, QList<std::pair<int, Row>> rows)
-        : QUndoCommand(QStringLiteral("Zeilen löschen")), journal_(j), rows_(std::move(rows))
+        : QUndoCommand(QCoreApplication::translate("journal::Journal", "Zeilen löschen")), journal_(j),
+          rows_(std::move(rows))
     {
     }
     void redo() override
@@ -97,8 +100,8 @@ private:
 class EditNote : public QUndoCommand {
 public:
     EditNote(Journal& j, int nr, QString before, QString after)
-        : QUndoCommand(QStringLiteral("Bemerkung ändern")), journal_(j), nr_(nr), before_(std::move(before)),
-          after_(std::move(after))
+        : QUndoCommand(QCoreApplication::translate("journal::Journal", "Bemerkung ändern")), journal_(j),
+          nr_(nr), before_(std::move(before)), after_(std::move(after))
     {
     }
     void redo() override { apply(after_); }

@@ -4,6 +4,7 @@
 #include "ui/decimal.h"
 #include "ui/layout.h"
 
+#include <QCoreApplication>
 #include <QPagedPaintDevice>
 #include <QPainter>
 
@@ -30,7 +31,7 @@ public:
 
     void run(const QList<Row>& rows)
     {
-        newPage(QStringLiteral("Messprotokoll"));
+        newPage(QCoreApplication::translate("journal::Printout", "Messprotokoll"));
         journal::paintCharacteristic(p_, cm(left, y_, 17, 8.5), rows);
         y_ += 9;
         tableHeader();
@@ -38,7 +39,7 @@ public:
         for (const Row& r : rows) {
             const double h = heightOf(r);
             if (y_ + h > bottom_) {
-                newPage(QStringLiteral("Messprotokoll (Fortsetzung)"));
+                newPage(QCoreApplication::translate("journal::Printout", "Messprotokoll (Fortsetzung)"));
                 tableHeader();
             }
             row(r, decimal, h);
@@ -63,7 +64,7 @@ private:
         if (!who_.isEmpty())
             p_.drawText(cm(left + 8, 1.15, 9, 0.6), Qt::AlignRight | Qt::AlignTop, who_);
         p_.drawText(cm(left, bottom_ + 0.5, 17, 0.6), Qt::AlignRight | Qt::AlignTop,
-                    QStringLiteral("Seite %1").arg(page_));
+                    QCoreApplication::translate("journal::Printout", "Seite %1").arg(page_));
         y_ = 2.2;
     }
 
@@ -73,7 +74,7 @@ private:
         double x = left;
         for (int c = 0; c < columnTotal; ++c) {
             p_.drawText(cm(x + padding, y_, widths[c] - 2 * padding, 0.8),
-                        Qt::AlignLeft | Qt::AlignBottom | Qt::TextWordWrap, columnNames().at(c));
+                        Qt::AlignLeft | Qt::AlignBottom | Qt::TextWordWrap, shownColumnName(c));
             x += widths[c];
         }
         y_ += 0.85;
@@ -98,7 +99,7 @@ private:
         for (int c = 0; c < columnTotal; ++c) {
             const int align = c == colBemerkung || c == colVorwiderstand ? Qt::AlignLeft : Qt::AlignRight;
             p_.drawText(cm(x + padding, y_ + 0.05, widths[c] - 2 * padding, h - 0.05),
-                        align | Qt::AlignTop | Qt::TextWordWrap, cellText(r, c, decimal));
+                        align | Qt::AlignTop | Qt::TextWordWrap, shownCellText(r, c, decimal));
             x += widths[c];
         }
         y_ += h;

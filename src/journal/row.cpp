@@ -2,6 +2,7 @@
 
 #include "numbers/numbers.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <cmath>
@@ -36,22 +37,39 @@ QString numberText(double value, QChar decimal)
 
 } // namespace
 
+namespace {
+// The table's columns as the files name them; shown in the chosen language.
+constexpr const char* columns[columnTotal] = {
+    QT_TRANSLATE_NOOP("journal::Row", "Nr."),           QT_TRANSLATE_NOOP("journal::Row", "Zeit"),
+    QT_TRANSLATE_NOOP("journal::Row", "Sensor"),        QT_TRANSLATE_NOOP("journal::Row", "ϑ Thermostat /°C"),
+    QT_TRANSLATE_NOOP("journal::Row", "ϑ Sensor /°C"),  QT_TRANSLATE_NOOP("journal::Row", "U Quelle /V"),
+    QT_TRANSLATE_NOOP("journal::Row", "Vorwiderstand"), QT_TRANSLATE_NOOP("journal::Row", "Messbereich"),
+    QT_TRANSLATE_NOOP("journal::Row", "Anzeige"),       QT_TRANSLATE_NOOP("journal::Row", "Eigenerwärmung"),
+    QT_TRANSLATE_NOOP("journal::Row", "Bemerkung")};
+} // namespace
+
 const QStringList& columnNames()
 {
-    static const QStringList names = {QStringLiteral("Nr."),           QStringLiteral("Zeit"),
-                                      QStringLiteral("Sensor"),        QStringLiteral("ϑ Thermostat /°C"),
-                                      QStringLiteral("ϑ Sensor /°C"),  QStringLiteral("U Quelle /V"),
-                                      QStringLiteral("Vorwiderstand"), QStringLiteral("Messbereich"),
-                                      QStringLiteral("Anzeige"),       QStringLiteral("Eigenerwärmung"),
-                                      QStringLiteral("Bemerkung")};
+    static const QStringList names = [] {
+        QStringList all;
+        for (const char* c : columns)
+            all << QString::fromUtf8(c);
+        return all;
+    }();
     return names;
+}
+
+QString shownColumnName(int column)
+{
+    return column >= 0 && column < columnTotal ? QCoreApplication::translate("journal::Row", columns[column])
+                                               : QString();
 }
 
 const QStringList& fileColumnNames()
 {
-    static const QStringList names = columnNames() + QStringList{QStringLiteral("Zeit /s"),
-                                                                 QStringLiteral("Anzeige /V"),
-                                                                 QStringLiteral("Vorwiderstand /Ohm")};
+    static const QStringList names =
+        columnNames() + QStringList{QStringLiteral("Zeit /s"), QStringLiteral("Anzeige /V"),
+                                    QStringLiteral("Vorwiderstand /Ohm")};
     return names;
 }
 
@@ -68,6 +86,20 @@ QString neutral(const QString& shown, QChar decimal)
     QString t = shown;
     t.replace(decimal, QLatin1Char('.'));
     return t;
+}
+
+QString shownCellText(const Row& r, int column, QChar decimal)
+{
+    // The words a file holds, in the chosen language.
+    static const char* const words[] = {QT_TRANSLATE_NOOP("journal::Row", "ein"),
+                                        QT_TRANSLATE_NOOP("journal::Row", "aus"),
+                                        QT_TRANSLATE_NOOP("journal::Row", "überbrückt")};
+    const QString text = cellText(r, column, decimal);
+    if (column == colEigenerwaermung || column == colVorwiderstand)
+        for (const char* word : words)
+            if (text == QString::fromUtf8(word))
+                return QCoreApplication::translate("journal::Row", word);
+    return text;
 }
 
 QString cellText(const Row& r, int column, QChar decimal)

@@ -50,8 +50,11 @@ struct Row {
 inline const QString hiddenSensor = QStringLiteral("–");
 inline const QString bypassed = QStringLiteral("überbrückt");
 
-// The column names, the header row of every table.
+// The column names, the header row of every file.
 const QStringList& columnNames();
+// A column's name as the window, the clipboard and the printout show it: in
+// the chosen language.
+QString shownColumnName(int column);
 // The header row of a file: the table's columns and the number columns.
 const QStringList& fileColumnNames();
 
@@ -64,6 +67,8 @@ QString neutral(const QString& shown, QChar decimal);
 // The text of a cell, with `decimal` as decimal separator; the number
 // columns of a file too.
 QString cellText(const Row& r, int column, QChar decimal);
+// The same as the window and the printout show it: its words in the chosen language.
+QString shownCellText(const Row& r, int column, QChar decimal);
 
 // Sets a cell from its text as written with `decimal`; false when the text
 // cannot stand in that column. The number columns of a file follow from the

@@ -4,14 +4,19 @@
 
 #include "bench/formexp.h"
 #include "bench/layout.h"
+#include "journal/formprotokoll.h"
 #include "model/configcheck.h"
 #include "recorder.h"
 #include "ui/controls.h"
 #include "ui/translations.h"
 
+#include <QAbstractAxis>
 #include <QApplication>
+#include <QChartView>
+#include <QClipboard>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -26,8 +31,11 @@ Q_DECLARE_METATYPE(std::optional<ui::Language>)
 
 namespace {
 
-// Everything the window shows or tells a screen reader, after the task page
-// has gone, self-heating was switched and a reading was recorded.
+QString dataHome; // where the journals go, a temporary folder
+
+// Everything the bench and its journal show or tell a screen reader, after
+// the task page has gone, self-heating was switched and a reading was
+// recorded, and the head of the journal copied to the clipboard.
 QSet<QString> shownTexts()
 {
     testsupport::Recorder rec;
@@ -37,32 +45,61 @@ QSet<QString> shownTexts()
     QSet<QString> texts{w.windowTitle()};
     for (const QString& line : bench::taskPageText().split(QLatin1Char('\n')))
         texts << line;
-    auto collect = [&texts, &w] {
-        for (const QWidget* c : w.findChildren<QWidget*>()) {
+    auto collect = [&texts](const QWidget* window) {
+        texts << window->windowTitle();
+        for (const QWidget* c : window->findChildren<QWidget*>()) {
             texts << c->toolTip() << c->accessibleName() << c->accessibleDescription();
             if (const QVariant text = c->property("text"); text.typeId() == QMetaType::QString)
                 texts << text.toString();
             if (const auto* u = qobject_cast<const ui::UpDown*>(c))
                 texts << u->valueText();
+            if (const auto* table = qobject_cast<const QTableView*>(c))
+                for (int col = 0; col < table->model()->columnCount(); ++col) {
+                    texts << table->model()->headerData(col, Qt::Horizontal).toString();
+                    for (int row = 0; row < table->model()->rowCount(); ++row)
+                        texts << table->model()->index(row, col).data().toString();
+                }
+            if (const auto* view = qobject_cast<const QChartView*>(c)) {
+                texts << view->chart()->title();
+                for (const QAbstractAxis* axis : view->chart()->axes())
+                    texts << axis->titleText();
+                for (const QAbstractSeries* series : view->chart()->series())
+                    texts << series->name();
+            }
         }
     };
-    collect();
+    collect(&w);
     QTest::mouseClick(testsupport::control<QWidget>(&w, "Picture1"), Qt::LeftButton);
     testsupport::control<QPushButton>(&w, "ToggleButton1")->click();
     testsupport::control<QPushButton>(&w, "Commandmessen")->click();
-    collect();
+    collect(&w);
+    testsupport::control<QPushButton>(&w, "Commandprotokoll")->click();
+    collect(w.journalWindow());
+    QApplication::clipboard()->clear();
+    QTest::keyClick(testsupport::control<QTableView>(w.journalWindow(), "Tableprotokoll"), Qt::Key_C,
+                    Qt::ControlModifier);
+    for (const QString& head :
+         QApplication::clipboard()->text().section(QLatin1Char('\n'), 0, 0).split(QLatin1Char('\t')))
+        texts << head;
     texts.remove(QString());
-    return texts;
+    // The journal's file names carry the time of the run.
+    QSet<QString> stable;
+    const QRegularExpression file(QRegularExpression::escape(dataHome) + QStringLiteral("\\S*"));
+    for (QString text : texts)
+        stable << text.replace(file, QStringLiteral("<file>"));
+    return stable;
 }
 
 // Texts that read the same in every language: numbers with their units,
-// the sensors' numbers, the meter, the status line's name.
+// a symbol over its unit, the sensors' numbers, the meter, the status line's name.
 bool languageNeutral(const QString& text)
 {
-    static const QRegularExpression measure(QStringLiteral("^[-0-9,. ]*(°C|V|mV|kOhm|MOhm|Ohm)?$"));
+    static const QRegularExpression measure(QStringLiteral("^[-0-9,.: ]*(°C|V|mV|kOhm|MOhm|Ohm)?$"));
+    static const QRegularExpression axis(QStringLiteral("^[ϑUt] /(°C|V|min)$"));
+    static const QRegularExpression sensor(QStringLiteral("^Sensor( [1-7])?$"));
     static const QStringList words{QStringLiteral("Voltmeter"), QStringLiteral("Status")};
-    return measure.match(text).hasMatch() || words.contains(text) ||
-           text.contains(QRegularExpression(QStringLiteral("^Sensor [1-7]$")));
+    return measure.match(text).hasMatch() || axis.match(text).hasMatch() || sensor.match(text).hasMatch() ||
+           words.contains(text);
 }
 
 } // namespace
@@ -78,7 +115,7 @@ class TestLanguage : public QObject {
 private slots:
     void initTestCase()
     {
-        testsupport::useTemporaryDataHome();
+        dataHome = testsupport::useTemporaryDataHome();
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         sourceTextsEnglishDesktop_ = shownTexts();
         testsupport::useGermanNumbers();
@@ -129,7 +166,8 @@ private slots:
     {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QString>("language");
-        QTest::newRow("English") << QByteArray("typ0:a=rand(1e-4,2e-4):b=4000:NTC:0.05\nsprache:en\n") << "en";
+        QTest::newRow("English") << QByteArray("typ0:a=rand(1e-4,2e-4):b=4000:NTC:0.05\nsprache:en\n")
+                                 << "en";
         QTest::newRow("German") << QByteArray("sprache:de\n") << "de";
         QTest::newRow("a bad value chooses nothing") << QByteArray("sprache:englisch\n") << "";
         QTest::newRow("no line") << QByteArray("basic:u=12:x:t=30\n") << "";
@@ -142,7 +180,8 @@ private slots:
         const std::string path = dir.filePath(QStringLiteral("cmmup.dlx")).toStdString();
         std::ofstream(path, std::ios::binary) << file.toStdString();
         QCOMPARE(QString::fromStdString(model::configuredLanguage(path)), language);
-        QCOMPARE(QString::fromStdString(model::configuredLanguage(dir.filePath(QStringLiteral("none")).toStdString())),
+        QCOMPARE(QString::fromStdString(
+                     model::configuredLanguage(dir.filePath(QStringLiteral("none")).toStdString())),
                  QString());
     }
 
@@ -162,12 +201,14 @@ private slots:
         const QSet<QString> shown = shownTexts();
         QVERIFY(shown.contains(QStringLiteral("Record reading")));
         QVERIFY(shown.contains(QStringLiteral("<<Double-click to start>>")));
+        QVERIFY(shown.contains(QStringLiteral("Series resistor")));
+        QVERIFY(shown.contains(QStringLiteral("on"))); // self-heating, in the journal's row
         QStringList german;
         for (const QString& text : shown)
             if (sourceTexts_.contains(text) && !languageNeutral(text))
                 german << text;
         german.sort();
-        QCOMPARE(german, QStringList());
+        QVERIFY2(german.isEmpty(), qPrintable(german.join(QStringLiteral(" | "))));
     }
 
     // Back to German, the window shows the sources' texts again.

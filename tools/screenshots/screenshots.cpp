@@ -89,13 +89,16 @@ int main(int argc, char** argv)
     QApplication::setFont(ui::designFont({})); // as the program sets it
     QTemporaryDir data;
     qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
-    // The pictures show the German settings the texts are written for.
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    ui::loadQtTranslations(QLocale(QLocale::German, QLocale::Germany));
     if (argc < 2) {
-        std::fprintf(stderr, "usage: kora_screenshots FOLDER [SENSOR 0..6]\n");
+        std::fprintf(stderr, "usage: kora_screenshots FOLDER [SENSOR 0..6] [de|en]\n");
         return 2;
     }
+    // The pictures show the German settings the texts are written for, or
+    // the English texts on an English desktop.
+    const bool english = argc > 3 && ui::languageNamed(argv[3]) == ui::Language::English;
+    QLocale::setDefault(english ? QLocale(QLocale::English, QLocale::UnitedKingdom)
+                                : QLocale(QLocale::German, QLocale::Germany));
+    ui::installLanguage(english ? ui::Language::English : ui::Language::German);
     const QString folder = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(folder);
     const int sensor = argc > 2 ? std::atoi(argv[2]) % 7 : 0;
