@@ -559,6 +559,37 @@ Settings:
     </message>
 </context>
 <context>
+    <name>configreport::TypeName</name>
+    <message>
+        <source>NTC-Widerstand</source>
+        <translation>NTC thermistor</translation>
+    </message>
+    <message>
+        <source>PTC-Widerstand</source>
+        <translation>PTC thermistor</translation>
+    </message>
+    <message>
+        <source>Pt 100</source>
+        <translation>Pt 100</translation>
+    </message>
+    <message>
+        <source>Pt 1000</source>
+        <translation>Pt 1000</translation>
+    </message>
+    <message>
+        <source>Flussspannung Si-Diode (konstanter Strom)</source>
+        <translation>Si diode, forward voltage (constant current)</translation>
+    </message>
+    <message>
+        <source>Stromfühler</source>
+        <translation>Current-output sensor</translation>
+    </message>
+    <message>
+        <source>Thermoelement</source>
+        <translation>Thermocouple</translation>
+    </message>
+</context>
+<context>
     <name>journal::Charts</name>
     <message>
         <source>Kennlinie</source>

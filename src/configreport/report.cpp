@@ -2,6 +2,7 @@
 
 #include "configreport/reasontext.h"
 #include "configreport/summary.h"
+#include "configreport/typenames.h"
 #include "model/configtext.h"
 #include "scoring/scoring.h"
 
@@ -60,7 +61,6 @@ QString limitText(double tolerance, int wanted)
 
 QString pointsSection(const model::ConfigCheck& check)
 {
-    const model::ExperimentState start{};
     QString text = tr("\nPunkte für die Gleichung je Typ (Abweichung in ganzen Prozent):\n");
     for (int t = 0; t < model::sensorTypes; ++t) {
         QStringList limits;
@@ -68,7 +68,7 @@ QString pointsSection(const model::ConfigCheck& check)
             limits << limitText(check.state.toleranz[t], wanted);
         text += QStringLiteral("typ%1 %2: %3\n")
                     .arg(t)
-                    .arg(fromUtf8(start.sensorname[t]), limits.join(QStringLiteral(", ")));
+                    .arg(typeName(t), limits.join(QStringLiteral(", ")));
     }
     return text;
 }

@@ -1,5 +1,6 @@
 #include "configreport/summary.h"
 
+#include "configreport/typenames.h"
 #include "numbers/numbers.h"
 
 #include <QCoreApplication>
@@ -65,7 +66,7 @@ public:
         rows << courseRows();
         for (int type = 0; type < model::sensorTypes; ++type)
             rows
-                << QStringLiteral("typ%1 %2: %3").arg(type).arg(fromUtf8(start_.sensorname[type]), typ(type));
+                << QStringLiteral("typ%1 %2: %3").arg(type).arg(typeName(type), typ(type));
         return rows;
     }
 
@@ -101,10 +102,10 @@ private:
     {
         const auto* t = noted(&c_.state.sensortyp);
         if (!t)
-            return tr("0 (%1, Startwert)").arg(fromUtf8(start_.sensorname[0]));
+            return tr("0 (%1, Startwert)").arg(typeName(0));
         if (t->rfind("randint", 0) == 0)
             return fromUtf8(*t);
-        return QStringLiteral("%1 (%2)").arg(fromUtf8(*t), fromUtf8(start_.sensorname[c_.state.sensortyp]));
+        return QStringLiteral("%1 (%2)").arg(fromUtf8(*t), typeName(c_.state.sensortyp));
     }
 
     QString typ(int type) const
@@ -123,7 +124,7 @@ private:
         if (!any)
             return tr("Startwerte");
         items << (name ? tr("Name = \"%1\"").arg(fromUtf8(*name))
-                       : tr("Name = \"%1\" (Startwert)").arg(fromUtf8(start_.sensorname[i])));
+                       : tr("Name = \"%1\" (Startwert)").arg(typeName(type)));
         items << tr("Toleranz = %1").arg(value(&s.toleranz[i], start_.toleranz[i]));
         return items.join(QStringLiteral(", "));
     }

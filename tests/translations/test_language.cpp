@@ -4,8 +4,10 @@
 
 #include "bench/formexp.h"
 #include "bench/layout.h"
+#include "configreport/typenames.h"
 #include "journal/formprotokoll.h"
 #include "model/configcheck.h"
+#include "model/state.h"
 #include "recorder.h"
 #include "ui/controls.h"
 #include "ui/translations.h"
@@ -209,6 +211,34 @@ private slots:
                 german << text;
         german.sort();
         QVERIFY2(german.isEmpty(), qPrintable(german.join(QStringLiteral(" | "))));
+    }
+
+    // The seven type names as the subject names them in English; the
+    // German ones are the experiment's start values; a teacher's name stays.
+    void typeNames_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("english");
+        const char* names[] = {"NTC thermistor",
+                               "PTC thermistor",
+                               "Pt 100",
+                               "Pt 1000",
+                               "Si diode, forward voltage (constant current)",
+                               "Current-output sensor",
+                               "Thermocouple"};
+        for (int t = 0; t < model::sensorTypes; ++t)
+            QTest::addRow("typ%d", t) << t << QString::fromUtf8(names[t]);
+    }
+    void typeNames()
+    {
+        QFETCH(int, type);
+        QFETCH(QString, english);
+        const std::string german = model::ExperimentState{}.sensorname[static_cast<std::size_t>(type)];
+        QCOMPARE(configreport::typeName(type), QString::fromStdString(german));
+        QVERIFY(ui::installLanguage(Language::English));
+        QCOMPARE(configreport::typeName(type), english);
+        QCOMPARE(configreport::shownSensorName(type, german), english);
+        QCOMPARE(configreport::shownSensorName(type, "Fühler X"), QStringLiteral("Fühler X"));
     }
 
     // Back to German, the window shows the sources' texts again.
