@@ -13,7 +13,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <string_view>
 
 namespace app {
 
@@ -32,19 +31,6 @@ int refuse(const QString& error)
 }
 
 } // namespace
-
-std::optional<ui::Language> languageOption(int argc, char** argv)
-{
-    std::optional<ui::Language> chosen;
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view a = argv[i];
-        if (a == "--sprache" && i + 1 < argc)
-            chosen = ui::languageNamed(argv[++i]);
-        else if (a.starts_with("--sprache="))
-            chosen = ui::languageNamed(a.substr(10));
-    }
-    return chosen;
-}
 
 bool wantsCommandLine(int argc, char**)
 {

@@ -2,15 +2,7 @@
 // The teacher's and administrator's options, answered without a window:
 //   kora --check-config [DATEI]   kora --help   kora --version
 
-#include "ui/translations.h"
-
-#include <optional>
-
 namespace app {
-
-// The language that `--sprache de|en` (or `--sprache=en`) asks for; nothing
-// when the option is absent or names another language.
-std::optional<ui::Language> languageOption(int argc, char** argv);
 
 // True when there are any arguments: the experiment window takes none, so
 // they are answered here, or refused with the usage and exit status 2.

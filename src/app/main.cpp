@@ -24,7 +24,7 @@ int main(int argc, char** argv)
     // The teacher's file chooses the language, else `--sprache`; German otherwise,
     // on an English desktop too. Qt's own dialogs follow the choice.
     const auto fromFile = ui::languageNamed(model::configuredLanguage("cmmup.dlx"));
-    ui::installLanguage(ui::chooseLanguage(fromFile, app::languageOption(argc, argv)));
+    ui::installLanguage(ui::chooseLanguage(fromFile, ui::languageOption(argc, argv)));
     // Message boxes and dialogs in the windows' own face.
     QApplication::setFont(ui::designFont({}));
     // A course asks for the student before the bench appears; "Abbrechen"

@@ -46,6 +46,19 @@ std::optional<Language> languageNamed(std::string_view code)
     return std::nullopt;
 }
 
+std::optional<Language> languageOption(int argc, const char* const* argv)
+{
+    std::optional<Language> chosen;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view a = argv[i];
+        if (a == "--sprache" && i + 1 < argc)
+            chosen = languageNamed(argv[++i]);
+        else if (a.starts_with("--sprache="))
+            chosen = languageNamed(a.substr(10));
+    }
+    return chosen;
+}
+
 Language chooseLanguage(std::optional<Language> fromFile, std::optional<Language> fromCommandLine)
 {
     return fromFile.value_or(fromCommandLine.value_or(Language::German));
@@ -71,6 +84,9 @@ bool installLanguage(Language language)
     return true;
 }
 
-bool loadQtTranslations(const QLocale& locale) { return loadQt(locale) != nullptr; }
+bool loadQtTranslations(const QLocale& locale)
+{
+    return loadQt(locale) != nullptr;
+}
 
 } // namespace ui

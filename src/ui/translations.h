@@ -18,6 +18,11 @@ enum class Language { German, English };
 // any other word.
 std::optional<Language> languageNamed(std::string_view code);
 
+// The language that `--sprache de|en` (or `--sprache=en`) asks for among
+// the program's arguments; nothing when the option is absent or names
+// another language.
+std::optional<Language> languageOption(int argc, const char* const* argv);
+
 // The teacher's file decides, else the command line, else German.
 Language chooseLanguage(std::optional<Language> fromFile, std::optional<Language> fromCommandLine);
 

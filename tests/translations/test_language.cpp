@@ -26,6 +26,7 @@
 #include <fstream>
 #include <memory>
 #include <optional>
+#include <vector>
 
 using ui::Language;
 
@@ -161,6 +162,32 @@ private slots:
         QFETCH(QString, code);
         QFETCH(std::optional<Language>, language);
         QCOMPARE(ui::languageNamed(code.toStdString()), language);
+    }
+
+    void commandLine_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<std::optional<Language>>("language");
+        const std::optional<Language> none, de = Language::German, en = Language::English;
+        QTest::newRow("none") << QStringList{} << none;
+        QTest::newRow("en") << QStringList{"--sprache", "en"} << en;
+        QTest::newRow("glued on") << QStringList{"--sprache=en"} << en;
+        QTest::newRow("among others") << QStringList{"-style", "fusion", "--sprache", "de"} << de;
+        QTest::newRow("the last one counts") << QStringList{"--sprache", "en", "--sprache=de"} << de;
+        QTest::newRow("no value") << QStringList{"--sprache"} << none;
+        QTest::newRow("a language not shipped") << QStringList{"--sprache", "fr"} << none;
+    }
+    void commandLine()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(std::optional<Language>, language);
+        std::vector<QByteArray> bytes{"kora"};
+        for (const QString& a : arguments)
+            bytes.push_back(a.toUtf8());
+        std::vector<const char*> argv;
+        for (const QByteArray& b : bytes)
+            argv.push_back(b.constData());
+        QCOMPARE(ui::languageOption(static_cast<int>(argv.size()), argv.data()), language);
     }
 
     // The start reads the teacher's choice before the first window.
