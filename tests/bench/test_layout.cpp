@@ -7,6 +7,7 @@
 #include "evaluation/formantwort.h"
 #include "recorder.h"
 #include "ui/controls.h"
+#include "ui/translations.h"
 
 #include <QAbstractSlider>
 #include <QApplication>
@@ -214,7 +215,13 @@ class TestLayout : public QObject {
     template <class T> T* find(const char* name) const { return testsupport::control<T>(w.get(), name); }
 
 private slots:
-    void initTestCase() { testsupport::useGermanNumbers(); }
+    void initTestCase()
+    {
+        testsupport::useGermanNumbers();
+        // The captions checked again in another language the program ships.
+        if (const auto language = ui::languageNamed(qgetenv("KORA_TEST_LANGUAGE").toStdString()))
+            QVERIFY(ui::installLanguage(*language));
+    }
     void init()
     {
         rec = std::make_unique<testsupport::Recorder>();
