@@ -842,6 +842,18 @@ Settings:
         <source>überbrückt</source>
         <translation>bypassed</translation>
     </message>
+    <message>
+        <source>Zeit /s</source>
+        <translation>Time /s</translation>
+    </message>
+    <message>
+        <source>Anzeige /V</source>
+        <translation>Reading /V</translation>
+    </message>
+    <message>
+        <source>Vorwiderstand /Ohm</source>
+        <translation>Series resistor /Ohm</translation>
+    </message>
 </context>
 <context>
     <name>ui::Services</name>

@@ -1,5 +1,7 @@
 #include "journal/csv.h"
 
+#include "journal/filewords.h"
+
 #include <algorithm>
 
 namespace journal {
@@ -12,7 +14,8 @@ const QByteArray bom("\xEF\xBB\xBF");
 // default import splits at all three), a quote or a line break.
 QString quoted(const QString& field)
 {
-    if (std::none_of(field.begin(), field.end(), [](QChar c) { return QStringView(u",;\t\"\r\n").contains(c); }))
+    if (std::none_of(field.begin(), field.end(),
+                     [](QChar c) { return QStringView(u",;\t\"\r\n").contains(c); }))
         return field;
     QString q = field;
     q.replace(QLatin1Char('"'), QLatin1String("\"\""));
@@ -89,10 +92,29 @@ bool startsFormula(const QString& text)
 // A field as it leaves the program, for a file or the clipboard.
 QString fileField(const Row& r, int column, QChar decimal)
 {
-    return column == colBemerkung ? guardedNote(r.bemerkung) : cellText(r, column, decimal);
+    return column == colBemerkung ? guardedNote(r.bemerkung) : shownCellText(r, column, decimal);
 }
 
 const Reason notAJournal{Reason::notAJournal, {}};
+
+// A field of a file in `words`' language as a row holds it.
+QString sourceWord(const FileWords& words, int column, const QString& field)
+{
+    if (column == colEigenerwaermung && (field == words.on || field == words.off))
+        return QString::fromUtf8(field == words.on ? switchedOn : switchedOff);
+    if (column == colVorwiderstand && field == words.bypassed)
+        return bypassed;
+    return field;
+}
+
+// The language of a file's text, by its first head; nullptr for none.
+const FileWords* languageOf(const QString& text)
+{
+    for (const FileWords& w : knownFileWords())
+        if (text.startsWith(w.heads.first()) && text.size() > w.heads.first().size())
+            return &w;
+    return nullptr;
+}
 
 } // namespace
 
@@ -115,7 +137,7 @@ CsvFormat csvFormatFor(const QLocale& locale)
 
 QByteArray csvHead(const CsvFormat& f)
 {
-    return bom + record(fileColumnNames(), f.delimiter);
+    return bom + record(currentFileWords().heads, f.delimiter);
 }
 
 QByteArray csvLine(const Row& r, const CsvFormat& f)
@@ -141,11 +163,12 @@ ReadJournal readCsv(const QByteArray& data)
     if (bytes.startsWith(bom))
         bytes.remove(0, bom.size());
     const QString text = QString::fromUtf8(bytes);
-    const QString first = columnNames().first();
-    if (!text.startsWith(first) || text.size() <= first.size()) {
+    const FileWords* words = languageOf(text);
+    if (!words) {
         result.reason = notAJournal;
         return result;
     }
+    const QString first = words->heads.first();
     // The header row tells the format: ";" goes with the decimal comma.
     const QChar delimiter = text[first.size()];
     if (delimiter != QLatin1Char(';') && delimiter != QLatin1Char(',')) {
@@ -155,8 +178,8 @@ ReadJournal readCsv(const QByteArray& data)
     const QChar decimal = delimiter == QLatin1Char(';') ? QLatin1Char(',') : QLatin1Char('.');
     const QList<QStringList> all = records(text, delimiter);
     // A journal written before the number columns came has the table's columns only.
-    const bool withNumbers = !all.isEmpty() && all.first() == fileColumnNames();
-    if (all.isEmpty() || (!withNumbers && all.first() != columnNames())) {
+    const bool withNumbers = !all.isEmpty() && all.first() == words->heads;
+    if (all.isEmpty() || (!withNumbers && all.first() != words->heads.mid(0, columnTotal))) {
         result.reason = {Reason::headerMismatch, {}};
         return result;
     }
@@ -168,7 +191,7 @@ ReadJournal readCsv(const QByteArray& data)
         Row r;
         bool ok = fields.size() == width;
         for (int c = 0; ok && c < columnTotal; ++c)
-            ok = setCell(r, c, fields[c], decimal);
+            ok = setCell(r, c, sourceWord(*words, c, fields[c]), decimal);
         if (!ok) {
             result.reason = {Reason::rowIncomplete, {QString::number(i + 1)}};
             continue; // the rows that can be read are shown

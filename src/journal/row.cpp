@@ -38,24 +38,35 @@ QString numberText(double value, QChar decimal)
 } // namespace
 
 namespace {
-// The table's columns as the files name them; shown in the chosen language.
-constexpr const char* columns[columnTotal] = {
-    QT_TRANSLATE_NOOP("journal::Row", "Nr."),           QT_TRANSLATE_NOOP("journal::Row", "Zeit"),
-    QT_TRANSLATE_NOOP("journal::Row", "Sensor"),        QT_TRANSLATE_NOOP("journal::Row", "ϑ Thermostat /°C"),
-    QT_TRANSLATE_NOOP("journal::Row", "ϑ Sensor /°C"),  QT_TRANSLATE_NOOP("journal::Row", "U Quelle /V"),
-    QT_TRANSLATE_NOOP("journal::Row", "Vorwiderstand"), QT_TRANSLATE_NOOP("journal::Row", "Messbereich"),
-    QT_TRANSLATE_NOOP("journal::Row", "Anzeige"),       QT_TRANSLATE_NOOP("journal::Row", "Eigenerwärmung"),
-    QT_TRANSLATE_NOOP("journal::Row", "Bemerkung")};
+// The columns as the files name them: the table's, then the number columns;
+// shown in the chosen language.
+constexpr const char* columns[fileColumnTotal] = {QT_TRANSLATE_NOOP("journal::Row", "Nr."),
+                                                  QT_TRANSLATE_NOOP("journal::Row", "Zeit"),
+                                                  QT_TRANSLATE_NOOP("journal::Row", "Sensor"),
+                                                  QT_TRANSLATE_NOOP("journal::Row", "ϑ Thermostat /°C"),
+                                                  QT_TRANSLATE_NOOP("journal::Row", "ϑ Sensor /°C"),
+                                                  QT_TRANSLATE_NOOP("journal::Row", "U Quelle /V"),
+                                                  QT_TRANSLATE_NOOP("journal::Row", "Vorwiderstand"),
+                                                  QT_TRANSLATE_NOOP("journal::Row", "Messbereich"),
+                                                  QT_TRANSLATE_NOOP("journal::Row", "Anzeige"),
+                                                  QT_TRANSLATE_NOOP("journal::Row", "Eigenerwärmung"),
+                                                  QT_TRANSLATE_NOOP("journal::Row", "Bemerkung"),
+                                                  QT_TRANSLATE_NOOP("journal::Row", "Zeit /s"),
+                                                  QT_TRANSLATE_NOOP("journal::Row", "Anzeige /V"),
+                                                  QT_TRANSLATE_NOOP("journal::Row", "Vorwiderstand /Ohm")};
+
+QStringList namesUpTo(int end)
+{
+    QStringList all;
+    for (int c = 0; c < end; ++c)
+        all << QString::fromUtf8(columns[c]);
+    return all;
+}
 } // namespace
 
 const QStringList& columnNames()
 {
-    static const QStringList names = [] {
-        QStringList all;
-        for (const char* c : columns)
-            all << QString::fromUtf8(c);
-        return all;
-    }();
+    static const QStringList names = namesUpTo(columnTotal);
     return names;
 }
 
@@ -67,9 +78,7 @@ QString shownColumnName(int column)
 
 const QStringList& fileColumnNames()
 {
-    static const QStringList names =
-        columnNames() + QStringList{QStringLiteral("Zeit /s"), QStringLiteral("Anzeige /V"),
-                                    QStringLiteral("Vorwiderstand /Ohm")};
+    static const QStringList names = namesUpTo(fileColumnTotal);
     return names;
 }
 
@@ -91,9 +100,7 @@ QString neutral(const QString& shown, QChar decimal)
 QString shownCellText(const Row& r, int column, QChar decimal)
 {
     // The words a file holds, in the chosen language.
-    static const char* const words[] = {QT_TRANSLATE_NOOP("journal::Row", "ein"),
-                                        QT_TRANSLATE_NOOP("journal::Row", "aus"),
-                                        QT_TRANSLATE_NOOP("journal::Row", "überbrückt")};
+    static const char* const words[] = {switchedOn, switchedOff, bypassedWord};
     const QString text = cellText(r, column, decimal);
     if (column == colEigenerwaermung || column == colVorwiderstand)
         for (const char* word : words)
@@ -124,7 +131,7 @@ QString cellText(const Row& r, int column, QChar decimal)
     case colAnzeige:
         return withDecimal(r.anzeige, decimal);
     case colEigenerwaermung:
-        return r.eigenerwaermung ? QStringLiteral("ein") : QStringLiteral("aus");
+        return QString::fromUtf8(r.eigenerwaermung ? switchedOn : switchedOff);
     case colBemerkung:
         return r.bemerkung;
     case colSekunden:
@@ -177,9 +184,9 @@ bool setCell(Row& r, int column, const QString& text, QChar decimal)
         r.anzeige = t;
         return true;
     case colEigenerwaermung:
-        if (t != QLatin1String("ein") && t != QLatin1String("aus"))
+        if (t != QLatin1String(switchedOn) && t != QLatin1String(switchedOff))
             return false;
-        r.eigenerwaermung = t == QLatin1String("ein");
+        r.eigenerwaermung = t == QLatin1String(switchedOn);
         return true;
     case colBemerkung:
         r.bemerkung = t;

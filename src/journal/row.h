@@ -48,7 +48,12 @@ struct Row {
 };
 
 inline const QString hiddenSensor = QStringLiteral("–");
-inline const QString bypassed = QStringLiteral("überbrückt");
+// The words of the self-heating and series-resistor columns, as a file of
+// the source language holds them.
+inline constexpr const char* switchedOn = QT_TRANSLATE_NOOP("journal::Row", "ein");
+inline constexpr const char* switchedOff = QT_TRANSLATE_NOOP("journal::Row", "aus");
+inline constexpr const char* bypassedWord = QT_TRANSLATE_NOOP("journal::Row", "überbrückt");
+inline const QString bypassed = QString::fromUtf8(bypassedWord);
 
 // The column names, the header row of every file.
 const QStringList& columnNames();

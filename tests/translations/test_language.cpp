@@ -5,6 +5,7 @@
 #include "bench/formexp.h"
 #include "bench/layout.h"
 #include "configreport/typenames.h"
+#include "journal/csv.h"
 #include "journal/formprotokoll.h"
 #include "model/configcheck.h"
 #include "model/state.h"
@@ -266,6 +267,54 @@ private slots:
         QCOMPARE(configreport::typeName(type), english);
         QCOMPARE(configreport::shownSensorName(type, german), english);
         QCOMPARE(configreport::shownSensorName(type, "Fühler X"), QStringLiteral("Fühler X"));
+    }
+
+    // A journal file takes the language of the run that writes it; a file in
+    // either language reads back in every run.
+    void journalFilesInEitherLanguage_data()
+    {
+        QTest::addColumn<Language>("writer");
+        QTest::addColumn<QByteArray>("head");
+        QTest::addColumn<QByteArray>("words");
+        QTest::newRow("German")
+            << Language::German
+            << QByteArray("Nr.,Zeit,Sensor,ϑ Thermostat /°C,ϑ Sensor /°C,U Quelle /V,Vorwiderstand,"
+                          "Messbereich,Anzeige,Eigenerwärmung,Bemerkung,Zeit /s,Anzeige /V,"
+                          "Vorwiderstand /Ohm\r\n")
+            << QByteArray(",überbrückt,2 V,0.563 V,ein,");
+        QTest::newRow("English")
+            << Language::English
+            << QByteArray("No.,Time,Sensor,ϑ thermostat /°C,ϑ sensor /°C,U source /V,"
+                          "Series resistor,Range,Reading,Self-heating,Remark,Time /s,Reading /V,"
+                          "Series resistor /Ohm\r\n")
+            << QByteArray(",bypassed,2 V,0.563 V,on,");
+    }
+    void journalFilesInEitherLanguage()
+    {
+        QFETCH(Language, writer);
+        QFETCH(QByteArray, head);
+        QFETCH(QByteArray, words);
+        journal::Row row;
+        row.nr = 1;
+        row.seconds = 65;
+        row.sensor = QStringLiteral("5");
+        row.thermostat = QStringLiteral("40");
+        row.sensorTemp = QStringLiteral("39.8");
+        row.quelle = QStringLiteral("10");
+        row.vorwiderstand = journal::bypassed;
+        row.messbereich = QStringLiteral("2 V");
+        row.anzeige = QStringLiteral("0.563 V");
+        row.eigenerwaermung = true;
+        QVERIFY(ui::installLanguage(writer));
+        const QByteArray file = journal::csvDocument({row}, journal::csvFormatFor(QLocale::c()));
+        QCOMPARE(file.mid(3, head.size()), head);
+        QVERIFY2(file.contains(words), file.constData());
+        for (Language reader : {Language::German, Language::English}) {
+            QVERIFY(ui::installLanguage(reader));
+            const journal::ReadJournal back = journal::readCsv(file);
+            QCOMPARE(back.reason, journal::Reason());
+            QCOMPARE(back.rows, QList<journal::Row>{row});
+        }
     }
 
     // Back to German, the window shows the sources' texts again.
