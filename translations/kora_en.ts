@@ -290,10 +290,6 @@
 <context>
     <name>bench::Formexp</name>
     <message>
-        <source>Messbereich %1</source>
-        <translation>Range %1</translation>
-    </message>
-    <message>
         <source>Spannungsquelle, Vorwiderstand und Sensor in Reihe; ein Schalter überbrückt den Vorwiderstand, der Sensor sitzt im Thermostaten, das Voltmeter misst die Spannung am Sensor.</source>
         <translation>Voltage source, series resistor and sensor in series; a switch bypasses the series resistor, the sensor sits in the thermostat, the voltmeter measures the voltage across the sensor.</translation>
     </message>
@@ -420,6 +416,22 @@
     <message>
         <source><byte value="xd"/>Ihr Messprotokoll ist gespeichert: </source>
         <translation><byte value="xd"/>Your lab journal has been saved: </translation>
+    </message>
+    <message>
+        <source>Messbereich des Voltmeters wählen</source>
+        <translation>Choose the voltmeter&apos;s range</translation>
+    </message>
+    <message>
+        <source>Messbereich: %1</source>
+        <translation>Range: %1</translation>
+    </message>
+    <message>
+        <source>Vorwiderstand überbrücken (möglich nach der Auswertung)</source>
+        <translation>Bypass the series resistor (possible after the evaluation)</translation>
+    </message>
+    <message>
+        <source>Ein Klick, die Leertaste oder die Eingabetaste startet das Experiment.</source>
+        <translation>A click, the space bar or the Enter key starts the experiment.</translation>
     </message>
 </context>
 <context>

@@ -13,13 +13,20 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <string_view>
 
 namespace app {
 
 namespace {
 
-void print(std::FILE* to, const std::string& utf8) { std::fwrite(utf8.data(), 1, utf8.size(), to); }
-void print(std::FILE* to, const QString& text) { print(to, text.toStdString()); }
+void print(std::FILE* to, const std::string& utf8)
+{
+    std::fwrite(utf8.data(), 1, utf8.size(), to);
+}
+void print(std::FILE* to, const QString& text)
+{
+    print(to, text.toStdString());
+}
 
 // A refused command line: what was wrong, how a call looks and where the
 // help is. The usage names the program as it is installed, not the path it
@@ -32,11 +39,14 @@ int refuse(const QString& error)
 
 } // namespace
 
-bool wantsCommandLine(int argc, char**)
+bool wantsCommandLine(int argc, char** argv)
 {
-    // The experiment itself takes no arguments: every argument belongs to
-    // the command line, which answers it or refuses it, never a window.
-    return argc > 1;
+    // The experiment itself takes no arguments but its language
+    // (`--sprache de|en`, the second launcher's): every other argument
+    // belongs to the command line, which answers it or refuses it.
+    const bool languageAlone = (argc == 2 && std::string_view(argv[1]).starts_with("--sprache=")) ||
+                               (argc == 3 && std::string_view(argv[1]) == "--sprache");
+    return argc > 1 && !(languageAlone && ui::languageOption(argc, argv));
 }
 
 bool hasDisplay()
@@ -49,8 +59,10 @@ bool hasDisplay()
 
 int refuseWithoutDisplay()
 {
-    print(stderr, std::string("Kein Bildschirm gefunden (DISPLAY ist leer): Das Experiment braucht eine grafische "
-                              "Sitzung.\nIm Terminal antworten kora --help, kora --version und kora --check-config.\n"));
+    print(stderr,
+          std::string(
+              "Kein Bildschirm gefunden (DISPLAY ist leer): Das Experiment braucht eine grafische "
+              "Sitzung.\nIm Terminal antworten kora --help, kora --version und kora --check-config.\n"));
     return 1;
 }
 

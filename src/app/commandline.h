@@ -4,8 +4,9 @@
 
 namespace app {
 
-// True when there are any arguments: the experiment window takes none, so
-// they are answered here, or refused with the usage and exit status 2.
+// True when there are any arguments but a language for the window
+// (`--sprache de|en`): they are answered here, or refused with the usage and
+// exit status 2.
 bool wantsCommandLine(int argc, char** argv);
 
 // Answers them with a QCoreApplication only, so no display is needed.

@@ -30,18 +30,32 @@
 namespace bench {
 
 namespace {
-QString qs(const std::string& s) { return QString::fromStdString(s); }
+QString qs(const std::string& s)
+{
+    return QString::fromStdString(s);
+}
 
 // Above this the sensor temperature turns red: the sensor is destroyed
 // above 150 °C, and with self-heating it gets there within a second.
 constexpr double warningTemperature = 135;
 
 // The range control's tooltip names the range its position selects.
-QString rangeTip(int position) { return QStringLiteral("Messbereich: ") + qs(model::rangeName(position)); }
+QString rangeTip(int position)
+{
+    return QCoreApplication::translate("bench::Formexp", "Messbereich: %1")
+        .arg(qs(model::rangeName(position)));
+}
 
 // The bypass is locked until the evaluation is over; its tooltip says so.
-const QString bypassTip = QStringLiteral("Vorwiderstand überbrücken");
-const QString lockedBypassTip = QStringLiteral("Vorwiderstand überbrücken (möglich nach der Auswertung)");
+QString bypassTip()
+{
+    return QCoreApplication::translate("bench::Formexp", "Vorwiderstand überbrücken");
+}
+QString lockedBypassTip()
+{
+    return QCoreApplication::translate("bench::Formexp",
+                                       "Vorwiderstand überbrücken (möglich nach der Auswertung)");
+}
 } // namespace
 
 Formexp::Formexp(QWidget* parent) : Formexp(nullptr, parent) {}
@@ -101,7 +115,7 @@ void Formexp::buildWindow()
     Picture1->setBackgroundPainter(paintTaskPage);
     Picture1->setCursor(Qt::PointingHandCursor);
     Picture2->setEnabled(false);
-    Picture2->setToolTip(lockedBypassTip);
+    Picture2->setToolTip(lockedBypassTip());
     describeForScreenReaders(get("Image1"));
     // The lever, from its pivot (180, 540) to the moving end (X2, 0); open at 45.
     Line1 = new ui::LineShape(180, 540, 45, 0, Picture2);
@@ -147,7 +161,7 @@ void Formexp::describeForScreenReaders(QWidget* circuit)
     Picture1->setReadableText(taskPageText());
     // The page's own start line speaks of the mouse only.
     Picture1->setAccessibleDescription(
-        QStringLiteral("Ein Klick, die Leertaste oder die Eingabetaste startet das Experiment."));
+        tr("Ein Klick, die Leertaste oder die Eingabetaste startet das Experiment."));
     Picture2->setPresentation(ui::DrawingSurface::Presentation::Switch);
     Labelanz->setFocusableReading(true);
     Labelsenstemp->setFocusableReading(true);
@@ -312,11 +326,20 @@ void Formexp::UpDownR_Change()
         LabelR->setText(qs(numbers::displayText(r, sep) + " Ohm"));
 }
 
-void Formexp::UpDownT_Change() { LabelT->setText(QString::number(UpDownT->value()) + QStringLiteral("°C")); }
+void Formexp::UpDownT_Change()
+{
+    LabelT->setText(QString::number(UpDownT->value()) + QStringLiteral("°C"));
+}
 
-void Formexp::UpDownV_Change() { LabelV->setText(QString::number(UpDownV->value()) + QStringLiteral(" V")); }
+void Formexp::UpDownV_Change()
+{
+    LabelV->setText(QString::number(UpDownV->value()) + QStringLiteral(" V"));
+}
 
-void Formexp::LabelR_Change() { f_anzeige(); }
+void Formexp::LabelR_Change()
+{
+    f_anzeige();
+}
 
 void Formexp::LabelT_Change()
 {
@@ -386,7 +409,8 @@ void Formexp::Picture2_Click()
     state_.rvor_kurz = !state_.rvor_kurz;
     UpDownR->setEnabled(!state_.rvor_kurz);
     Picture2->setChecked(state_.rvor_kurz);
-    state_.rvor = state_.rvor_kurz ? 0.01 : model::resistorForPosition(static_cast<std::uint8_t>(UpDownR->value()));
+    state_.rvor =
+        state_.rvor_kurz ? 0.01 : model::resistorForPosition(static_cast<std::uint8_t>(UpDownR->value()));
     Line1->setX2(state_.rvor_kurz ? 180 : 45);
     f_anzeige();
 }
@@ -425,7 +449,7 @@ void Formexp::evaluationClosed()
         ToggleButton1->show();
     }
     Picture2->setEnabled(true);
-    Picture2->setToolTip(bypassTip);
+    Picture2->setToolTip(bypassTip());
     activateWindow();
 }
 
@@ -447,11 +471,20 @@ void Formexp::closeEvent(QCloseEvent* e)
 
 // ---------------------------------------------------------------- configuration
 
-void Formexp::showSelfHeatingSwitch() { ToggleButton1->show(); }
+void Formexp::showSelfHeatingSwitch()
+{
+    ToggleButton1->show();
+}
 
-void Formexp::pressSelfHeatingSwitch() { ToggleButton1->setChecked(true); }
+void Formexp::pressSelfHeatingSwitch()
+{
+    ToggleButton1->setChecked(true);
+}
 
-void Formexp::hideSensorChoice() { Framesensor->hide(); }
+void Formexp::hideSensorChoice()
+{
+    Framesensor->hide();
+}
 
 void Formexp::selectSensor(int index)
 {

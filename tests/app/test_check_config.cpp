@@ -255,6 +255,13 @@ private slots:
         QTest::newRow("no argument, no display")
             << QStringList{} << false << 1
             << "Kein Bildschirm gefunden (DISPLAY ist leer): Das Experiment braucht eine grafische Sitzung.";
+        // The second launcher's language goes to the window, which needs a display.
+        for (const QStringList& language : {QStringList{"--sprache", "en"}, QStringList{"--sprache=de"}})
+            QTest::addRow("%s, no display", qPrintable(language.join(QLatin1Char(' '))))
+                << language << false << 1
+                << "Kein Bildschirm gefunden (DISPLAY ist leer): Das Experiment braucht eine grafische Sitzung.";
+        QTest::newRow("a language not shipped") << QStringList{"--sprache", "fr"} << false << 2
+                                                << "Unbekannte Option 'sprache'.";
         QTest::newRow("empty argument") << QStringList{""} << false << 2 << "Unerwartetes Argument ''.";
         QTest::newRow("missing file") << QStringList{"--check-config", "fehlt.dlx"} << false << 2
                                       << "Die Datei fehlt.dlx gibt es nicht.";
