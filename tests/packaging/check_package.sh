@@ -36,6 +36,7 @@ usr/share/applications/$id.desktop
 usr/share/doc/kora/changelog.gz
 usr/share/doc/kora/copyright
 usr/share/man/man1/kora.1.gz
+usr/share/man/en/man1/kora.1.gz
 usr/share/applications/$id.English.desktop
 usr/share/icons/hicolor/scalable/apps/$id.svg
 usr/share/metainfo/$id.metainfo.xml"
@@ -119,8 +120,10 @@ manual="$(zcat "$root/usr/share/man/man1/kora.1.gz" 2>/dev/null | sed 's/\\-/-/g
 options="$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$kora" --help | grep -oE '^  (-[^ ,]+(, )?)+' \
            | grep -oE -- '-[^ ,]+')"
 [ -n "$options" ] || fail "kora --help nennt keine Optionen"
-for option in $options; do
+english_manual="$(zcat "$root/usr/share/man/en/man1/kora.1.gz" 2>/dev/null | sed 's/\\-/-/g')"
+for option in $options --sprache; do
   grep -qF -- "$option" <<<"$manual" || fail "die Handbuchseite nennt $option nicht"
+  grep -qF -- "$option" <<<"$english_manual" || fail "die englische Handbuchseite nennt $option nicht"
 done
 
 # lintian, as Debian's archive would judge the package: errors and warnings fail.
