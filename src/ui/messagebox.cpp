@@ -162,7 +162,7 @@ QPoint placeClearOf(const QSize& size, const QRect& keepClear, const QRect& area
 std::unique_ptr<QDialog> makeQuestionBox(QWidget* parent, const QString& text, const QString& yes,
                                          const QString& no)
 {
-    auto box = std::make_unique<QMessageBox>(QMessageBox::Question, appTitle, withLineBreaks(text),
+    auto box = std::make_unique<QMessageBox>(QMessageBox::Question, appTitle(), withLineBreaks(text),
                                              QMessageBox::NoButton, parent);
     box->setTextFormat(Qt::PlainText);
     QPushButton* yesButton = box->addButton(yes, QMessageBox::AcceptRole);
