@@ -187,6 +187,38 @@
         <source>Bemerkung, die wie eine Einstellung aussieht</source>
         <translation>remark that looks like a setting</translation>
     </message>
+    <message>
+        <source>Feld 1 muss pflicht lauten, nicht &quot;%1&quot;</source>
+        <translation>field 1 must be pflicht, not &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Feld 1 muss pflicht lauten</source>
+        <translation>field 1 must be pflicht</translation>
+    </message>
+    <message>
+        <source>Feld 1 muss on (Prüfung) oder off lauten, nicht &quot;%1&quot;</source>
+        <translation>field 1 must be on (exam) or off, not &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Feld 1 muss on oder off lauten</source>
+        <translation>field 1 must be on or off</translation>
+    </message>
+    <message>
+        <source>das Schlüsselwort hinter &quot;=&quot; fehlt</source>
+        <translation>the key word after &quot;=&quot; is missing</translation>
+    </message>
+    <message>
+        <source>Schlüsselwort fehlt</source>
+        <translation>key word missing</translation>
+    </message>
+    <message>
+        <source>der Ordner hinter &quot;=&quot; fehlt</source>
+        <translation>the folder after &quot;=&quot; is missing</translation>
+    </message>
+    <message>
+        <source>Ordner fehlt</source>
+        <translation>folder missing</translation>
+    </message>
 </context>
 <context>
     <name>TaskPage</name>
@@ -498,6 +530,26 @@ Einstellungen:
 Settings:
 </translation>
     </message>
+    <message>
+        <source>Die Matrikelnummer &quot;%1&quot; besteht nicht aus 3 bis 20 Buchstaben, Ziffern oder &quot;-&quot;.
+</source>
+        <translation>The student ID &quot;%1&quot; does not consist of 3 to 20 letters, digits or &quot;-&quot;.
+</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 hat keine Zeile variante:schluessel=…; jeder Start zieht neu.
+</source>
+        <translation>The file %1 has no line variante:schluessel=…; every start draws anew.
+</translation>
+    </message>
+    <message>
+        <source>
+Einstellungen für Matrikelnummer %1:
+</source>
+        <translation>
+Settings for student ID %1:
+</translation>
+    </message>
 </context>
 <context>
     <name>configreport::Summary</name>
@@ -568,6 +620,22 @@ Settings:
     <message>
         <source>Toleranz = %1</source>
         <translation>Tolerance = %1</translation>
+    </message>
+    <message>
+        <source>Anmeldung: Name und Matrikelnummer vor dem Versuch</source>
+        <translation>Sign-in: name and student ID before the experiment</translation>
+    </message>
+    <message>
+        <source>Variante: persönlich, aus dem Schlüssel &quot;%1&quot; und der Matrikelnummer</source>
+        <translation>Variant: personal, from the key &quot;%1&quot; and the student ID</translation>
+    </message>
+    <message>
+        <source>Ergebnisse: in den Ordner %1</source>
+        <translation>Results: into the folder %1</translation>
+    </message>
+    <message>
+        <source>Prüfung: Sensorauswahl und Eigenerwärmung bleiben nach der Auswertung, wie die Datei sie einstellt</source>
+        <translation>Exam: sensor selection and self-heating stay as the file sets them after the evaluation</translation>
     </message>
 </context>
 <context>

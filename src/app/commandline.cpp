@@ -19,14 +19,8 @@ namespace app {
 
 namespace {
 
-void print(std::FILE* to, const std::string& utf8)
-{
-    std::fwrite(utf8.data(), 1, utf8.size(), to);
-}
-void print(std::FILE* to, const QString& text)
-{
-    print(to, text.toStdString());
-}
+void print(std::FILE* to, const std::string& utf8) { std::fwrite(utf8.data(), 1, utf8.size(), to); }
+void print(std::FILE* to, const QString& text) { print(to, text.toStdString()); }
 
 // A refused command line: what was wrong, how a call looks and where the
 // help is. The usage names the program as it is installed, not the path it
@@ -59,10 +53,8 @@ bool hasDisplay()
 
 int refuseWithoutDisplay()
 {
-    print(stderr,
-          std::string(
-              "Kein Bildschirm gefunden (DISPLAY ist leer): Das Experiment braucht eine grafische "
-              "Sitzung.\nIm Terminal antworten kora --help, kora --version und kora --check-config.\n"));
+    print(stderr, std::string("Kein Bildschirm gefunden (DISPLAY ist leer): Das Experiment braucht eine grafische "
+                              "Sitzung.\nIm Terminal antworten kora --help, kora --version und kora --check-config.\n"));
     return 1;
 }
 

@@ -30,10 +30,7 @@
 namespace bench {
 
 namespace {
-QString qs(const std::string& s)
-{
-    return QString::fromStdString(s);
-}
+QString qs(const std::string& s) { return QString::fromStdString(s); }
 
 // Above this the sensor temperature turns red: the sensor is destroyed
 // above 150 °C, and with self-heating it gets there within a second.
@@ -42,19 +39,14 @@ constexpr double warningTemperature = 135;
 // The range control's tooltip names the range its position selects.
 QString rangeTip(int position)
 {
-    return QCoreApplication::translate("bench::Formexp", "Messbereich: %1")
-        .arg(qs(model::rangeName(position)));
+    return QCoreApplication::translate("bench::Formexp", "Messbereich: %1").arg(qs(model::rangeName(position)));
 }
 
 // The bypass is locked until the evaluation is over; its tooltip says so.
-QString bypassTip()
-{
-    return QCoreApplication::translate("bench::Formexp", "Vorwiderstand überbrücken");
-}
+QString bypassTip() { return QCoreApplication::translate("bench::Formexp", "Vorwiderstand überbrücken"); }
 QString lockedBypassTip()
 {
-    return QCoreApplication::translate("bench::Formexp",
-                                       "Vorwiderstand überbrücken (möglich nach der Auswertung)");
+    return QCoreApplication::translate("bench::Formexp", "Vorwiderstand überbrücken (möglich nach der Auswertung)");
 }
 } // namespace
 
@@ -326,20 +318,11 @@ void Formexp::UpDownR_Change()
         LabelR->setText(qs(numbers::displayText(r, sep) + " Ohm"));
 }
 
-void Formexp::UpDownT_Change()
-{
-    LabelT->setText(QString::number(UpDownT->value()) + QStringLiteral("°C"));
-}
+void Formexp::UpDownT_Change() { LabelT->setText(QString::number(UpDownT->value()) + QStringLiteral("°C")); }
 
-void Formexp::UpDownV_Change()
-{
-    LabelV->setText(QString::number(UpDownV->value()) + QStringLiteral(" V"));
-}
+void Formexp::UpDownV_Change() { LabelV->setText(QString::number(UpDownV->value()) + QStringLiteral(" V")); }
 
-void Formexp::LabelR_Change()
-{
-    f_anzeige();
-}
+void Formexp::LabelR_Change() { f_anzeige(); }
 
 void Formexp::LabelT_Change()
 {
@@ -409,8 +392,7 @@ void Formexp::Picture2_Click()
     state_.rvor_kurz = !state_.rvor_kurz;
     UpDownR->setEnabled(!state_.rvor_kurz);
     Picture2->setChecked(state_.rvor_kurz);
-    state_.rvor =
-        state_.rvor_kurz ? 0.01 : model::resistorForPosition(static_cast<std::uint8_t>(UpDownR->value()));
+    state_.rvor = state_.rvor_kurz ? 0.01 : model::resistorForPosition(static_cast<std::uint8_t>(UpDownR->value()));
     Line1->setX2(state_.rvor_kurz ? 180 : 45);
     f_anzeige();
 }
@@ -471,20 +453,11 @@ void Formexp::closeEvent(QCloseEvent* e)
 
 // ---------------------------------------------------------------- configuration
 
-void Formexp::showSelfHeatingSwitch()
-{
-    ToggleButton1->show();
-}
+void Formexp::showSelfHeatingSwitch() { ToggleButton1->show(); }
 
-void Formexp::pressSelfHeatingSwitch()
-{
-    ToggleButton1->setChecked(true);
-}
+void Formexp::pressSelfHeatingSwitch() { ToggleButton1->setChecked(true); }
 
-void Formexp::hideSensorChoice()
-{
-    Framesensor->hide();
-}
+void Formexp::hideSensorChoice() { Framesensor->hide(); }
 
 void Formexp::selectSensor(int index)
 {

@@ -41,10 +41,7 @@ Bounds boundsOf(std::string value, std::string_view keyword)
     return {configline::numberOf(pieces[0]), configline::numberOf(pieces[1])};
 }
 
-std::string oneDecimalText(double v)
-{
-    return numbers::displayText(v, ',');
-}
+std::string oneDecimalText(double v) { return numbers::displayText(v, ','); }
 
 // A value as a line gives it: the number stored and, in a dry run, the
 // random form it was drawn from ("rand(0.0003; 0.0004)").
@@ -117,18 +114,9 @@ public:
         target_.selectSensor(static_cast<int>(index));
     }
 
-    void f_sensortyp0(const Line& line)
-    {
-        typLine(line, 0, &ExperimentState::ntc_a, &ExperimentState::ntc_b);
-    }
-    void f_sensortyp1(const Line& line)
-    {
-        typLine(line, 1, &ExperimentState::ptc_a, &ExperimentState::ptc_b);
-    }
-    void f_sensortyp2(const Line& line)
-    {
-        typLine(line, 2, &ExperimentState::pt100_r0, &ExperimentState::pt100_a);
-    }
+    void f_sensortyp0(const Line& line) { typLine(line, 0, &ExperimentState::ntc_a, &ExperimentState::ntc_b); }
+    void f_sensortyp1(const Line& line) { typLine(line, 1, &ExperimentState::ptc_a, &ExperimentState::ptc_b); }
+    void f_sensortyp2(const Line& line) { typLine(line, 2, &ExperimentState::pt100_r0, &ExperimentState::pt100_a); }
     void f_sensortyp3(const Line& line)
     {
         typLine(line, 3, &ExperimentState::pt1000_r0, &ExperimentState::pt1000_a);
@@ -145,8 +133,7 @@ public:
     // and the value not stored.
     void f_sensortyp5(const Line& line)
     {
-        for (auto [n, field] :
-             {std::pair{1u, &ExperimentState::strom_i0}, std::pair{2u, &ExperimentState::strom_k}}) {
+        for (auto [n, field] : {std::pair{1u, &ExperimentState::strom_i0}, std::pair{2u, &ExperimentState::strom_k}}) {
             const std::string value = line.value(n);
             if (contains(value, "rand")) {
                 told_.add(Reason::NoRandomForm);
@@ -248,9 +235,7 @@ private:
     // Only a dry run needs the text, so the real start builds none.
     std::string drawnFrom(const char* form, const Bounds& b) const
     {
-        return settings_ && !settings_->drawnValues
-                   ? std::string(form) + "(" + fileText(b.a) + "; " + fileText(b.b) + ")"
-                   : std::string();
+        return settings_ && !settings_->drawnValues ? std::string(form) + "(" + fileText(b.a) + "; " + fileText(b.b) + ")" : std::string();
     }
 
     void note(const void* field, const Read& r)
@@ -328,12 +313,14 @@ struct Keyword {
 };
 
 constexpr Keyword keywords[] = {
-    {"warmup", &Reader::f_warmup},   {"sensor", &Reader::f_sensortyp},    {"typ0", &Reader::f_sensortyp0},
-    {"typ1", &Reader::f_sensortyp1}, {"typ2", &Reader::f_sensortyp2},     {"typ3", &Reader::f_sensortyp3},
-    {"typ4", &Reader::f_sensortyp4}, {"typ5", &Reader::f_sensortyp5},     {"typ6", &Reader::f_sensortyp6},
-    {"basic", &Reader::f_basic},     {"protokoll", &Reader::f_protokoll}, {"anmeldung", &Reader::f_kurs},
-    {"variante", &Reader::f_kurs},   {"ergebnisse", &Reader::f_kurs},     {"pruefung", &Reader::f_kurs},
-    {"sprache", &Reader::f_sprache},
+    {"warmup", &Reader::f_warmup},         {"sensor", &Reader::f_sensortyp},
+    {"typ0", &Reader::f_sensortyp0},       {"typ1", &Reader::f_sensortyp1},
+    {"typ2", &Reader::f_sensortyp2},       {"typ3", &Reader::f_sensortyp3},
+    {"typ4", &Reader::f_sensortyp4},       {"typ5", &Reader::f_sensortyp5},
+    {"typ6", &Reader::f_sensortyp6},       {"basic", &Reader::f_basic},
+    {"protokoll", &Reader::f_protokoll},   {"anmeldung", &Reader::f_kurs},
+    {"variante", &Reader::f_kurs},         {"ergebnisse", &Reader::f_kurs},
+    {"pruefung", &Reader::f_kurs},         {"sprache", &Reader::f_sprache},
 };
 
 // Where the reading stopped early: reported once, with the line it stopped at.
@@ -412,8 +399,8 @@ const std::string* SettingNotes::find(const ExperimentState& s, const void* fiel
     return it == shown_.end() ? nullptr : &it->second;
 }
 
-void applyConfigText(std::string_view bytes, bool cut, ExperimentState& s, ConfigTarget& target,
-                     Class1& random, ProblemList& problems, SettingNotes* notes)
+void applyConfigText(std::string_view bytes, bool cut, ExperimentState& s, ConfigTarget& target, Class1& random,
+                     ProblemList& problems, SettingNotes* notes)
 {
     Reader reader(s, target, random, notes);
     int number = 0;

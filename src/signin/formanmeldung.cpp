@@ -39,7 +39,7 @@ QPushButton* button(QWidget* parent, const char* name, const QString& text)
 Formanmeldung::Formanmeldung(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Formanmeldung"));
-    setWindowTitle(ui::appTitle + QStringLiteral(" - Anmeldung"));
+    setWindowTitle(ui::appTitle() + QStringLiteral(" - Anmeldung"));
     setFont(ui::designFont({}));
     auto* intro = new QLabel(QStringLiteral("Bitte melden Sie sich für diesen Versuch an."), this);
     TextName = textBox(this, "TextName", 80);
