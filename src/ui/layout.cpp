@@ -11,10 +11,7 @@
 
 namespace ui {
 
-int px(int twips)
-{
-    return static_cast<int>(std::lround(twips / twipsPerPixel));
-}
+int px(int twips) { return static_cast<int>(std::lround(twips / twipsPerPixel)); }
 
 QRect pxRect(int left, int top, int width, int height)
 {
@@ -28,18 +25,9 @@ QFont designFont(const FontSpec& f)
     QFont font;
     switch (f.face) {
     case Face::Default:
-    case Face::Sans:
-        font = QFont(QStringLiteral("Liberation Sans"));
-        font.setStyleHint(QFont::SansSerif);
-        break;
-    case Face::Serif:
-        font = QFont(QStringLiteral("Liberation Serif"));
-        font.setStyleHint(QFont::Serif);
-        break;
-    case Face::Mono:
-        font = QFont(QStringLiteral("Liberation Mono"));
-        font.setStyleHint(QFont::Monospace);
-        break;
+    case Face::Sans: font = QFont(QStringLiteral("Liberation Sans")); font.setStyleHint(QFont::SansSerif); break;
+    case Face::Serif: font = QFont(QStringLiteral("Liberation Serif")); font.setStyleHint(QFont::Serif); break;
+    case Face::Mono: font = QFont(QStringLiteral("Liberation Mono")); font.setStyleHint(QFont::Monospace); break;
     }
     font.setPointSizeF(f.points > 0 ? f.points : defaultPoints);
     font.setBold(f.bold);
@@ -67,16 +55,11 @@ QWidget* create(const ControlSpec& row, const QString& text, QWidget* parent)
         w->setText(text);
         return w;
     }
-    case Kind::UpDownV:
-        return new UpDown(Qt::Vertical, parent);
-    case Kind::UpDownH:
-        return new UpDown(Qt::Horizontal, parent);
-    case Kind::Button:
-        return new PushButton(text, parent);
-    case Kind::Toggle:
-        return new ToggleButton(text, parent);
-    case Kind::Option:
-        return new OptionButton(text, parent);
+    case Kind::UpDownV: return new UpDown(Qt::Vertical, parent);
+    case Kind::UpDownH: return new UpDown(Qt::Horizontal, parent);
+    case Kind::Button: return new PushButton(text, parent);
+    case Kind::Toggle: return new ToggleButton(text, parent);
+    case Kind::Option: return new OptionButton(text, parent);
     case Kind::Frame: {
         auto* w = new Frame(parent);
         w->setFrameShape(QFrame::NoFrame);
@@ -88,24 +71,18 @@ QWidget* create(const ControlSpec& row, const QString& text, QWidget* parent)
         w->setAutoFillBackground(true);
         return w;
     }
-    case Kind::Surface:
-        return new DrawingSurface(parent);
-    case Kind::List:
-        return new ListBox(parent);
-    case Kind::TextBox:
-        return new TextBox(parent);
-    case Kind::Image:
-        return new ImageBox(text, false, parent);
-    case Kind::ImageStretched:
-        return new ImageBox(text, true, parent);
+    case Kind::Surface: return new DrawingSurface(parent);
+    case Kind::List: return new ListBox(parent);
+    case Kind::TextBox: return new TextBox(parent);
+    case Kind::Image: return new ImageBox(text, false, parent);
+    case Kind::ImageStretched: return new ImageBox(text, true, parent);
     }
     return nullptr;
 }
 
 } // namespace
 
-QHash<QString, QWidget*> buildControls(QWidget* window, std::span<const ControlSpec> rows,
-                                       const char* context)
+QHash<QString, QWidget*> buildControls(QWidget* window, std::span<const ControlSpec> rows, const char* context)
 {
     auto shown = [context](const char* text) {
         return context ? QCoreApplication::translate(context, text) : QString::fromUtf8(text);
