@@ -108,6 +108,13 @@ void Formprotokoll::buildWindow()
     characteristic_ = std::make_unique<CharacteristicChart>(Chartkennlinie->chart());
     time_ = std::make_unique<TimeChart>(Chartzeitverlauf->chart());
 
+    arrangeWindow();
+    connectControls();
+}
+
+// The tool row above the table, and the table above the two charts.
+void Formprotokoll::arrangeWindow()
+{
     auto* tools = new QHBoxLayout;
     tools->addWidget(new QLabel(tr("Protokoll:"), this));
     tools->addWidget(Comboprotokolle);
@@ -129,7 +136,10 @@ void Formprotokoll::buildWindow()
     layout->addWidget(Labeldatei);
     layout->addLayout(tools);
     layout->addWidget(split, 1);
+}
 
+void Formprotokoll::connectControls()
+{
     connect(Commandspeichern, &QPushButton::clicked, this, &Formprotokoll::saveAs);
     connect(Commandkopieren, &QPushButton::clicked, this, &Formprotokoll::copyRows);
     connect(Commandloeschen, &QPushButton::clicked, this, &Formprotokoll::deleteRows);

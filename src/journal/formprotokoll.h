@@ -47,6 +47,8 @@ protected:
 
 private:
     void buildWindow();
+    void arrangeWindow();
+    void connectControls();
     void connectJournal();
     void showFileState();
     void fillEarlierList();
