@@ -368,14 +368,16 @@ void applyLine(Reader& reader, int number, std::string_view raw, ProblemList& pr
             told = reader.takeNotes();
             told.push_back(e.reason);
         }
+        // No control character of a binary file reaches the teacher's box
+        // or terminal, whichever handler quoted the value.
         for (auto& r : told) {
             r.keyword = k.word;
+            for (auto& v : r.values)
+                v = configtext::printable(v);
             reasons.push_back(std::move(r));
         }
     }
     if (!reasons.empty())
-        // No control character of a binary file reaches the teacher's box
-        // or terminal; the reasons' values are cleaned where they are quoted.
         problems.add({number, configtext::printable(line.written()), std::move(reasons)});
     else if (!named)
         hintAt(problems, number, line);

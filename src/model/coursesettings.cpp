@@ -1,8 +1,9 @@
 #include "model/coursesettings.h"
+#include "model/configtext.h"
 
 #include <array>
-#include <vector>
 #include <filesystem>
+#include <vector>
 
 namespace model {
 
@@ -39,7 +40,8 @@ std::string_view valueAfterEquals(std::string_view text, bool& found)
 ConfigReason reason(Reason key, std::vector<std::string> values = {}) { return {key, std::move(values), {}}; }
 
 // A value quoted in a reason: at most 24 bytes of it.
-std::string shown(std::string_view t) { return std::string(t.substr(0, 24)); }
+// A quoted value is cut by characters, never inside a UTF-8 sequence.
+std::string shown(std::string_view t) { return configtext::shortened(configtext::printable(t), 24); }
 
 } // namespace
 

@@ -374,6 +374,9 @@ INSTANTIATE_TEST_SUITE_P(
         // A binary file once put its NUL bytes into the reason, and so into the box.
         BadCase{"ProtokollValueWithControlCharacters", std::string("protokoll:o=\0\x1b", 14),
                 "nicht \"o=\xEF\xBF\xBD\xEF\xBF\xBD\"", {}, [](const ExperimentState&) {}},
+        // A fuzz run found a course line's control character in its reason.
+        BadCase{"PruefungValueWithControlCharacters", "pruefung:o\x0e", "nicht \"o\xEF\xBF\xBD\"", {},
+                [](const ExperimentState& s) { EXPECT_FALSE(s.course.pruefung); }},
         BadCase{"AnmeldungOtherThanPflicht", "anmeldung:ja", "pflicht", {},
                 [](const ExperimentState& s) { EXPECT_FALSE(s.course.anmeldung); }},
         BadCase{"AnmeldungWithoutField1", "anmeldung", "Feld 1 fehlt", {}, [](const ExperimentState&) {}},
