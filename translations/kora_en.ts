@@ -936,6 +936,57 @@ Settings for student ID %1:
     </message>
 </context>
 <context>
+    <name>signin::Formanmeldung</name>
+    <message>
+        <source> - Anmeldung</source>
+        <translation> - Sign-in</translation>
+    </message>
+    <message>
+        <source>Bitte melden Sie sich für diesen Versuch an.</source>
+        <translation>Please sign in for this experiment.</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Name</translation>
+    </message>
+    <message>
+        <source>&amp;Matrikelnummer</source>
+        <translation>&amp;Matriculation number</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Matrikelnummer</source>
+        <translation>Matriculation number</translation>
+    </message>
+    <message>
+        <source>3 bis 20 Buchstaben, Ziffern oder Bindestriche</source>
+        <translation>3 to 20 letters, digits or hyphens</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Bitte geben Sie Ihren Namen ein.</source>
+        <translation>Please enter your name.</translation>
+    </message>
+    <message>
+        <source>Bitte geben Sie Ihre Matrikelnummer ein.</source>
+        <translation>Please enter your matriculation number.</translation>
+    </message>
+    <message>
+        <source>Die Matrikelnummer besteht aus 3 bis 20 Buchstaben, Ziffern oder &quot;-&quot;.</source>
+        <translation>The matriculation number consists of 3 to 20 letters, digits or &quot;-&quot;.</translation>
+    </message>
+</context>
+<context>
     <name>ui::Services</name>
     <message>
         <source>Angaben für das Ergebnisblatt (freiwillig):</source>

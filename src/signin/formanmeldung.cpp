@@ -39,27 +39,27 @@ QPushButton* button(QWidget* parent, const char* name, const QString& text)
 Formanmeldung::Formanmeldung(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Formanmeldung"));
-    setWindowTitle(ui::appTitle() + QStringLiteral(" - Anmeldung"));
+    setWindowTitle(ui::appTitle() + tr(" - Anmeldung"));
     setFont(ui::designFont({}));
-    auto* intro = new QLabel(QStringLiteral("Bitte melden Sie sich für diesen Versuch an."), this);
+    auto* intro = new QLabel(tr("Bitte melden Sie sich für diesen Versuch an."), this);
     TextName = textBox(this, "TextName", 80);
     TextMatrikel = textBox(this, "TextMatrikel", 20);
     auto* form = new QFormLayout;
     // The labels name the boxes for a screen reader; Alt+N and Alt+M reach them.
-    auto* nameLabel = new QLabel(QStringLiteral("&Name"), this);
-    auto* idLabel = new QLabel(QStringLiteral("&Matrikelnummer"), this);
+    auto* nameLabel = new QLabel(tr("&Name"), this);
+    auto* idLabel = new QLabel(tr("&Matrikelnummer"), this);
     nameLabel->setBuddy(TextName);
     idLabel->setBuddy(TextMatrikel);
-    TextName->setAccessibleName(QStringLiteral("Name"));
-    TextMatrikel->setAccessibleName(QStringLiteral("Matrikelnummer"));
-    TextMatrikel->setAccessibleDescription(QStringLiteral("3 bis 20 Buchstaben, Ziffern oder Bindestriche"));
+    TextName->setAccessibleName(tr("Name"));
+    TextMatrikel->setAccessibleName(tr("Matrikelnummer"));
+    TextMatrikel->setAccessibleDescription(tr("3 bis 20 Buchstaben, Ziffern oder Bindestriche"));
     form->addRow(nameLabel, TextName);
     form->addRow(idLabel, TextMatrikel);
     Labelhinweis = new QLabel(this);
     Labelhinweis->setObjectName(QStringLiteral("Labelhinweis"));
     Labelhinweis->setWordWrap(true);
-    CommandOK = button(this, "CommandOK", QStringLiteral("OK"));
-    CommandAbbrechen = button(this, "CommandAbbrechen", QStringLiteral("Abbrechen"));
+    CommandOK = button(this, "CommandOK", tr("OK"));
+    CommandAbbrechen = button(this, "CommandAbbrechen", tr("Abbrechen"));
     CommandOK->setDefault(true);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -95,11 +95,11 @@ void Formanmeldung::checkEntries()
     const course::Student s = student();
     QString hint;
     if (s.name.isEmpty())
-        hint = QStringLiteral("Bitte geben Sie Ihren Namen ein.");
+        hint = tr("Bitte geben Sie Ihren Namen ein.");
     else if (s.id.isEmpty())
-        hint = QStringLiteral("Bitte geben Sie Ihre Matrikelnummer ein.");
+        hint = tr("Bitte geben Sie Ihre Matrikelnummer ein.");
     else if (!model::validMatrikel(s.id.toStdString()))
-        hint = QStringLiteral("Die Matrikelnummer besteht aus 3 bis 20 Buchstaben, Ziffern oder \"-\".");
+        hint = tr("Die Matrikelnummer besteht aus 3 bis 20 Buchstaben, Ziffern oder \"-\".");
     Labelhinweis->setText(hint);
     CommandOK->setEnabled(hint.isEmpty());
     CommandOK->setAccessibleDescription(hint);
