@@ -670,6 +670,352 @@ Settings for student ID %1:
     </message>
 </context>
 <context>
+    <name>evaluation::Formantwort</name>
+    <message>
+        <source>KORA - Temperatursensoren als Zweipol - Auswertung</source>
+        <translation>KORA - Temperature sensors as two-terminal devices - Evaluation</translation>
+    </message>
+    <message>
+        <source>Sie erhalten dafür %1 Punkte und haben insgesamt %2 Punkte</source>
+        <translation>That earns you %1 points; you have %2 points in total</translation>
+    </message>
+    <message>
+        <source>So, Sie glauben also, fertig zu sein.</source>
+        <translation>So, you think you are done.</translation>
+    </message>
+    <message>
+        <source>Dann wollen wir sehen.</source>
+        <translation>Let us see, then.</translation>
+    </message>
+    <message>
+        <source>Verraten Sie mir zunächst,</source>
+        <translation>First, tell me</translation>
+    </message>
+    <message>
+        <source>welchen Sensortyp Sie hier vermuten.</source>
+        <translation>which type of sensor you think this is.</translation>
+    </message>
+    <message>
+        <source>Suchen Sie einen aus der Liste aus</source>
+        <translation>Pick one from the list</translation>
+    </message>
+    <message>
+        <source>und bestätigen Sie mit OK</source>
+        <translation>and confirm with OK</translation>
+    </message>
+    <message>
+        <source>Das war richtig.</source>
+        <translation>That was right.</translation>
+    </message>
+    <message>
+        <source>Es handelt sich um einen %1</source>
+        <translation>The sensor is: %1</translation>
+    </message>
+    <message>
+        <source>Dafür gibt es zwei Punkte.</source>
+        <translation>That earns you two points.</translation>
+    </message>
+    <message>
+        <source>Das war glattweg falsch.</source>
+        <translation>That was plainly wrong.</translation>
+    </message>
+    <message>
+        <source>Eigentlich handelt es sich um einen %1</source>
+        <translation>The sensor actually is: %1</translation>
+    </message>
+    <message>
+        <source>Dafür gibt es nichts, kann nur besser werden.</source>
+        <translation>No points for that; it can only get better.</translation>
+    </message>
+    <message>
+        <source>Geben Sie jetzt die Gleichung für die Diode bei einem Strom von %1 mA an.</source>
+        <translation>Now enter the equation for the diode at a current of %1 mA.</translation>
+    </message>
+    <message>
+        <source>Setzen Sie für alle Konstanten die numerischen Werte ein,</source>
+        <translation>Put in the numerical values for all constants,</translation>
+    </message>
+    <message>
+        <source>also z.B. Ud(T)= 500 + 1,4*T.</source>
+        <translation>e.g. Ud(T)= 500 + 1.4*T.</translation>
+    </message>
+    <message>
+        <source>Geben Sie jetzt die Gleichung an.</source>
+        <translation>Now enter the equation.</translation>
+    </message>
+    <message>
+        <source>Setzen Sie für alle Konstanten die numerischen Werte ein!</source>
+        <translation>Put in the numerical values for all constants!</translation>
+    </message>
+    <message>
+        <source>Also z.B. R(T)=0.4*T+25</source>
+        <translation>For example R(T)=0.4*T+25</translation>
+    </message>
+    <message>
+        <source>Als Operatoren stehen zur Verfügung + - * / ^ </source>
+        <translation>Operators available: + - * / ^ </translation>
+    </message>
+    <message>
+        <source>Funktionen: SIN(), COS(), TAN() </source>
+        <translation>Functions: SIN(), COS(), TAN() </translation>
+    </message>
+    <message>
+        <source>EXP() - e-Fkt.</source>
+        <translation>EXP() - exponential function</translation>
+    </message>
+    <message>
+        <source>LN() - log-naturalis-Fkt.</source>
+        <translation>LN() - natural logarithm</translation>
+    </message>
+    <message>
+        <source>LG() - dek. Logarithmus.</source>
+        <translation>LG() - common logarithm (base 10)</translation>
+    </message>
+    <message>
+        <source>LD() - dualer Logarithmus.</source>
+        <translation>LD() - binary logarithm (base 2)</translation>
+    </message>
+    <message>
+        <source>Bestätigen Sie mit &lt;Enter&gt;.</source>
+        <translation>Confirm with &lt;Enter&gt;.</translation>
+    </message>
+    <message>
+        <source>T: absolute Temperatur in K</source>
+        <translation>T: absolute temperature in K</translation>
+    </message>
+    <message>
+        <source>Nur die rechte Seite eingeben: »%1« steht schon davor.</source>
+        <translation>Enter the right-hand side only: “%1” is already in front of it.</translation>
+    </message>
+    <message>
+        <source>Die richtige Kurve ist rot, </source>
+        <translation>The correct curve is red, </translation>
+    </message>
+    <message>
+        <source>Ihre Kurve cyan.</source>
+        <translation>your curve cyan.</translation>
+    </message>
+    <message>
+        <source> Die Abweichung Ihrer Formel beträgt %1 %.</source>
+        <translation> The deviation of your formula is %1 %.</translation>
+    </message>
+    <message>
+        <source>Die richtige Formel lautet:</source>
+        <translation>The correct formula is:</translation>
+    </message>
+    <message>
+        <source>Die Abweichung Ihrer Formel beträgt %1 %</source>
+        <translation>The deviation of your formula is %1 %</translation>
+    </message>
+    <message>
+        <source>Hinweis: Ihre Gleichung passt, wenn T in °C eingesetzt wird. T ist die absolute Temperatur in K.</source>
+        <translation>Note: your equation fits if T is put in in °C. T is the absolute temperature in K.</translation>
+    </message>
+    <message>
+        <source>Jetzt möchte ich von Ihnen noch den Temperaturkoeffizienten</source>
+        <translation>Finally, please give me the temperature coefficient</translation>
+    </message>
+    <message>
+        <source>alpha aus der Näherung für die Temperatur Teta = %1 °C</source>
+        <translation>alpha of the approximation at the temperature Teta = %1 °C</translation>
+    </message>
+    <message>
+        <source>wissen:</source>
+        <translation>Your value:</translation>
+    </message>
+    <message>
+        <source>Richtig ist: alpha = %1</source>
+        <translation>Correct: alpha = %1</translation>
+    </message>
+    <message>
+        <source>Bei %1 °C: alpha = %2</source>
+        <translation>At %1 °C: alpha = %2</translation>
+    </message>
+    <message>
+        <source>Die Abweichung Ihres Faktors beträgt %1 %</source>
+        <translation>The deviation of your coefficient is %1 %</translation>
+    </message>
+    <message>
+        <source>Sensorvariante: </source>
+        <translation>Sensor variant: </translation>
+    </message>
+    <message>
+        <source> Sie haben in diesem virtuellen Experiment %1 von %2 Punkten erreicht</source>
+        <translation> You scored %1 of %2 points in this virtual experiment</translation>
+    </message>
+    <message>
+        <source>Die Auswertung ist noch nicht abgeschlossen. Wenn Sie jetzt schließen, bleibt es bei %1 von %2 Punkten; die Auswertung lässt sich in diesem Durchlauf nicht wiederholen. Trotzdem schließen?</source>
+        <translation>The evaluation is not finished yet. If you close now, you keep %1 of %2 points; the evaluation cannot be repeated in this run. Close anyway?</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Weiter auswerten</source>
+        <translation>Continue the evaluation</translation>
+    </message>
+    <message>
+        <source>Das Ergebnisblatt wurde weder gedruckt noch gespeichert. Trotzdem schließen?</source>
+        <translation>The results sheet has been neither printed nor saved. Close anyway?</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Meldung</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>Sensortypen</source>
+        <translation>Sensor types</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Linke Seite</source>
+        <translation>Left-hand side</translation>
+    </message>
+    <message>
+        <source>Gleichung</source>
+        <translation>Equation</translation>
+    </message>
+    <message>
+        <source>Hinweis</source>
+        <translation>Hint</translation>
+    </message>
+    <message>
+        <source>Korrektur</source>
+        <translation>Correction</translation>
+    </message>
+    <message>
+        <source>Kennlinien</source>
+        <translation>Characteristic curves</translation>
+    </message>
+    <message>
+        <source>Ergebnisse drucken</source>
+        <translation>Print results</translation>
+    </message>
+    <message>
+        <source>Sensorbild 1</source>
+        <translation>Sensor picture 1</translation>
+    </message>
+    <message>
+        <source>Sensorbild 2</source>
+        <translation>Sensor picture 2</translation>
+    </message>
+    <message>
+        <source>Sensorbild 3</source>
+        <translation>Sensor picture 3</translation>
+    </message>
+    <message>
+        <source>Sensorbild 4</source>
+        <translation>Sensor picture 4</translation>
+    </message>
+    <message>
+        <source>Sensorbild 5</source>
+        <translation>Sensor picture 5</translation>
+    </message>
+    <message>
+        <source>Sensorbild 6</source>
+        <translation>Sensor picture 6</translation>
+    </message>
+    <message>
+        <source>Sensorbild 7</source>
+        <translation>Sensor picture 7</translation>
+    </message>
+</context>
+<context>
+    <name>evaluation::reasons</name>
+    <message>
+        <source>Die Klammern passen nicht zusammen.</source>
+        <translation>The brackets do not match.</translation>
+    </message>
+    <message>
+        <source>Die Formel oder eine Klammer ist leer.</source>
+        <translation>The formula or a pair of brackets is empty.</translation>
+    </message>
+    <message>
+        <source>Die Formel wird beim Rechnen länger als 32767 Zeichen.</source>
+        <translation>While it is being calculated, the formula grows beyond 32767 characters.</translation>
+    </message>
+    <message>
+        <source>Eine Funktion wird mehr als 21-mal auf derselben Klammerebene verwendet.</source>
+        <translation>A function is used more than 21 times at the same bracket level.</translation>
+    </message>
+    <message>
+        <source>Einem Rechenzeichen fehlt die Zahl dahinter.</source>
+        <translation>An operator has no number after it.</translation>
+    </message>
+    <message>
+        <source>Eine Zahl der Formel ist zu groß zum Rechnen.</source>
+        <translation>A number in the formula is too large to calculate with.</translation>
+    </message>
+    <message>
+        <source>wird ein Zwischenergebnis zu groß zum Rechnen.</source>
+        <translation>an intermediate result becomes too large to calculate with.</translation>
+    </message>
+    <message>
+        <source>wird durch 0 geteilt.</source>
+        <translation>there is a division by 0.</translation>
+    </message>
+    <message>
+        <source>wird 0 mit einem negativen Exponenten potenziert.</source>
+        <translation>0 is raised to a negative power.</translation>
+    </message>
+    <message>
+        <source>wird eine negative Zahl mit einem nicht ganzzahligen Exponenten potenziert.</source>
+        <translation>a negative number is raised to a non-integer power.</translation>
+    </message>
+    <message>
+        <source>steht im Logarithmus eine Zahl kleiner oder gleich 0.</source>
+        <translation>the logarithm is taken of a number less than or equal to 0.</translation>
+    </message>
+    <message>
+        <source>liegt das Argument von ARCSIN nicht zwischen -1 und 1.</source>
+        <translation>the argument of ARCSIN is not between -1 and 1.</translation>
+    </message>
+    <message>
+        <source>ist das Argument von ARCCOS 0 oder nicht zwischen -1 und 1.</source>
+        <translation>the argument of ARCCOS is 0 or not between -1 and 1.</translation>
+    </message>
+    <message>
+        <source>ist die Summe der beiden Werte einer Parallelschaltung (|) gleich 0.</source>
+        <translation>the two values of a parallel connection (|) add up to 0.</translation>
+    </message>
+    <message>
+        <source>hat Ihre Gleichung den Wert 0.</source>
+        <translation>your equation has the value 0.</translation>
+    </message>
+    <message>
+        <source>Der Ausdruck »%1« ist keine Zahl.</source>
+        <translation>The expression “%1” is not a number.</translation>
+    </message>
+    <message>
+        <source>ist der Wert Ihrer Gleichung zu groß.</source>
+        <translation>the value of your equation is too large.</translation>
+    </message>
+    <message>
+        <source>weicht Ihre Gleichung so stark ab, dass sich die Abweichung nicht berechnen lässt.</source>
+        <translation>your equation deviates so far that the deviation cannot be calculated.</translation>
+    </message>
+    <message>
+        <source>Die Kennlinie des Sensors ist mit den eingestellten Werten zu groß zum Rechnen.</source>
+        <translation>With the values set, the sensor&apos;s characteristic is too large to calculate with.</translation>
+    </message>
+    <message>
+        <source>Bei T = %1 K </source>
+        <translation>At T = %1 K </translation>
+    </message>
+    <message>
+        <source>»%1« ist keine bekannte Funktion (bekannt: %2)</source>
+        <translation>“%1” is not a known function (known: %2)</translation>
+    </message>
+</context>
+<context>
     <name>journal::Charts</name>
     <message>
         <source>Kennlinie</source>

@@ -1,5 +1,6 @@
 #include "evaluation/formantwort.h"
 
+#include "configreport/typenames.h"
 #include "evaluation/layout.h"
 #include "evaluation/reasons.h"
 #include "evaluation/report.h"
@@ -28,10 +29,10 @@ namespace evaluation {
 Formantwort::Formantwort(model::ExperimentState& state, QWidget* parent) : QWidget(parent), state_(state)
 {
     setObjectName(QStringLiteral("Formantwort"));
-    setWindowTitle(QStringLiteral("KORA - Temperatursensoren als Zweipol - Auswertung"));
+    setWindowTitle(tr("KORA - Temperatursensoren als Zweipol - Auswertung"));
     ui::setUpWindow(this, windowWidth, windowHeight, QColor(224, 224, 224));
 
-    const auto made = ui::buildControls(this, formantwortRows());
+    const auto made = ui::buildControls(this, formantwortRows(), "evaluation::Formantwort");
     Labelmeldung = qobject_cast<ui::Label*>(made.value(QStringLiteral("Labelmeldung")));
     Listsensoren = qobject_cast<ui::ListBox*>(made.value(QStringLiteral("Listsensoren")));
     Command1 = qobject_cast<QPushButton*>(made.value(QStringLiteral("Command1")));
@@ -73,6 +74,17 @@ Formantwort::Formantwort(model::ExperimentState& state, QWidget* parent) : QWidg
 QString Formantwort::display(double value) const
 {
     return QString::fromStdString(numbers::displayText(value, separator()));
+}
+
+QString Formantwort::sensorName(int type) const
+{
+    return configreport::shownSensorName(type, state_.sensorname[static_cast<std::size_t>(type)]);
+}
+
+QString Formantwort::pointsLine(int points) const
+{
+    return tr("Sie erhalten dafür %1 Punkte und haben insgesamt %2 Punkte")
+        .arg(QString::number(points), display(state_.punkte));
 }
 
 void Formantwort::showMessage(const QString& text)
@@ -117,24 +129,25 @@ void Formantwort::Form_Load()
     f_antwortablauf();
     for (int i = 0; i < model::sensorTypes; ++i) {
         Imagesensor[i]->move(ui::px(3500), ui::px(200));
-        Imagesensor[i]->setAccessibleDescription(QString::fromStdString(state_.sensorname[i]));
+        Imagesensor[i]->setAccessibleDescription(sensorName(i));
     }
 }
 
-void Formantwort::f_antwortablauf() { f_antwortschritt1(); }
+void Formantwort::f_antwortablauf()
+{
+    f_antwortschritt1();
+}
 
 void Formantwort::f_antwortschritt1()
 {
     schritt_ = 1;
-    showMessage(lines({QStringLiteral("So, Sie glauben also, fertig zu sein."), QStringLiteral("Dann wollen wir sehen."),
-                       QString(), QStringLiteral("Verraten Sie mir zunächst,"),
-                       QStringLiteral("welchen Sensortyp Sie hier vermuten."),
-                       QStringLiteral("Suchen Sie einen aus der Liste aus"),
-                       QStringLiteral("und bestätigen Sie mit OK")}));
+    showMessage(lines({tr("So, Sie glauben also, fertig zu sein."), tr("Dann wollen wir sehen."), QString(),
+                       tr("Verraten Sie mir zunächst,"), tr("welchen Sensortyp Sie hier vermuten."),
+                       tr("Suchen Sie einen aus der Liste aus"), tr("und bestätigen Sie mit OK")}));
     const QSignalBlocker quiet(Listsensoren);
     Listsensoren->clear();
-    for (const std::string& name : state_.sensorname)
-        Listsensoren->addItem(QString::fromStdString(name));
+    for (int i = 0; i < model::sensorTypes; ++i)
+        Listsensoren->addItem(sensorName(i));
     Listsensoren->setFocus();
 }
 
@@ -149,44 +162,45 @@ void Formantwort::Listsensoren_Click()
     auswahl_ = static_cast<std::uint8_t>(Listsensoren->row(chosen.first()));
 }
 
-void Formantwort::Command1_Click() { f_antwortschritt2(); }
+void Formantwort::Command1_Click()
+{
+    f_antwortschritt2();
+}
 
 void Formantwort::f_antwortschritt2()
 {
     schritt_ = 2;
     const int t = state_.sensortyp;
-    const QString name = QString::fromStdString(state_.sensorname[t]);
+    const QString name = sensorName(t);
     const int points = scoring::typePoints(state_, auswahl_);
     state_.punkte += static_cast<std::uint8_t>(points);
     answers_.type = auswahl_;
     answers_.typePoints = points;
     if (points > 0) {
-        showMessage(
-            lines({QStringLiteral("Das war richtig."), QStringLiteral("Es handelt sich um einen ") + name,
-                   QStringLiteral("Dafür gibt es zwei Punkte.")}));
+        showMessage(lines({tr("Das war richtig."), tr("Es handelt sich um einen %1").arg(name),
+                           tr("Dafür gibt es zwei Punkte.")}));
     } else {
-        showMessage(lines({QStringLiteral("Das war glattweg falsch."),
-                           QStringLiteral("Eigentlich handelt es sich um einen ") + name,
-                           QStringLiteral("Dafür gibt es nichts, kann nur besser werden.")}));
+        showMessage(
+            lines({tr("Das war glattweg falsch."), tr("Eigentlich handelt es sich um einen %1").arg(name),
+                   tr("Dafür gibt es nichts, kann nur besser werden.")}));
     }
 
     QString first, second, third;
     if (t == 4) {
         // The prompt names the current at which the curve is scored.
-        first = QStringLiteral("Geben Sie jetzt die Gleichung für die Diode bei einem Strom von ") +
-                display(state_.diode_i * 1000) + QStringLiteral(" mA an.");
-        second = QStringLiteral("Setzen Sie für alle Konstanten die numerischen Werte ein,");
-        third = QStringLiteral("also z.B. Ud(T)= 500 + 1,4*T.");
+        first = tr("Geben Sie jetzt die Gleichung für die Diode bei einem Strom von %1 mA an.")
+                    .arg(display(state_.diode_i * 1000));
+        second = tr("Setzen Sie für alle Konstanten die numerischen Werte ein,");
+        third = tr("also z.B. Ud(T)= 500 + 1,4*T.");
     } else {
-        first = QStringLiteral("Geben Sie jetzt die Gleichung an.");
-        second = QStringLiteral("Setzen Sie für alle Konstanten die numerischen Werte ein!");
-        third = QStringLiteral("Also z.B. R(T)=0.4*T+25");
+        first = tr("Geben Sie jetzt die Gleichung an.");
+        second = tr("Setzen Sie für alle Konstanten die numerischen Werte ein!");
+        third = tr("Also z.B. R(T)=0.4*T+25");
     }
-    const QString prompt =
-        lines({first, second, third, QStringLiteral("Als Operatoren stehen zur Verfügung + - * / ^ "),
-               QStringLiteral("Funktionen: SIN(), COS(), TAN() "), QStringLiteral("EXP() - e-Fkt."),
-               QStringLiteral("LN() - log-naturalis-Fkt."), QStringLiteral("LG() - dek. Logarithmus."),
-               QStringLiteral("LD() - dualer Logarithmus."), QStringLiteral("Bestätigen Sie mit <Enter>.")});
+    const QString prompt = lines({first, second, third, tr("Als Operatoren stehen zur Verfügung + - * / ^ "),
+                                  tr("Funktionen: SIN(), COS(), TAN() "), tr("EXP() - e-Fkt."),
+                                  tr("LN() - log-naturalis-Fkt."), tr("LG() - dek. Logarithmus."),
+                                  tr("LD() - dualer Logarithmus."), tr("Bestätigen Sie mit <Enter>.")});
     prompt_ = Labelmeldung->text() + cr + cr + prompt;
     showMessage(prompt_);
 
@@ -203,7 +217,7 @@ void Formantwort::f_antwortschritt3()
     Textformel->setAccessibleName(leftHandSide);
     Labelglseite->show();
     Textformel->show();
-    Labelhinweis->setText(QStringLiteral("T: absolute Temperatur in K"));
+    Labelhinweis->setText(tr("T: absolute Temperatur in K"));
     Labelhinweis->show();
     Frametable->hide();
     Labelglseite->setText(leftHandSide);
@@ -216,8 +230,7 @@ void Formantwort::Textformel_KeyPress(int& keyAscii)
     // The left-hand side stands before the box already; typed along, it
     // would count as 0 at every sample.
     if (keyAscii == '=' && schritt_ == 3)
-        showSlip(QStringLiteral("Nur die rechte Seite eingeben: »") + Labelglseite->text() +
-                 QStringLiteral("« steht schon davor."));
+        showSlip(tr("Nur die rechte Seite eingeben: »%1« steht schon davor.").arg(Labelglseite->text()));
     // An empty box takes its first character as typed.
     if (Textformel->text().isEmpty())
         return;
@@ -252,7 +265,7 @@ void Formantwort::f_anzeige()
     Labelglseite->hide();
     Labelhinweis->hide();
     showSlip(QString());
-    showMessage(QStringLiteral("Die richtige Kurve ist rot, ") + cr + QStringLiteral("Ihre Kurve cyan."));
+    showMessage(lines({tr("Die richtige Kurve ist rot, "), tr("Ihre Kurve cyan.")}));
     compareCurves();
 }
 
@@ -265,18 +278,14 @@ void Formantwort::f_antwortschritt4(const scoring::Comparison& c)
     state_.punkte += static_cast<std::uint8_t>(p);
     answers_.equationPoints = p;
     answers_.equationDeviation = abweichung_;
-    describePlot(QStringLiteral(" Die Abweichung Ihrer Formel beträgt ") + display(abweichung_) +
-                 QStringLiteral(" %."));
+    describePlot(tr(" Die Abweichung Ihrer Formel beträgt %1 %.").arg(display(abweichung_)));
     QString verdict =
-        lines({QStringLiteral("Die richtige Formel lautet:"), QString::fromStdString(state_.formeltext[t]),
-               QStringLiteral("Die Abweichung Ihrer Formel beträgt ") + display(abweichung_) + QStringLiteral(" %"),
-               QStringLiteral("Sie erhalten dafür ") + QString::number(p) +
-                   QStringLiteral(" Punkte und haben insgesamt ") + display(state_.punkte) +
-                   QStringLiteral(" Punkte")});
+        lines({tr("Die richtige Formel lautet:"), QString::fromStdString(state_.formeltext[t]),
+               tr("Die Abweichung Ihrer Formel beträgt %1 %").arg(display(abweichung_)), pointsLine(p)});
     // The most likely slip behind a miss; the points stand.
     if (c.fitsInCelsius)
-        verdict += cr + QStringLiteral("Hinweis: Ihre Gleichung passt, wenn T in °C eingesetzt wird. "
-                                       "T ist die absolute Temperatur in K.");
+        verdict += cr + tr("Hinweis: Ihre Gleichung passt, wenn T in °C eingesetzt wird. "
+                           "T ist die absolute Temperatur in K.");
     showBesidePlot(verdict);
     if (model::sensorType(t).alphaAsked)
         f_antwortschritt5();
@@ -297,10 +306,9 @@ void Formantwort::f_antwortschritt5()
     Textformel->selectAll();
     Labelhinweis->setText(QStringLiteral("alpha in 1/K"));
     Labelhinweis->show();
-    showMessage(lines({QStringLiteral("Jetzt möchte ich von Ihnen noch den Temperaturkoeffizienten"),
-                       QStringLiteral("alpha aus der Näherung für die Temperatur Teta = ") + display(state_.teta) +
-                           QStringLiteral(" °C"),
-                       QStringLiteral(" R(To+dT) = R(To)(1 + alpha*dT) "), QStringLiteral("wissen:")}) +
+    showMessage(lines({tr("Jetzt möchte ich von Ihnen noch den Temperaturkoeffizienten"),
+                       tr("alpha aus der Näherung für die Temperatur Teta = %1 °C").arg(display(state_.teta)),
+                       QStringLiteral(" R(To+dT) = R(To)(1 + alpha*dT) "), tr("wissen:")}) +
                 cr);
 }
 
@@ -314,17 +322,15 @@ void Formantwort::f_antwortschritt6()
     answers_.alphaDeviation = score.deviation;
     alphaReference_ = score.reference.alpha;
     const auto shown = [this](double a) { return display(numbers::roundSignificant(a, 3)); };
-    QString verdict = QStringLiteral("Richtig ist: alpha = ") + shown(score.reference.alpha) + cr;
+    QString verdict = tr("Richtig ist: alpha = %1").arg(shown(score.reference.alpha)) + cr;
     // A platinum sensor has a second right value; it is named as well.
     if (score.other)
-        verdict += QStringLiteral("Bei ") + display(score.other->celsius) + QStringLiteral(" °C: alpha = ") +
-                   shown(score.other->alpha) + cr;
-    ui::services().message(this, verdict + lines({QStringLiteral("Die Abweichung Ihres Faktors beträgt ") +
-                                                      display(abweichung_alpha_) + QStringLiteral(" %"),
-                                                  QStringLiteral("Sie erhalten dafür ") +
-                                                      QString::number(score.points) +
-                                                      QStringLiteral(" Punkte und haben insgesamt ") +
-                                                      display(state_.punkte) + QStringLiteral(" Punkte")}));
+        verdict +=
+            tr("Bei %1 °C: alpha = %2").arg(display(score.other->celsius), shown(score.other->alpha)) + cr;
+    ui::services().message(
+        this,
+        verdict + lines({tr("Die Abweichung Ihres Faktors beträgt %1 %").arg(display(abweichung_alpha_)),
+                         pointsLine(score.points)}));
     Textformel->hide();
     Labelhinweis->hide();
     Frametable->hide();
@@ -336,7 +342,7 @@ void Formantwort::f_sensoransicht()
     // The plot leaves the window but keeps its drawing for the report.
     finalView_ = true;
     Frametable->hide();
-    showMessage(QStringLiteral("Sensorvariante: "));
+    showMessage(tr("Sensorvariante: "));
     Imagesensor[state_.sensortyp]->show();
     Commanddruck->show();
     Commanddruck->setFocus();
@@ -344,10 +350,9 @@ void Formantwort::f_sensoransicht()
 
 void Formantwort::Form_Unload()
 {
-    const QString most =
-        QStringLiteral(" von %1 Punkten erreicht").arg(scoring::maximumPoints(state_.sensortyp));
-    ui::services().message(this, QStringLiteral(" Sie haben in diesem virtuellen Experiment ") +
-                                     display(state_.punkte) + most);
+    ui::services().message(this, tr(" Sie haben in diesem virtuellen Experiment %1 von %2 Punkten erreicht")
+                                     .arg(display(state_.punkte))
+                                     .arg(scoring::maximumPoints(state_.sensortyp)));
     emit unloaded();
 }
 
@@ -357,21 +362,21 @@ bool Formantwort::mayClose()
     // would end it for good.
     if (!finalView_) {
         const QString most = QString::number(scoring::maximumPoints(state_.sensortyp));
-        return ui::services().ask(
-            this,
-            QStringLiteral("Die Auswertung ist noch nicht abgeschlossen. Wenn Sie jetzt schließen, bleibt es bei ") +
-                display(state_.punkte) + QStringLiteral(" von ") + most +
-                QStringLiteral(" Punkten; die Auswertung lässt sich in diesem Durchlauf nicht wiederholen. "
-                               "Trotzdem schließen?"),
-            QStringLiteral("Schließen"), QStringLiteral("Weiter auswerten"));
+        return ui::services().ask(this,
+                                  tr("Die Auswertung ist noch nicht abgeschlossen. Wenn Sie jetzt schließen, "
+                                     "bleibt es bei %1 von %2 "
+                                     "Punkten; die Auswertung lässt sich in diesem Durchlauf nicht "
+                                     "wiederholen. Trotzdem schließen?")
+                                      .arg(display(state_.punkte), most),
+                                  tr("Schließen"), tr("Weiter auswerten"));
     }
     // The report can be printed only from this window; asked once.
     if (reportKept_ || reportAsked_)
         return true;
     reportAsked_ = true;
     return ui::services().ask(
-        this, QStringLiteral("Das Ergebnisblatt wurde weder gedruckt noch gespeichert. Trotzdem schließen?"),
-        QStringLiteral("Schließen"), QStringLiteral("Zurück"));
+        this, tr("Das Ergebnisblatt wurde weder gedruckt noch gespeichert. Trotzdem schließen?"),
+        tr("Schließen"), tr("Zurück"));
 }
 
 void Formantwort::closeEvent(QCloseEvent* e)
@@ -398,7 +403,7 @@ void Formantwort::Commanddruck_Click()
     const int t = state_.sensortyp;
     ReportData d;
     d.date = QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
-    d.sensorname = QString::fromStdString(state_.sensorname[t]);
+    d.sensorname = sensorName(t);
     d.formeltext = QString::fromStdString(state_.formeltext[t]);
     d.eingabeformel = QString::fromStdString(state_.eingabeformel);
     d.abweichung = display(abweichung_);

@@ -93,14 +93,18 @@ private:
     bool mayClose();
     void describePlot(const QString& deviation);
     QString display(double value) const;
+    // A type's name as the list, the verdict and the report show it.
+    QString sensorName(int type) const;
+    // "Sie erhalten dafür ... Punkte und haben insgesamt ... Punkte"
+    QString pointsLine(int points) const;
 
     model::ExperimentState& state_;
     std::uint8_t schritt_ = 0;
     std::uint8_t auswahl_ = 0;
     double abweichung_ = 0;
     double abweichung_alpha_ = 0;
-    QString plotAxes_; // the plot's axes, as a screen reader says them
-    QString prompt_;   // the message that asks for the equation
+    QString plotAxes_;          // the plot's axes, as a screen reader says them
+    QString prompt_;            // the message that asks for the equation
     double alphaReference_ = 0; // the alpha the answer was scored against
     bool finalView_ = false;
     bool reportKept_ = false;  // printed, or saved as a PDF file
@@ -111,7 +115,7 @@ private:
     QPushButton* Command1 = nullptr;
     ui::Label* Labelglseite = nullptr;
     ui::TextBox* Textformel = nullptr;
-    ui::Label* Labelhinweis = nullptr; // under the box: what T means, alpha's unit
+    ui::Label* Labelhinweis = nullptr;   // under the box: what T means, alpha's unit
     ui::Label* Labelkorrektur = nullptr; // under the hint: a slip in the equation, named
     QFrame* Frametable = nullptr;
     ui::DrawingSurface* Picture1 = nullptr;
