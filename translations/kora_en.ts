@@ -929,6 +929,53 @@ Settings for student ID %1:
     </message>
 </context>
 <context>
+    <name>evaluation::Report</name>
+    <message>
+        <source>Name: %1</source>
+        <translation>Name: %1</translation>
+    </message>
+    <message>
+        <source>Matrikelnummer: %1</source>
+        <translation>Matriculation number: %1</translation>
+    </message>
+    <message>
+        <source>Temperaturkennlinie:   %1</source>
+        <translation>Temperature characteristic:   %1</translation>
+    </message>
+    <message>
+        <source>Sensor: rote Kurve</source>
+        <translation>Sensor: red curve</translation>
+    </message>
+    <message>
+        <source>Eingabe: blaue Kurve</source>
+        <translation>Your input: blue curve</translation>
+    </message>
+    <message>
+        <source>Abweichung: %1 %</source>
+        <translation>Deviation: %1 %</translation>
+    </message>
+    <message>
+        <source>Eingabe: %1</source>
+        <translation>Your input: %1</translation>
+    </message>
+    <message>
+        <source>Fehler: %1 %</source>
+        <translation>Error: %1 %</translation>
+    </message>
+    <message>
+        <source>Punktzahl = %1 von %2</source>
+        <translation>Score = %1 of %2</translation>
+    </message>
+    <message>
+        <source>KORA - Auswertung</source>
+        <translation>KORA - Evaluation</translation>
+    </message>
+    <message>
+        <source>KORA - Auswertung - %1</source>
+        <translation>KORA - Evaluation - %1</translation>
+    </message>
+</context>
+<context>
     <name>evaluation::reasons</name>
     <message>
         <source>Die Klammern passen nicht zusammen.</source>

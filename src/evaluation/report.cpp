@@ -3,6 +3,7 @@
 #include "journal/printout.h"
 #include "ui/layout.h"
 
+#include <QCoreApplication>
 #include <QPagedPaintDevice>
 #include <QPainter>
 
@@ -24,53 +25,63 @@ void Report::paintPage(QPainter& p, QPagedPaintDevice& device)
     // Who handed the page in, in the free space beside the date.
     QStringList who;
     if (!data_.name.isEmpty())
-        who << QStringLiteral("Name: ") + data_.name;
+        who << QCoreApplication::translate("evaluation::Report", "Name: %1").arg(data_.name);
     if (!data_.matrikel.isEmpty())
-        who << QStringLiteral("Matrikelnummer: ") + data_.matrikel;
+        who << QCoreApplication::translate("evaluation::Report", "Matrikelnummer: %1").arg(data_.matrikel);
     if (!who.isEmpty()) {
         const QFontMetricsF fm(p.font(), &device);
         print(3, 1, fm.elidedText(who.join(QStringLiteral("    ")), Qt::ElideRight, 13.5 * unit));
     }
     size(14, true);
-    print(3, 2, QStringLiteral("Temperaturkennlinie:   ") + data_.sensorname);
+    print(
+        3, 2,
+        QCoreApplication::translate("evaluation::Report", "Temperaturkennlinie:   %1").arg(data_.sensorname));
     size(12, true);
-    print(3, 3.8, QStringLiteral("Sensor: rote Kurve"));
-    print(13, 3.8, QStringLiteral("Eingabe: blaue Kurve"));
+    print(3, 3.8, QCoreApplication::translate("evaluation::Report", "Sensor: rote Kurve"));
+    print(13, 3.8, QCoreApplication::translate("evaluation::Report", "Eingabe: blaue Kurve"));
     size(10, false);
     print(3, 4.5, data_.formeltext);
     print(13, 4.5, QStringLiteral("f(T) = ") + data_.eingabeformel);
-    print(3, 5, QStringLiteral("Abweichung: ") + data_.abweichung + QStringLiteral(" %"));
+    print(3, 5, QCoreApplication::translate("evaluation::Report", "Abweichung: %1 %").arg(data_.abweichung));
     if (data_.withAlpha) {
         print(3, 6, QStringLiteral("alpha = ") + data_.alpha);
-        print(13, 6, QStringLiteral("Eingabe: ") + data_.alphaEingabe);
-        print(3, 6.5, QStringLiteral("Fehler: ") + data_.abweichungAlpha + QStringLiteral(" %"));
+        print(13, 6,
+              QCoreApplication::translate("evaluation::Report", "Eingabe: %1").arg(data_.alphaEingabe));
+        print(3, 6.5,
+              QCoreApplication::translate("evaluation::Report", "Fehler: %1 %").arg(data_.abweichungAlpha));
     }
     if (!data_.plot.isNull()) {
         p.setRenderHint(QPainter::SmoothPixmapTransform);
         p.drawImage(QRectF(3 * unit, 7.5 * unit, plotWidthCm * unit, plotHeightCm * unit), data_.plot);
     }
     size(14, true);
-    print(13, 20, QStringLiteral("Punktzahl = ") + data_.punkte + QStringLiteral(" von ") + data_.hoechstpunkte);
+    print(13, 20,
+          QCoreApplication::translate("evaluation::Report", "Punktzahl = %1 von %2")
+              .arg(data_.punkte, data_.hoechstpunkte));
     if (!data_.journal.isEmpty())
         journal::paintJournalPages(p, device, data_.journal, who.join(QStringLiteral("    ")));
 }
 
 QString Report::documentTitle() const
 {
-    return data_.name.isEmpty() ? QStringLiteral("KORA - Auswertung") : QStringLiteral("KORA - Auswertung - ") + data_.name;
+    return data_.name.isEmpty()
+               ? QCoreApplication::translate("evaluation::Report", "KORA - Auswertung")
+               : QCoreApplication::translate("evaluation::Report", "KORA - Auswertung - %1").arg(data_.name);
 }
 
 QString Report::fileNameProposal() const
 {
     const QString part = safeFileNamePart(data_.name);
-    return part.isEmpty() ? QStringLiteral("KORA-Auswertung.pdf") : QStringLiteral("KORA-Auswertung-") + part + QStringLiteral(".pdf");
+    return part.isEmpty() ? QStringLiteral("KORA-Auswertung.pdf")
+                          : QStringLiteral("KORA-Auswertung-") + part + QStringLiteral(".pdf");
 }
 
 QString safeFileNamePart(const QString& name)
 {
     QString out;
     for (const QChar c : name.simplified()) {
-        const bool unsafe = c.unicode() < 0x20 || c.unicode() == 0x7F || QStringLiteral("/\\:*?\"<>|").contains(c);
+        const bool unsafe =
+            c.unicode() < 0x20 || c.unicode() == 0x7F || QStringLiteral("/\\:*?\"<>|").contains(c);
         out += unsafe ? QLatin1Char('_') : c;
     }
     // A name of dots alone would name a folder.

@@ -5,11 +5,14 @@
 #include "bench/formexp.h"
 #include "bench/layout.h"
 #include "configreport/typenames.h"
+#include "evaluation/formantwort.h"
 #include "journal/csv.h"
 #include "journal/formprotokoll.h"
 #include "model/configcheck.h"
 #include "model/state.h"
 #include "recorder.h"
+#include "sensors.h"
+#include "signin/formanmeldung.h"
 #include "ui/controls.h"
 #include "ui/translations.h"
 
@@ -17,6 +20,8 @@
 #include <QApplication>
 #include <QChartView>
 #include <QClipboard>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTableView>
@@ -37,6 +42,21 @@ namespace {
 
 QString dataHome; // where the journals go, a temporary folder
 
+// What a window shows or tells a screen reader: its title, the captions,
+// the list's entries, names and descriptions.
+void collectWindow(const QWidget* window, QSet<QString>& texts)
+{
+    texts << window->windowTitle();
+    for (const QWidget* c : window->findChildren<QWidget*>()) {
+        texts << c->toolTip() << c->accessibleName() << c->accessibleDescription();
+        if (const QVariant text = c->property("text"); text.typeId() == QMetaType::QString)
+            texts << text.toString();
+        if (const auto* list = qobject_cast<const QListWidget*>(c))
+            for (int row = 0; row < list->count(); ++row)
+                texts << list->item(row)->text();
+    }
+}
+
 // Everything the bench and its journal show or tell a screen reader, after
 // the task page has gone, self-heating was switched and a reading was
 // recorded, and the head of the journal copied to the clipboard.
@@ -50,11 +70,8 @@ QSet<QString> shownTexts()
     for (const QString& line : bench::taskPageText().split(QLatin1Char('\n')))
         texts << line;
     auto collect = [&texts](const QWidget* window) {
-        texts << window->windowTitle();
+        collectWindow(window, texts);
         for (const QWidget* c : window->findChildren<QWidget*>()) {
-            texts << c->toolTip() << c->accessibleName() << c->accessibleDescription();
-            if (const QVariant text = c->property("text"); text.typeId() == QMetaType::QString)
-                texts << text.toString();
             if (const auto* u = qobject_cast<const ui::UpDown*>(c))
                 texts << u->valueText();
             if (const auto* table = qobject_cast<const QTableView*>(c))
@@ -94,6 +111,78 @@ QSet<QString> shownTexts()
     return stable;
 }
 
+// Messages and captions come in lines.
+QSet<QString> linesOf(const QSet<QString>& texts)
+{
+    QSet<QString> out;
+    for (const QString& text : texts)
+        for (const QString& line : text.split(QRegularExpression(QStringLiteral("[\\r\\n]"))))
+            if (!line.trimmed().isEmpty())
+                out << line;
+    return out;
+}
+
+// The sign-in as a student fills it in: empty, a name, a Matrikelnummer
+// too short, then a good one.
+QSet<QString> signInTexts()
+{
+    signin::Formanmeldung dialog;
+    dialog.show();
+    QSet<QString> texts;
+    collectWindow(&dialog, texts);
+    QTest::keyClicks(testsupport::control<QLineEdit>(&dialog, "TextName"), QStringLiteral("Ada Muster"));
+    collectWindow(&dialog, texts);
+    QTest::keyClicks(testsupport::control<QLineEdit>(&dialog, "TextMatrikel"), QStringLiteral("12"));
+    collectWindow(&dialog, texts);
+    QTest::keyClicks(testsupport::control<QLineEdit>(&dialog, "TextMatrikel"), QStringLiteral("345"));
+    collectWindow(&dialog, texts);
+    return linesOf(texts);
+}
+
+// Every step of the evaluation of `type`, answered right: the type, the
+// equation, alpha where it is asked, the report printed, and a question
+// before closing too early in a second window. The report's text goes to `pdf`.
+QSet<QString> evaluationTexts(int type, QString& pdf)
+{
+    testsupport::Recorder rec;
+    rec.student = {QStringLiteral("Ada Muster"), QStringLiteral("12345")};
+    rec.answers = {false};
+    QSet<QString> texts;
+    {
+        model::ExperimentState early = testsupport::startState(type);
+        evaluation::Formantwort w(early);
+        w.show();
+        w.close();
+    }
+    model::ExperimentState state = testsupport::startState(type);
+    evaluation::Formantwort w(state);
+    w.show();
+    collectWindow(&w, texts);
+    auto* list = testsupport::control<QListWidget>(&w, "Listsensoren");
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(type)).center());
+    QTest::mouseClick(testsupport::control<QPushButton>(&w, "Command1"), Qt::LeftButton);
+    collectWindow(&w, texts);
+    auto* box = testsupport::control<QLineEdit>(&w, "Textformel");
+    QTest::keyClicks(box, QStringLiteral("="));
+    collectWindow(&w, texts);
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QTest::keyClicks(box, QString::fromLatin1(testsupport::exactEquation[type]));
+    QTest::keyClick(box, Qt::Key_Return);
+    collectWindow(&w, texts);
+    if (box->isVisible()) {
+        QTest::keyClicks(box, QStringLiteral("0,004"));
+        QTest::keyClick(box, Qt::Key_Return);
+        collectWindow(&w, texts);
+    }
+    QTest::mouseClick(testsupport::control<QPushButton>(&w, "Commanddruck"), Qt::LeftButton);
+    w.close();
+    pdf = rec.pdfFiles.isEmpty() ? QString() : testsupport::pdfText(rec.pdfFiles.constFirst());
+    for (const QStringList* said : {&rec.messages, &rec.questions, &rec.questionButtons, &rec.pdfTitles})
+        for (const QString& text : *said)
+            texts << text;
+    return linesOf(texts);
+}
+
 // Texts that read the same in every language: numbers with their units,
 // a symbol over its unit, the sensors' numbers, the meter, the status line's name.
 bool languageNeutral(const QString& text)
@@ -104,6 +193,22 @@ bool languageNeutral(const QString& text)
     static const QStringList words{QStringLiteral("Voltmeter"), QStringLiteral("Status")};
     return measure.match(text).hasMatch() || axis.match(text).hasMatch() || sensor.match(text).hasMatch() ||
            words.contains(text);
+}
+
+// The formulas, symbols and names of an evaluation: the same in every
+// language. A formula's words are its variables, units and functions.
+bool formulaOrName(const QString& text)
+{
+    static const QStringList names{QStringLiteral("OK"), QStringLiteral("Name"), QStringLiteral("&Name"),
+                                   QStringLiteral("Ada Muster"), QStringLiteral("Pt 100"), QStringLiteral("Pt 1000")};
+    static const QStringList symbols{"R", "T", "Ud", "Ohm", "mV", "K", "To", "dT", "alpha", "in", "exp", "EXP", "LN"};
+    static const QRegularExpression notLetters(QStringLiteral("[^A-Za-zÄÖÜäöüß]+"));
+    if (names.contains(text))
+        return true;
+    for (const QString& word : text.split(notLetters, Qt::SkipEmptyParts))
+        if (!symbols.contains(word))
+            return false;
+    return true;
 }
 
 } // namespace
@@ -314,6 +419,37 @@ private slots:
             const journal::ReadJournal back = journal::readCsv(file);
             QCOMPARE(back.reason, journal::Reason());
             QCOMPARE(back.rows, QList<journal::Row>{row});
+        }
+    }
+
+    // The sign-in and every step of the evaluation, of an NTC and a diode,
+    // with the printed report: nothing German is left but names, numbers
+    // and formulas.
+    void evaluationAndSignInShowNoGermanText_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::newRow("NTC") << 0;
+        QTest::newRow("diode") << 4;
+    }
+    void evaluationAndSignInShowNoGermanText()
+    {
+        QFETCH(int, type);
+        QString germanPdf, englishPdf;
+        const QSet<QString> source = evaluationTexts(type, germanPdf) + signInTexts();
+        QVERIFY(ui::installLanguage(Language::English));
+        const QSet<QString> shown = evaluationTexts(type, englishPdf) + signInTexts();
+        QVERIFY(shown.contains(QStringLiteral("Please sign in for this experiment.")));
+        QVERIFY(shown.contains(QStringLiteral("That was right.")));
+        QStringList german;
+        for (const QString& text : shown)
+            if (source.contains(text) && !languageNeutral(text) && !formulaOrName(text))
+                german << text;
+        german.sort();
+        QVERIFY2(german.isEmpty(), qPrintable(german.join(QStringLiteral(" | "))));
+        QVERIFY2(englishPdf.contains(QStringLiteral("Score =")), qPrintable(englishPdf));
+        for (const char* word : {"Temperaturkennlinie", "rote Kurve", "blaue Kurve", "Abweichung", "Punktzahl"}) {
+            QVERIFY2(germanPdf.contains(QString::fromUtf8(word)), word);
+            QVERIFY2(!englishPdf.contains(QString::fromUtf8(word)), qPrintable(englishPdf));
         }
     }
 
