@@ -45,7 +45,7 @@ const std::array<ControlSpec, 17> rows = {{
      QT_TRANSLATE_NOOP("evaluation::Formantwort", "Linke Seite")},
     {"Textformel", Kind::TextBox, 1980, 4185, 4560, 375, "", sansBold975, nullptr, false,
      QT_TRANSLATE_NOOP("evaluation::Formantwort", "Gleichung")},
-    // One line under the box, just above where QT_TRANSLATE_NOOP("evaluation::Formantwort", "OK") stood.
+    // One line under the box, just above where "OK" stood.
     {"Labelhinweis",
      Kind::Label,
      1980,
