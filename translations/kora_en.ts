@@ -320,6 +320,84 @@
     </message>
 </context>
 <context>
+    <name>app</name>
+    <message>
+        <source>
+Aufruf: kora [Optionen] [DATEI]
+Hilfe: kora --help
+</source>
+        <translation>
+Usage: kora [options] [FILE]
+Help: kora --help
+</translation>
+    </message>
+    <message>
+        <source>Nach --sprache fehlt die Sprache: de oder en.</source>
+        <translation>--sprache needs a language: de or en.</translation>
+    </message>
+    <message>
+        <source>--sprache kennt de oder en, nicht &quot;%1&quot;.</source>
+        <translation>--sprache knows de or en, not &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Kein Bildschirm gefunden (DISPLAY ist leer): Das Experiment braucht eine grafische Sitzung.
+Im Terminal antworten kora --help, kora --version und kora --check-config.
+</source>
+        <translation>No display found (DISPLAY is empty): the experiment needs a graphical session.
+In a terminal, kora --help, kora --version and kora --check-config answer.
+</translation>
+    </message>
+    <message>
+        <source>KORA - Temperatursensoren als Zweipol. Ohne Optionen startet das Experiment.
+Klassenübersicht aus den Ergebnissen eines Kurses (ohne Bildschirm):
+  kora --ergebnisse ORDNER [--csv DATEI] [--html DATEI] [--wertung erster|bester|letzter]
+Rückgabewert 0: alles gelesen, nichts zu melden; 1: Hinweise oder unlesbare Dateien; 2: Ordner fehlt.
+Sprache: --sprache de|en neben jeder Option; ohne Angabe Deutsch.</source>
+        <translation>KORA - Temperature sensors as two-terminal devices. Without options the experiment starts.
+Class overview from the results of a course (no display needed):
+  kora --ergebnisse FOLDER [--csv FILE] [--html FILE] [--wertung erster|bester|letzter]
+  (the first, best or last evaluated run counts)
+Exit status 0: everything read, nothing to report; 1: notes or unreadable files; 2: folder missing.
+Language: --sprache de|en beside any option; German if not given.</translation>
+    </message>
+    <message>
+        <source>Zeigt diese Hilfe an.</source>
+        <translation>Shows this help.</translation>
+    </message>
+    <message>
+        <source>Zeigt die Versionsnummer an.</source>
+        <translation>Shows the version number.</translation>
+    </message>
+    <message>
+        <source>Prüft die Lehrerdatei DATEI (ohne Angabe cmmup.dlx im aktuellen Ordner): zeigt jede Zeile, die das Programm beim Start melden würde, und was die Datei einstellt. Rückgabewert 0: nichts zu melden, 1: Zeilen gemeldet, 2: Datei fehlt oder ist nicht lesbar.</source>
+        <translation>Checks the teacher&apos;s file FILE (cmmup.dlx in the current folder if none is given): shows every line the program would report at start and what the file sets. Exit status 0: nothing to report, 1: lines reported, 2: file missing or unreadable.</translation>
+    </message>
+    <message>
+        <source>Mit --check-config: zeigt die persönliche Variante dieser Matrikelnummer (Lösungsschlüssel).</source>
+        <translation>With --check-config: shows the personal variant of this student ID (answer key).</translation>
+    </message>
+    <message>
+        <source>DATEI</source>
+        <translation>FILE</translation>
+    </message>
+    <message>
+        <source>die zu prüfende Datei (mit --check-config)</source>
+        <translation>the file to check (with --check-config)</translation>
+    </message>
+    <message>
+        <source>[DATEI]</source>
+        <translation>[FILE]</translation>
+    </message>
+    <message>
+        <source>Unerwartetes Argument &apos;%1&apos;.</source>
+        <translation>Unexpected argument &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Bitte nur eine Datei angeben.</source>
+        <translation>Please give only one file.</translation>
+    </message>
+</context>
+<context>
     <name>bench::Formexp</name>
     <message>
         <source>Spannungsquelle, Vorwiderstand und Sensor in Reihe; ein Schalter überbrückt den Vorwiderstand, der Sensor sitzt im Thermostaten, das Voltmeter misst die Spannung am Sensor.</source>
@@ -670,6 +748,225 @@ Settings for student ID %1:
     </message>
 </context>
 <context>
+    <name>course</name>
+    <message>
+        <source>Verteilung der Punkte (gewerteter Versuch)</source>
+        <translation>Distribution of scores (run that counts)</translation>
+    </message>
+    <message>
+        <source>Studierende</source>
+        <translation>Students</translation>
+    </message>
+    <message>
+        <source>Mittlere Punkte je Sensortyp (Anzahl)</source>
+        <translation>Mean score per sensor type (count)</translation>
+    </message>
+    <message>
+        <source>Skala 0 bis %1 Punkte</source>
+        <translation>Scale 0 to %1 points</translation>
+    </message>
+    <message>
+        <source>Matrikelnummer</source>
+        <translation>Student ID</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Punkte</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>Versuche</source>
+        <translation>Runs</translation>
+    </message>
+    <message>
+        <source>Sensor</source>
+        <translation>Sensor</translation>
+    </message>
+    <message>
+        <source>Beginn</source>
+        <translation>Started</translation>
+    </message>
+    <message>
+        <source>Hinweis</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>%1 (%2 ausgewertet)</source>
+        <translation>%1 (%2 evaluated)</translation>
+    </message>
+    <message>
+        <source>Nicht lesbare Dateien</source>
+        <translation>Unreadable files</translation>
+    </message>
+    <message>
+        <source>KORA – Klassenübersicht</source>
+        <translation>KORA – Class overview</translation>
+    </message>
+    <message>
+        <source>de</source>
+        <translation>en</translation>
+    </message>
+    <message>
+        <source>Ordner %1, %2 Studierende, erstellt %3.</source>
+        <translation>Folder %1, %2 students, made %3.</translation>
+    </message>
+    <message>
+        <source>dd.MM.yyyy HH:mm</source>
+        <translation>yyyy-MM-dd HH:mm</translation>
+    </message>
+    <message>
+        <source>Punkte passen nicht zur Nachrechnung</source>
+        <translation>points do not match the re-scoring</translation>
+    </message>
+    <message>
+        <source>andere cmmup.dlx</source>
+        <translation>other cmmup.dlx</translation>
+    </message>
+    <message>
+        <source>verschiedene Namen: %1</source>
+        <translation>different names: %1</translation>
+    </message>
+    <message>
+        <source>Sensor zerstört</source>
+        <translation>sensor destroyed</translation>
+    </message>
+    <message>
+        <source>die Datei ist zu groß für einen Datensatz</source>
+        <translation>the file is too large for a record</translation>
+    </message>
+    <message>
+        <source>die Datei lässt sich nicht öffnen</source>
+        <translation>the file cannot be opened</translation>
+    </message>
+    <message>
+        <source>%1 von %2</source>
+        <translation>%1 of %2</translation>
+    </message>
+    <message>
+        <source>%1 Studierende</source>
+        <translation>%1 students</translation>
+    </message>
+    <message>
+        <source>
+Nicht lesbar (%1 Dateien):
+</source>
+        <translation>
+Unreadable (%1 files):
+</translation>
+    </message>
+    <message>
+        <source>Höchstpunktzahl</source>
+        <translation>Maximum points</translation>
+    </message>
+    <message>
+        <source>die Datei ist leer</source>
+        <translation>the file is empty</translation>
+    </message>
+    <message>
+        <source>die Datei ist unvollständig (abgeschnitten)</source>
+        <translation>the file is incomplete (cut off)</translation>
+    </message>
+    <message>
+        <source>die Datei ist kein JSON (Fehler bei Zeichen %1)</source>
+        <translation>the file is not JSON (error at character %1)</translation>
+    </message>
+    <message>
+        <source>der Datensatz stammt aus einer neueren Version (%1)</source>
+        <translation>the record comes from a newer version (%1)</translation>
+    </message>
+    <message>
+        <source>die Datei ist kein Ergebnis von KORA</source>
+        <translation>the file is not a KORA result</translation>
+    </message>
+    <message>
+        <source>im Datensatz fehlt das Feld %1</source>
+        <translation>the record lacks the field %1</translation>
+    </message>
+    <message>
+        <source>den Ordner gibt es nicht</source>
+        <translation>the folder does not exist</translation>
+    </message>
+    <message>
+        <source>das ist kein Ordner</source>
+        <translation>that is not a folder</translation>
+    </message>
+    <message>
+        <source>keine Schreibberechtigung</source>
+        <translation>no permission to write</translation>
+    </message>
+    <message>
+        <source>der Datenträger ist voll</source>
+        <translation>the disk is full</translation>
+    </message>
+    <message>
+        <source>der Datenträger ist schreibgeschützt</source>
+        <translation>the disk is write-protected</translation>
+    </message>
+    <message>
+        <source>Das Ergebnis kann nicht im Ordner %1 gespeichert werden: %2. Bitte wenden Sie sich an die Aufsicht.</source>
+        <translation>The result cannot be saved in the folder %1: %2. Please ask the supervisor.</translation>
+    </message>
+    <message>
+        <source>
+Hilfe: kora --help
+</source>
+        <translation>
+Help: kora --help
+</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht geschrieben werden: %2
+</source>
+        <translation>The file %1 cannot be written: %2
+</translation>
+    </message>
+    <message>
+        <source>Ordner der Ergebnisse</source>
+        <translation>folder of the results</translation>
+    </message>
+    <message>
+        <source>ORDNER</source>
+        <translation>FOLDER</translation>
+    </message>
+    <message>
+        <source>Notendatei (CSV)</source>
+        <translation>grade file (CSV)</translation>
+    </message>
+    <message>
+        <source>DATEI</source>
+        <translation>FILE</translation>
+    </message>
+    <message>
+        <source>Übersicht (HTML)</source>
+        <translation>overview (HTML)</translation>
+    </message>
+    <message>
+        <source>erster, bester oder letzter</source>
+        <translation>erster, bester or letzter (first, best or last)</translation>
+    </message>
+    <message>
+        <source>ART</source>
+        <translation>WHICH</translation>
+    </message>
+    <message>
+        <source>Unerwartete Angabe: %1</source>
+        <translation>Unexpected argument: %1</translation>
+    </message>
+    <message>
+        <source>--wertung kennt erster, bester oder letzter, nicht &quot;%1&quot;.</source>
+        <translation>--wertung knows erster, bester or letzter (first, best, last), not &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Den Ordner %1 gibt es nicht.
+</source>
+        <translation>The folder %1 does not exist.
+</translation>
+    </message>
+</context>
+<context>
     <name>evaluation::Formantwort</name>
     <message>
         <source>KORA - Temperatursensoren als Zweipol - Auswertung</source>
@@ -973,6 +1270,14 @@ Settings for student ID %1:
     <message>
         <source>KORA - Auswertung - %1</source>
         <translation>KORA - Evaluation - %1</translation>
+    </message>
+    <message>
+        <source>KORA-Auswertung.pdf</source>
+        <translation>KORA-Evaluation.pdf</translation>
+    </message>
+    <message>
+        <source>KORA-Auswertung-%1.pdf</source>
+        <translation>KORA-Evaluation-%1.pdf</translation>
     </message>
 </context>
 <context>

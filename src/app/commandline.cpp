@@ -8,16 +8,21 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
-#include <QLocale>
 
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace app {
 
 namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("app", text);
+}
 
 void print(std::FILE* to, const std::string& utf8) { std::fwrite(utf8.data(), 1, utf8.size(), to); }
 void print(std::FILE* to, const QString& text) { print(to, text.toStdString()); }
@@ -27,8 +32,35 @@ void print(std::FILE* to, const QString& text) { print(to, text.toStdString()); 
 // was started by.
 int refuse(const QString& error)
 {
-    print(stderr, error + QStringLiteral("\nAufruf: kora [Optionen] [DATEI]\nHilfe: kora --help\n"));
+    print(stderr, error + tr("\nAufruf: kora [Optionen] [DATEI]\nHilfe: kora --help\n"));
     return 2;
+}
+
+// The arguments without `--sprache de|en` (or `--sprache=en`) before a "--";
+// the language named goes to `chosen`, a missing or unknown one to `error`.
+QStringList withoutLanguage(const QStringList& arguments, std::optional<ui::Language>& chosen, QString& error)
+{
+    QStringList rest;
+    bool options = true;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& a = arguments[i];
+        options = options && a != QLatin1String("--");
+        const bool spaced = a == QLatin1String("--sprache");
+        if (!options || (!spaced && !a.startsWith(QLatin1String("--sprache=")))) {
+            rest << a;
+            continue;
+        }
+        if (spaced && i + 1 == arguments.size()) {
+            error = tr("Nach --sprache fehlt die Sprache: de oder en.");
+            continue;
+        }
+        const QString code = spaced ? arguments[++i] : a.mid(10);
+        if (const auto language = ui::languageNamed(code.toStdString()))
+            chosen = language;
+        else
+            error = tr("--sprache kennt de oder en, nicht \"%1\".").arg(code);
+    }
+    return rest;
 }
 
 } // namespace
@@ -51,10 +83,19 @@ bool hasDisplay()
     return false;
 }
 
-int refuseWithoutDisplay()
+ui::Language languageOfTheRun(int argc, char** argv)
 {
-    print(stderr, std::string("Kein Bildschirm gefunden (DISPLAY ist leer): Das Experiment braucht eine grafische "
-                              "Sitzung.\nIm Terminal antworten kora --help, kora --version und kora --check-config.\n"));
+    return ui::chooseLanguage(ui::languageNamed(model::configuredLanguage("cmmup.dlx")),
+                              ui::languageOption(argc, argv));
+}
+
+int refuseWithoutDisplay(int argc, char** argv)
+{
+    // In the language the run would have spoken.
+    QCoreApplication application(argc, argv);
+    ui::installLanguage(languageOfTheRun(argc, argv));
+    print(stderr, tr("Kein Bildschirm gefunden (DISPLAY ist leer): Das Experiment braucht eine grafische "
+                     "Sitzung.\nIm Terminal antworten kora --help, kora --version und kora --check-config.\n"));
     return 1;
 }
 
@@ -63,38 +104,45 @@ int runCommandLine(int argc, char** argv)
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("kora"));
     QCoreApplication::setApplicationVersion(QStringLiteral(KORA_VERSION));
-    // The program speaks German on every machine; Qt's part of the help too.
-    ui::loadQtTranslations(QLocale(QLocale::German, QLocale::Germany));
+    // The answers speak German on every machine, Qt's part of the help too,
+    // unless the teacher asks for English with `--sprache`. The teacher's
+    // file chooses for the students' run, not for these answers.
+    std::optional<ui::Language> chosen;
+    QString languageError;
+    const QStringList arguments = withoutLanguage(QCoreApplication::arguments(), chosen, languageError);
+    ui::installLanguage(chosen.value_or(ui::Language::German));
+    if (!languageError.isEmpty())
+        return refuse(languageError);
 
     // The class overview has options of its own.
-    if (course::wantsResults(QCoreApplication::arguments()))
-        return course::runResults(QCoreApplication::arguments());
+    if (course::wantsResults(arguments))
+        return course::runResults(arguments);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("KORA - Temperatursensoren als Zweipol. Ohne Optionen startet das Experiment.\n"
-                       "Klassenübersicht aus den Ergebnissen eines Kurses (ohne Bildschirm):\n"
-                       "  kora --ergebnisse ORDNER [--csv DATEI] [--html DATEI] [--wertung erster|bester|letzter]\n"
-                       "Rückgabewert 0: alles gelesen, nichts zu melden; 1: Hinweise oder unlesbare Dateien; "
-                       "2: Ordner fehlt."));
+        tr("KORA - Temperatursensoren als Zweipol. Ohne Optionen startet das Experiment.\n"
+           "Klassenübersicht aus den Ergebnissen eines Kurses (ohne Bildschirm):\n"
+           "  kora --ergebnisse ORDNER [--csv DATEI] [--html DATEI] [--wertung erster|bester|letzter]\n"
+           "Rückgabewert 0: alles gelesen, nichts zu melden; 1: Hinweise oder unlesbare Dateien; "
+           "2: Ordner fehlt.\n"
+           "Sprache: --sprache de|en neben jeder Option; ohne Angabe Deutsch."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")},
-                                  QStringLiteral("Zeigt diese Hilfe an."));
+                                  tr("Zeigt diese Hilfe an."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Zeigt die Versionsnummer an."));
+                                     tr("Zeigt die Versionsnummer an."));
     const QCommandLineOption check(
         QStringLiteral("check-config"),
-        QStringLiteral("Prüft die Lehrerdatei DATEI (ohne Angabe cmmup.dlx im aktuellen Ordner): zeigt jede Zeile, "
-                       "die das Programm beim Start melden würde, und was die Datei einstellt. Rückgabewert 0: "
-                       "nichts zu melden, 1: Zeilen gemeldet, 2: Datei fehlt oder ist nicht lesbar."));
+        tr("Prüft die Lehrerdatei DATEI (ohne Angabe cmmup.dlx im aktuellen Ordner): zeigt jede Zeile, "
+           "die das Programm beim Start melden würde, und was die Datei einstellt. Rückgabewert 0: "
+           "nichts zu melden, 1: Zeilen gemeldet, 2: Datei fehlt oder ist nicht lesbar."));
     const QCommandLineOption matrikel(
         QStringLiteral("matrikel"),
-        QStringLiteral("Mit --check-config: zeigt die persönliche Variante dieser Matrikelnummer (Lösungsschlüssel)."),
+        tr("Mit --check-config: zeigt die persönliche Variante dieser Matrikelnummer (Lösungsschlüssel)."),
         QStringLiteral("N"));
     parser.addOptions({help, version, check, matrikel});
-    parser.addPositionalArgument(QStringLiteral("DATEI"), QStringLiteral("die zu prüfende Datei (mit --check-config)"),
-                                 QStringLiteral("[DATEI]"));
+    parser.addPositionalArgument(tr("DATEI"), tr("die zu prüfende Datei (mit --check-config)"), tr("[DATEI]"));
 
-    if (!parser.parse(QCoreApplication::arguments()))
+    if (!parser.parse(arguments))
         return refuse(parser.errorText());
     if (parser.isSet(help)) {
         print(stdout, parser.helpText());
@@ -107,11 +155,11 @@ int runCommandLine(int argc, char** argv)
     const QStringList files = parser.positionalArguments();
     if (!parser.isSet(check)) {
         // A file to open, perhaps, but the experiment opens none.
-        const QString stray = files.isEmpty() ? QCoreApplication::arguments().value(1) : files.front();
-        return refuse(QStringLiteral("Unerwartetes Argument '%1'.").arg(stray));
+        const QString stray = files.isEmpty() ? arguments.value(1) : files.front();
+        return refuse(tr("Unerwartetes Argument '%1'.").arg(stray));
     }
     if (files.size() > 1)
-        return refuse(QStringLiteral("Bitte nur eine Datei angeben."));
+        return refuse(tr("Bitte nur eine Datei angeben."));
     const QString file = files.isEmpty() ? QStringLiteral("cmmup.dlx") : files.front();
     const std::string id = parser.value(matrikel).toStdString();
     const model::ConfigCheck result = model::checkConfig(QFile::encodeName(file).toStdString(), file.toStdString(),

@@ -1,6 +1,9 @@
 #pragma once
 // The teacher's and administrator's options, answered without a window:
-//   kora --check-config [DATEI]   kora --help   kora --version
+//   kora --check-config [DATEI]   kora --ergebnisse ORDNER   kora --help   kora --version
+// in German, or in English with `--sprache en` among them.
+
+#include "ui/translations.h"
 
 namespace app {
 
@@ -17,8 +20,13 @@ int runCommandLine(int argc, char** argv);
 // session, or a Qt platform named in QT_QPA_PLATFORM.
 bool hasDisplay();
 
-// Says in German that the experiment needs a graphical session and what
-// works in a terminal. Returns the exit status 1.
-int refuseWithoutDisplay();
+// The language of the experiment: the teacher's file cmmup.dlx in the
+// working folder chooses, else `--sprache`, else German (on an English
+// desktop too).
+ui::Language languageOfTheRun(int argc, char** argv);
+
+// Says that the experiment needs a graphical session and what works in a
+// terminal, in the language the run would speak. Returns the exit status 1.
+int refuseWithoutDisplay(int argc, char** argv);
 
 } // namespace app

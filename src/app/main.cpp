@@ -1,6 +1,5 @@
 #include "app/commandline.h"
 #include "bench/formexp.h"
-#include "model/configcheck.h"
 #include "signin/formanmeldung.h"
 #include "ui/layout.h"
 #include "ui/translations.h"
@@ -16,15 +15,14 @@ int main(int argc, char** argv)
         return app::runCommandLine(argc, argv);
     // Without one the toolkit would abort with a hint at reinstalling.
     if (!app::hasDisplay())
-        return app::refuseWithoutDisplay();
+        return app::refuseWithoutDisplay(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kora"));
     QApplication::setApplicationVersion(QStringLiteral(KORA_VERSION));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/kora.svg")));
     // The teacher's file chooses the language, else `--sprache`; German otherwise,
     // on an English desktop too. Qt's own dialogs follow the choice.
-    const auto fromFile = ui::languageNamed(model::configuredLanguage("cmmup.dlx"));
-    ui::installLanguage(ui::chooseLanguage(fromFile, ui::languageOption(argc, argv)));
+    ui::installLanguage(app::languageOfTheRun(argc, argv));
     // Message boxes and dialogs in the windows' own face.
     QApplication::setFont(ui::designFont({}));
     // A course asks for the student before the bench appears; "Abbrechen"

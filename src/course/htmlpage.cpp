@@ -2,6 +2,7 @@
 // SVG, the style sits in the page, and nothing is fetched or run.
 
 #include "course/overview.h"
+#include "course/text.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -70,8 +71,7 @@ QString histogram(const Overview& o)
     for (int p = 0; p <= top; ++p)
         bars.append({QString::number(p), double(count[p]), QString::number(count[p])});
     const int most = *std::max_element(count.begin(), count.end());
-    return barChart(QStringLiteral("Verteilung der Punkte (gewerteter Versuch)"), bars, std::max(most, 1),
-                    QStringLiteral("Studierende"));
+    return barChart(tr("Verteilung der Punkte (gewerteter Versuch)"), bars, std::max(most, 1), tr("Studierende"));
 }
 
 // Horizontal bars: the sensor names are long, so they stand on the left.
@@ -88,7 +88,7 @@ QString meanPerSensor(const Overview& o)
     }
     const int left = 330, barArea = 280, rowHeight = 26;
     const auto height = static_cast<int>(bySensor.size()) * rowHeight + 30;
-    const QString title = QStringLiteral("Mittlere Punkte je Sensortyp (Anzahl)");
+    const QString title = tr("Mittlere Punkte je Sensortyp (Anzahl)");
     QString svg = QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" height=\"%2\" role=\"img\" "
                                  "aria-label=\"%3\">")
                       .arg(left + barArea + 60)
@@ -110,29 +110,33 @@ QString meanPerSensor(const Overview& o)
         svg += QStringLiteral("<text x=\"%1\" y=\"%2\" font-size=\"12\">%3</text>")
                    .arg(left + barArea * mean / top + 6, 0, 'f', 1).arg(y + 15).arg(QString::number(mean, 'f', 1));
     }
-    svg += QStringLiteral("<text x=\"%1\" y=\"%2\" font-size=\"11\">Skala 0 bis %3 Punkte</text>")
-               .arg(left).arg(height - 4).arg(top);
+    svg += QStringLiteral("<text x=\"%1\" y=\"%2\" font-size=\"11\">%3</text>")
+               .arg(left)
+               .arg(height - 4)
+               .arg(esc(tr("Skala 0 bis %1 Punkte").arg(top)));
     return QStringLiteral("<figure><figcaption>%1</figcaption>").arg(esc(title)) + svg +
            QStringLiteral("</svg></figure>\n");
 }
 
 QString table(const Overview& o)
 {
-    QString t = QStringLiteral("<table><thead><tr><th>Matrikelnummer</th><th>Name</th><th>Punkte</th>"
-                               "<th>Versuche</th><th>Sensor</th><th>Beginn</th><th>Hinweis</th></tr></thead><tbody>\n");
+    QString t = QStringLiteral("<table><thead><tr>");
+    for (const QString& head : {tr("Matrikelnummer"), tr("Name"), tr("Punkte"), tr("Versuche"), tr("Sensor"),
+                                tr("Beginn"), tr("Hinweis")})
+        t += QStringLiteral("<th>%1</th>").arg(esc(head));
+    t += QStringLiteral("</tr></thead><tbody>\n");
     for (const StudentRow& r : o.students) {
         const QString points = r.points < 0 ? QStringLiteral("–") : QStringLiteral("%1 / %2").arg(r.points).arg(r.maximum);
-        t += QStringLiteral("<tr%1><td>%2</td><td>%3</td><td class=\"n\">%4</td><td class=\"n\">%5 (%6 ausgewertet)</td>"
-                            "<td>%7</td><td>%8</td><td>%9</td></tr>\n")
-                 .arg(r.notes.isEmpty() ? QString() : QStringLiteral(" class=\"note\""), esc(r.id), esc(r.name), points)
-                 .arg(r.runs)
-                 .arg(r.evaluated)
-                 .arg(esc(r.sensor), esc(r.started.toString(QStringLiteral("yyyy-MM-dd HH:mm"))),
+        t += QStringLiteral("<tr%1><td>%2</td><td>%3</td><td class=\"n\">%4</td><td class=\"n\">%5</td>"
+                            "<td>%6</td><td>%7</td><td>%8</td></tr>\n")
+                 .arg(r.notes.isEmpty() ? QString() : QStringLiteral(" class=\"note\""), esc(r.id), esc(r.name), points,
+                      esc(tr("%1 (%2 ausgewertet)").arg(r.runs).arg(r.evaluated)), esc(r.sensor),
+                      esc(r.started.toString(QStringLiteral("yyyy-MM-dd HH:mm"))),
                       esc(r.notes.join(QStringLiteral("; "))));
     }
     t += QStringLiteral("</tbody></table>\n");
     if (!o.unreadable.isEmpty()) {
-        t += QStringLiteral("<h2>Nicht lesbare Dateien</h2><ul>\n");
+        t += QStringLiteral("<h2>%1</h2><ul>\n").arg(esc(tr("Nicht lesbare Dateien")));
         for (const Unreadable& u : o.unreadable)
             t += QStringLiteral("<li><code>%1</code>: %2</li>\n").arg(esc(u.file), esc(u.reason));
         t += QStringLiteral("</ul>\n");
@@ -144,18 +148,21 @@ QString table(const Overview& o)
 
 QByteArray htmlPage(const Overview& o, const QString& folder)
 {
-    QString page = QStringLiteral(
-        "<!DOCTYPE html>\n<html lang=\"de\"><head><meta charset=\"utf-8\">"
-        "<title>KORA – Klassenübersicht</title><style>"
+    const QString title = esc(tr("KORA – Klassenübersicht"));
+    // The page's language for screen readers and hyphenation: the code of the texts' language.
+    QString page = QStringLiteral("<!DOCTYPE html>\n<html lang=\"%1\"><head><meta charset=\"utf-8\"><title>%2</title>")
+                       .arg(tr("de"), title);
+    page += QStringLiteral(
+        "<style>"
         "body{font-family:sans-serif;margin:2em;color:#222}table{border-collapse:collapse}"
         "th,td{border:1px solid #bbb;padding:.3em .6em;text-align:left}td.n{text-align:right}"
         "tr.note td{background:#fff3cd}figure{display:inline-block;margin:0 2em 1em 0}"
         "figcaption{font-weight:bold;margin-bottom:.3em}</style></head><body>\n");
-    page += QStringLiteral("<h1>KORA – Klassenübersicht</h1>\n<p>Ordner <code>%1</code>, %2 Studierende, "
-                           "erstellt %3.</p>\n")
-                .arg(esc(QDir::toNativeSeparators(folder)))
-                .arg(o.students.size())
-                .arg(QDateTime::currentDateTime().toString(QStringLiteral("dd.MM.yyyy HH:mm")));
+    page += QStringLiteral("<h1>%1</h1>\n<p>%2</p>\n")
+                .arg(title, esc(tr("Ordner %1, %2 Studierende, erstellt %3."))
+                                .arg(QStringLiteral("<code>%1</code>").arg(esc(QDir::toNativeSeparators(folder))),
+                                     QString::number(o.students.size()),
+                                     QDateTime::currentDateTime().toString(tr("dd.MM.yyyy HH:mm"))));
     page += histogram(o) + meanPerSensor(o) + table(o);
     page += QStringLiteral("</body></html>\n");
     return page.toUtf8();

@@ -1,7 +1,9 @@
 #include "course/overview.h"
 
+#include "configreport/typenames.h"
 #include "course/record.h"
 #include "course/rescore.h"
+#include "course/text.h"
 
 #include <QDir>
 #include <QFile>
@@ -69,7 +71,7 @@ StudentRow rowOf(QList<Run>& runs, Counting counting, const QString& usual)
     row.points = pick ? pick->record.total : -1;
     row.maximum = shown.maximum;
     row.runs = static_cast<int>(runs.size());
-    row.sensor = shown.sensor.name;
+    row.sensor = configreport::shownSensorName(shown.sensor.index, shown.sensor.name.toStdString());
     row.sensorIndex = shown.sensor.index;
     row.started = shown.started;
     QStringList names;
@@ -83,13 +85,13 @@ StudentRow rowOf(QList<Run>& runs, Counting counting, const QString& usual)
             names << r.record.name;
     }
     if (forged)
-        row.notes << QStringLiteral("Punkte passen nicht zur Nachrechnung");
+        row.notes << tr("Punkte passen nicht zur Nachrechnung");
     if (otherConfig)
-        row.notes << QStringLiteral("andere cmmup.dlx");
+        row.notes << tr("andere cmmup.dlx");
     if (names.size() > 1)
-        row.notes << QStringLiteral("verschiedene Namen: ") + names.join(QStringLiteral(", "));
+        row.notes << tr("verschiedene Namen: %1").arg(names.join(QStringLiteral(", ")));
     if (destroyed)
-        row.notes << QStringLiteral("Sensor zerstört");
+        row.notes << tr("Sensor zerstört");
     return row;
 }
 
@@ -104,9 +106,9 @@ Scored readAndRescore(const QString& path)
 {
     QFile f(path);
     if (f.size() > largestRecord)
-        return {{}, QStringLiteral("die Datei ist zu groß für einen Datensatz")};
+        return {{}, tr("die Datei ist zu groß für einen Datensatz")};
     if (!f.open(QIODevice::ReadOnly))
-        return {{}, QStringLiteral("die Datei lässt sich nicht öffnen")};
+        return {{}, tr("die Datei lässt sich nicht öffnen")};
     ReadRecord read = readRecord(f.readAll());
     if (!read.error.isEmpty())
         return {{}, read.error};

@@ -1,17 +1,25 @@
 // The class overview as text: the table for the terminal and the grade file.
 
 #include "course/overview.h"
+#include "course/text.h"
+
+#include <QCoreApplication>
 
 namespace course {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("course", text);
+}
 
 namespace {
 
 QString pointsText(const StudentRow& r)
 {
-    return r.points < 0 ? QStringLiteral("–") : QStringLiteral("%1 von %2").arg(r.points).arg(r.maximum);
+    return r.points < 0 ? QStringLiteral("–") : tr("%1 von %2").arg(r.points).arg(r.maximum);
 }
 
-QString runsText(const StudentRow& r) { return QStringLiteral("%1 (%2 ausgewertet)").arg(r.runs).arg(r.evaluated); }
+QString runsText(const StudentRow& r) { return tr("%1 (%2 ausgewertet)").arg(r.runs).arg(r.evaluated); }
 
 QString padded(const QString& text, qsizetype width) { return text + QString(width - text.size(), QLatin1Char(' ')); }
 
@@ -29,8 +37,8 @@ QByteArray csvField(const QString& text)
 
 QString tableText(const Overview& o)
 {
-    const QStringList head = {QStringLiteral("Matrikelnummer"), QStringLiteral("Name"), QStringLiteral("Punkte"),
-                              QStringLiteral("Versuche"), QStringLiteral("Sensor"), QStringLiteral("Hinweis")};
+    const QStringList head = {tr("Matrikelnummer"), tr("Name"),   tr("Punkte"),
+                              tr("Versuche"),       tr("Sensor"), tr("Hinweis")};
     QList<QStringList> rows = {head};
     for (const StudentRow& r : o.students)
         rows.append({r.id, r.name, pointsText(r), runsText(r), r.sensor, r.notes.join(QStringLiteral("; "))});
@@ -45,10 +53,10 @@ QString tableText(const Overview& o)
             line += c + 1 < row.size() ? padded(row[c], width[c] + 2) : row[c];
         out += line.trimmed() + QLatin1Char('\n');
     }
-    out += QStringLiteral("%1 Studierende").arg(o.students.size());
+    out += tr("%1 Studierende").arg(o.students.size());
     out += QLatin1Char('\n');
     if (!o.unreadable.isEmpty()) {
-        out += QStringLiteral("\nNicht lesbar (%1 Dateien):\n").arg(o.unreadable.size());
+        out += tr("\nNicht lesbar (%1 Dateien):\n").arg(o.unreadable.size());
         for (const Unreadable& u : o.unreadable)
             out += QStringLiteral("  ") + u.file + QStringLiteral(": ") + u.reason + QLatin1Char('\n');
     }
@@ -57,7 +65,13 @@ QString tableText(const Overview& o)
 
 QByteArray csvText(const Overview& o)
 {
-    QByteArray out = "Matrikelnummer,Name,Punkte,H\xC3\xB6" "chstpunktzahl,Versuche,Sensor,Beginn,Hinweis\r\n";
+    QByteArrayList head;
+    for (const char* field : {QT_TRANSLATE_NOOP("course", "Matrikelnummer"), QT_TRANSLATE_NOOP("course", "Name"),
+                              QT_TRANSLATE_NOOP("course", "Punkte"), QT_TRANSLATE_NOOP("course", "Höchstpunktzahl"),
+                              QT_TRANSLATE_NOOP("course", "Versuche"), QT_TRANSLATE_NOOP("course", "Sensor"),
+                              QT_TRANSLATE_NOOP("course", "Beginn"), QT_TRANSLATE_NOOP("course", "Hinweis")})
+        head << csvField(tr(field));
+    QByteArray out = head.join(',') + "\r\n";
     for (const StudentRow& r : o.students) {
         const QStringList fields = {r.id,
                                     r.name,

@@ -1,5 +1,7 @@
 #include "course/record.h"
 
+#include "course/text.h"
+
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -100,10 +102,10 @@ SensorRecord sensorFrom(const QJsonObject& o)
 QString parseTrouble(const QByteArray& data, const QJsonParseError& e)
 {
     if (data.trimmed().isEmpty())
-        return QStringLiteral("die Datei ist leer");
+        return tr("die Datei ist leer");
     if (e.offset >= data.trimmed().size() - 1)
-        return QStringLiteral("die Datei ist unvollständig (abgeschnitten)");
-    return QStringLiteral("die Datei ist kein JSON (Fehler bei Zeichen %1)").arg(e.offset);
+        return tr("die Datei ist unvollständig (abgeschnitten)");
+    return tr("die Datei ist kein JSON (Fehler bei Zeichen %1)").arg(e.offset);
 }
 
 } // namespace
@@ -183,8 +185,8 @@ ReadRecord readRecord(const QByteArray& data)
     const QString format = o.value(QStringLiteral("format")).toString();
     if (format != recordFormat) {
         const bool newer = format.startsWith(QStringLiteral("kora-result/"));
-        out.error = newer ? QStringLiteral("der Datensatz stammt aus einer neueren Version (%1)").arg(format)
-                          : QStringLiteral("die Datei ist kein Ergebnis von KORA");
+        out.error = newer ? tr("der Datensatz stammt aus einer neueren Version (%1)").arg(format)
+                          : tr("die Datei ist kein Ergebnis von KORA");
         return out;
     }
     try {
@@ -216,7 +218,7 @@ ReadRecord readRecord(const QByteArray& data)
         r.answers.alphaDeviation = numberOrNull(deviation.value(QStringLiteral("alpha")));
         r.journal = o.value(QStringLiteral("journal")).toArray();
     } catch (const Missing& m) {
-        out.error = QStringLiteral("im Datensatz fehlt das Feld %1").arg(m.key);
+        out.error = tr("im Datensatz fehlt das Feld %1").arg(m.key);
     }
     return out;
 }

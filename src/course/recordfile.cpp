@@ -1,5 +1,7 @@
 #include "course/recordfile.h"
 
+#include "course/text.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -26,9 +28,9 @@ QString folderTrouble(const QString& folder)
 {
     const QFileInfo info(folder);
     if (!info.exists())
-        return QStringLiteral("den Ordner gibt es nicht");
+        return tr("den Ordner gibt es nicht");
     if (!info.isDir())
-        return QStringLiteral("das ist kein Ordner");
+        return tr("das ist kein Ordner");
     return {};
 }
 
@@ -38,12 +40,12 @@ QString writeTrouble(const QString& folder, const QSaveFile& file, qint64 size)
     if (const QString gone = folderTrouble(folder); !gone.isEmpty())
         return gone;
     if (file.error() == QFileDevice::PermissionsError || !QFileInfo(folder).isWritable())
-        return QStringLiteral("keine Schreibberechtigung");
+        return tr("keine Schreibberechtigung");
     const QStorageInfo storage(folder);
     if (storage.isValid() && storage.bytesAvailable() < size + 4096)
-        return QStringLiteral("der Datenträger ist voll");
+        return tr("der Datenträger ist voll");
     if (storage.isValid() && storage.isReadOnly())
-        return QStringLiteral("der Datenträger ist schreibgeschützt");
+        return tr("der Datenträger ist schreibgeschützt");
     return file.errorString();
 }
 
@@ -80,8 +82,8 @@ QString writeRecordFile(const QString& folder, const QString& name, const QByteA
 
 QString courseFolderNotice(const QString& folder, const QString& reason)
 {
-    return QStringLiteral("Das Ergebnis kann nicht im Ordner %1 gespeichert werden: %2. Bitte wenden Sie sich an "
-                          "die Aufsicht.")
+    return tr("Das Ergebnis kann nicht im Ordner %1 gespeichert werden: %2. Bitte wenden Sie sich an "
+              "die Aufsicht.")
         .arg(QDir::toNativeSeparators(folder), reason);
 }
 

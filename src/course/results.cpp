@@ -1,6 +1,7 @@
 #include "course/results.h"
 
 #include "course/overview.h"
+#include "course/text.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -21,7 +22,7 @@ void print(std::FILE* to, const QString& text)
 
 int refuse(const QString& why)
 {
-    print(stderr, why + QStringLiteral("\nHilfe: kora --help\n"));
+    print(stderr, why + tr("\nHilfe: kora --help\n"));
     return 2;
 }
 
@@ -30,7 +31,7 @@ bool save(const QString& file, const QByteArray& data)
     QSaveFile out(file);
     if (out.open(QIODevice::WriteOnly) && out.write(data) == data.size() && out.commit())
         return true;
-    print(stderr, QStringLiteral("Die Datei %1 kann nicht geschrieben werden: %2\n")
+    print(stderr, tr("Die Datei %1 kann nicht geschrieben werden: %2\n")
                       .arg(QDir::toNativeSeparators(file), out.errorString()));
     return false;
 }
@@ -48,23 +49,22 @@ bool wantsResults(const QStringList& arguments)
 int runResults(const QStringList& arguments)
 {
     QCommandLineParser parser;
-    const QCommandLineOption folder(QStringLiteral("ergebnisse"), QStringLiteral("Ordner der Ergebnisse"),
-                                    QStringLiteral("ORDNER"));
-    const QCommandLineOption csv(QStringLiteral("csv"), QStringLiteral("Notendatei (CSV)"), QStringLiteral("DATEI"));
-    const QCommandLineOption html(QStringLiteral("html"), QStringLiteral("Übersicht (HTML)"), QStringLiteral("DATEI"));
-    const QCommandLineOption counting(QStringLiteral("wertung"), QStringLiteral("erster, bester oder letzter"),
-                                      QStringLiteral("ART"), QStringLiteral("erster"));
+    const QCommandLineOption folder(QStringLiteral("ergebnisse"), tr("Ordner der Ergebnisse"),
+                                    tr("ORDNER"));
+    const QCommandLineOption csv(QStringLiteral("csv"), tr("Notendatei (CSV)"), tr("DATEI"));
+    const QCommandLineOption html(QStringLiteral("html"), tr("Übersicht (HTML)"), tr("DATEI"));
+    const QCommandLineOption counting(QStringLiteral("wertung"), tr("erster, bester oder letzter"), tr("ART"), QStringLiteral("erster"));
     parser.addOptions({folder, csv, html, counting});
     if (!parser.parse(arguments))
         return refuse(parser.errorText());
     if (!parser.positionalArguments().isEmpty())
-        return refuse(QStringLiteral("Unerwartete Angabe: %1").arg(parser.positionalArguments().join(QLatin1Char(' '))));
+        return refuse(tr("Unerwartete Angabe: %1").arg(parser.positionalArguments().join(QLatin1Char(' '))));
     const QString how = parser.value(counting);
     if (how != QLatin1String("erster") && how != QLatin1String("bester") && how != QLatin1String("letzter"))
-        return refuse(QStringLiteral("--wertung kennt erster, bester oder letzter, nicht \"%1\".").arg(how));
+        return refuse(tr("--wertung kennt erster, bester oder letzter, nicht \"%1\".").arg(how));
     const QString dir = parser.value(folder);
     if (!QFileInfo(dir).isDir()) {
-        print(stderr, QStringLiteral("Den Ordner %1 gibt es nicht.\n").arg(QDir::toNativeSeparators(dir)));
+        print(stderr, tr("Den Ordner %1 gibt es nicht.\n").arg(QDir::toNativeSeparators(dir)));
         return 2;
     }
     const Counting c = how == QLatin1String("bester")    ? Counting::Best

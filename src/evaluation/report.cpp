@@ -72,8 +72,8 @@ QString Report::documentTitle() const
 QString Report::fileNameProposal() const
 {
     const QString part = safeFileNamePart(data_.name);
-    return part.isEmpty() ? QStringLiteral("KORA-Auswertung.pdf")
-                          : QStringLiteral("KORA-Auswertung-") + part + QStringLiteral(".pdf");
+    return part.isEmpty() ? QCoreApplication::translate("evaluation::Report", "KORA-Auswertung.pdf")
+                          : QCoreApplication::translate("evaluation::Report", "KORA-Auswertung-%1.pdf").arg(part);
 }
 
 QString safeFileNamePart(const QString& name)

@@ -57,6 +57,7 @@ const QByteArray badFile = "Lehrerdatei mit Fehlern\n"
 
 // What every refused command line ends with.
 const QString usage = QStringLiteral("Aufruf: kora [Optionen] [DATEI]\nHilfe: kora --help\n");
+const QString englishUsage = QStringLiteral("Usage: kora [options] [FILE]\nHelp: kora --help\n");
 
 } // namespace
 
@@ -256,12 +257,25 @@ private slots:
             << QStringList{} << false << 1
             << "Kein Bildschirm gefunden (DISPLAY ist leer): Das Experiment braucht eine grafische Sitzung.";
         // The second launcher's language goes to the window, which needs a display.
-        for (const QStringList& language : {QStringList{"--sprache", "en"}, QStringList{"--sprache=de"}})
-            QTest::addRow("%s, no display", qPrintable(language.join(QLatin1Char(' '))))
-                << language << false << 1
-                << "Kein Bildschirm gefunden (DISPLAY ist leer): Das Experiment braucht eine grafische Sitzung.";
+        QTest::newRow("--sprache en, no display")
+            << QStringList{"--sprache", "en"} << false << 1
+            << "No display found (DISPLAY is empty): the experiment needs a graphical session.";
+        QTest::newRow("--sprache=de, no display")
+            << QStringList{"--sprache=de"} << false << 1
+            << "Kein Bildschirm gefunden (DISPLAY ist leer): Das Experiment braucht eine grafische Sitzung.";
         QTest::newRow("a language not shipped") << QStringList{"--sprache", "fr"} << false << 2
-                                                << "Unbekannte Option 'sprache'.";
+                                                << "--sprache kennt de oder en, nicht \"fr\".";
+        QTest::newRow("no language after --sprache") << QStringList{"--version", "--sprache"} << false << 2
+                                                     << "Nach --sprache fehlt die Sprache: de oder en.";
+        // Beside the teacher's options the language chooses their answers.
+        QTest::newRow("English, unknown option") << QStringList{"--sprache", "en", "--bogus"} << false << 2
+                                                 << "Unknown option 'bogus'.";
+        QTest::newRow("English, stray file") << QStringList{"messung.csv", "--sprache=en"} << false << 2
+                                             << "Unexpected argument 'messung.csv'.";
+        QTest::newRow("English, missing file") << QStringList{"--check-config", "fehlt.dlx", "--sprache", "en"}
+                                               << false << 2 << "The file fehlt.dlx does not exist.";
+        QTest::newRow("German asked, version") << QStringList{"--sprache", "de", "--version"} << false << 0
+                                               << "kora " KORA_VERSION;
         QTest::newRow("empty argument") << QStringList{""} << false << 2 << "Unerwartetes Argument ''.";
         QTest::newRow("missing file") << QStringList{"--check-config", "fehlt.dlx"} << false << 2
                                       << "Die Datei fehlt.dlx gibt es nicht.";
@@ -273,8 +287,9 @@ private slots:
         const auto [status, out, err] = run(QDir::tempPath(), args, display);
         QTEST(QString(out + err).section(QLatin1Char('\n'), 0, 0), "first");
         QTEST(status, "status");
-        if (status == 2 && !err.startsWith(QLatin1String("Die Datei")))
-            QVERIFY2(err.endsWith(usage), qPrintable(err));
+        const bool english = args.contains(QStringLiteral("en")) || args.contains(QStringLiteral("--sprache=en"));
+        if (status == 2 && !err.startsWith(QLatin1String(english ? "The file" : "Die Datei")))
+            QVERIFY2(err.endsWith(english ? englishUsage : usage), qPrintable(err));
     }
 
     void helpInGerman()
@@ -288,6 +303,32 @@ private slots:
         QVERIFY(lines.contains(QStringLiteral("  -h, --help, -?  Zeigt diese Hilfe an.")));
         QVERIFY(lines.contains(QStringLiteral("  -v, --version   Zeigt die Versionsnummer an.")));
         QVERIFY(out.contains(QStringLiteral("  --check-config  Prüft die Lehrerdatei DATEI")));
+    }
+
+    // `--sprache en` beside the teacher's options: Qt's part of the help, the
+    // program's part and the reasons of a checked file speak English.
+    void helpAndCheckInEnglish()
+    {
+        const auto [status, out, err] = run(QDir::tempPath(), {QStringLiteral("--sprache=en"), QStringLiteral("-?")});
+        QCOMPARE(status, 0);
+        const QStringList lines = out.split(QLatin1Char('\n'));
+        QVERIFY2(lines.value(0).endsWith(QStringLiteral(" [options] [FILE]")), qPrintable(out));
+        QVERIFY(lines.contains(QStringLiteral("  -h, --help, -?  Shows this help.")));
+        QVERIFY(lines.contains(QStringLiteral("Language: --sprache de|en beside any option; German if not given.")));
+
+        QTemporaryDir dir;
+        QFile file(dir.filePath(QStringLiteral("pruefung.dlx")));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(badFile) == badFile.size());
+        file.close();
+        const auto [checked, report, none] = run(dir.path(), {QStringLiteral("--check-config"), QStringLiteral("pruefung.dlx"),
+                                                              QStringLiteral("--sprache"), QStringLiteral("en")});
+        QCOMPARE(checked, 1);
+        QCOMPARE(report.split(QLatin1Char('\n')).mid(0, 3),
+                 (QStringList{QStringLiteral("In the file pruefung.dlx the following lines were not used, or only in part:"),
+                              QStringLiteral("Line 2: sensor:nr=9:off – \"sensor\": the sensor number 9 is not between 0 and 6"),
+                              QStringLiteral("Line 3: basic:u=randint(5,30):x:t=25 – \"basic\": the source voltage 30 V is "
+                                             "not between 0 and 24 V")}));
+        QVERIFY2(report.contains(QStringLiteral("\nSettings:\nSensor: 0 (NTC thermistor, start value)\n")), qPrintable(report));
     }
 
 private:

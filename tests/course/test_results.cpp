@@ -205,6 +205,24 @@ private slots:
         QVERIFY(page.contains(QStringLiteral("<code>KORA-abgeschnitten.json</code>")));
         for (const char* outside : {"<script", "src=", "href=", "url(", "@import"})
             QVERIFY2(!page.contains(QLatin1String(outside)), outside);
+
+        // The same folder for a teacher who reads English.
+        const Result en = kora({QStringLiteral("--sprache=en"), QStringLiteral("--ergebnisse"), abgabe,
+                                QStringLiteral("--csv"), csv, QStringLiteral("--html"), html});
+        QCOMPARE(en.status, 1);
+        const QStringList table = lines(en.out);
+        QCOMPARE(table.value(0).simplified(), QStringLiteral("Student ID Name Points Runs Sensor Note"));
+        QCOMPARE(table.value(2).simplified(), QStringLiteral("4711002 Bea Beispiel 10 of 10 1 (1 evaluated) Pt 1000 "
+                                                             "points do not match the re-scoring"));
+        QCOMPARE(table.value(5).simplified(), QStringLiteral("4711005 Eva Eis – 1 (0 evaluated) Pt 1000 sensor destroyed"));
+        QCOMPARE(table.mid(6, 2), (QStringList{QStringLiteral("5 students"), QStringLiteral("Unreadable (4 files):")}));
+        QCOMPARE(table.value(9), QStringLiteral("  KORA-neu.json: the record comes from a newer version (kora-result/2)"));
+        QCOMPARE(QString::fromUtf8(readFile(csv)).section(QStringLiteral("\r\n"), 0, 0),
+                 QStringLiteral("Student ID,Name,Points,Maximum points,Runs,Sensor,Started,Note"));
+        const QString englishPage = QString::fromUtf8(readFile(html));
+        for (const char* shown : {"<html lang=\"en\">", "<h1>KORA – Class overview</h1>", "<th>Student ID</th>",
+                                  "Mean score per sensor type (count)", "<h2>Unreadable files</h2>"})
+            QVERIFY2(englishPage.contains(QString::fromUtf8(shown)), shown);
     }
 
     void countingFirstBestOrLast_data()
@@ -267,6 +285,8 @@ private slots:
         QTest::newRow("unknown counting") << QStringList{"--ergebnisse", ".", "--wertung", "mittel"}
                                           << QStringLiteral("--wertung kennt erster, bester oder letzter, nicht "
                                                             "\"mittel\".\nHilfe: kora --help\n");
+        QTest::newRow("missing folder, English") << QStringList{"--ergebnisse", "/gibt/es/nicht", "--sprache", "en"}
+                                                 << QStringLiteral("The folder /gibt/es/nicht does not exist.\n");
     }
     void missingFolderOrWrongOption()
     {

@@ -140,13 +140,27 @@ QSet<QString> signInTexts()
 }
 
 // Every step of the evaluation of `type`, answered right: the type, the
-// equation, alpha where it is asked, the report printed, and a question
-// before closing too early in a second window. The report's text goes to `pdf`.
+// equation, alpha where it is asked, the report printed with two pages of
+// journal, and a question before closing too early in a second window. The
+// report's text goes to `pdf`.
 QSet<QString> evaluationTexts(int type, QString& pdf)
 {
     testsupport::Recorder rec;
     rec.student = {QStringLiteral("Ada Muster"), QStringLiteral("12345")};
     rec.answers = {false};
+    QTemporaryDir folder;
+    journal::Journal readings(folder.path(), nullptr);
+    for (int i = 0; i < 60; ++i) {
+        journal::Row r;
+        r.sensor = QString::number(type + 1);
+        r.thermostat = QString::number(20 + i);
+        r.sensorTemp = QStringLiteral("%1,0").arg(20 + i);
+        r.quelle = QStringLiteral("10");
+        r.vorwiderstand = QStringLiteral("10 kOhm");
+        r.messbereich = QStringLiteral("2 V");
+        r.anzeige = QStringLiteral("0,%1 V").arg(500 + i);
+        readings.record(r);
+    }
     QSet<QString> texts;
     {
         model::ExperimentState early = testsupport::startState(type);
@@ -156,6 +170,7 @@ QSet<QString> evaluationTexts(int type, QString& pdf)
     }
     model::ExperimentState state = testsupport::startState(type);
     evaluation::Formantwort w(state);
+    w.setJournal(&readings);
     w.show();
     collectWindow(&w, texts);
     auto* list = testsupport::control<QListWidget>(&w, "Listsensoren");
@@ -177,7 +192,8 @@ QSet<QString> evaluationTexts(int type, QString& pdf)
     QTest::mouseClick(testsupport::control<QPushButton>(&w, "Commanddruck"), Qt::LeftButton);
     w.close();
     pdf = rec.pdfFiles.isEmpty() ? QString() : testsupport::pdfText(rec.pdfFiles.constFirst());
-    for (const QStringList* said : {&rec.messages, &rec.questions, &rec.questionButtons, &rec.pdfTitles})
+    for (const QStringList* said :
+         {&rec.messages, &rec.questions, &rec.questionButtons, &rec.pdfTitles, &rec.pdfProposals})
         for (const QString& text : *said)
             texts << text;
     return linesOf(texts);
@@ -447,7 +463,8 @@ private slots:
         german.sort();
         QVERIFY2(german.isEmpty(), qPrintable(german.join(QStringLiteral(" | "))));
         QVERIFY2(englishPdf.contains(QStringLiteral("Score =")), qPrintable(englishPdf));
-        for (const char* word : {"Temperaturkennlinie", "rote Kurve", "blaue Kurve", "Abweichung", "Punktzahl"}) {
+        for (const char* word : {"Temperaturkennlinie", "rote Kurve", "blaue Kurve", "Abweichung", "Punktzahl",
+                                 "Messprotokoll (Fortsetzung)", "Seite 3", "Vorwiderstand", "Bemerkung"}) {
             QVERIFY2(germanPdf.contains(QString::fromUtf8(word)), word);
             QVERIFY2(!englishPdf.contains(QString::fromUtf8(word)), qPrintable(englishPdf));
         }

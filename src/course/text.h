@@ -1,0 +1,12 @@
+#pragma once
+// The course's texts in the chosen language. German is written in the
+// sources; the translation installed on the application gives the rest.
+
+#include <QString>
+
+namespace course {
+
+// `text` in the chosen language. Calls of it carry the context "course".
+QString tr(const char* text);
+
+} // namespace course
