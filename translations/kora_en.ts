@@ -543,6 +543,10 @@ Language: --sprache de|en beside any option; German if not given.</translation>
         <source>Ein Klick, die Leertaste oder die Eingabetaste startet das Experiment.</source>
         <translation>A click, the space bar or the Enter key starts the experiment.</translation>
     </message>
+    <message>
+        <source>Die Lehrerdatei cmmup.dlx enthält Fehler. Bitte wenden Sie sich an die Aufsicht.</source>
+        <translation>The teacher&apos;s file cmmup.dlx contains errors. Please ask the supervisor.</translation>
+    </message>
 </context>
 <context>
     <name>configreport</name>
@@ -1223,6 +1227,18 @@ Help: kora --help
     <message>
         <source>Sensorbild 7</source>
         <translation>Sensor picture 7</translation>
+    </message>
+    <message>
+        <source>Fehler in Formel</source>
+        <translation>Error in formula</translation>
+    </message>
+    <message>
+        <source>Waagerecht die Temperatur von 20 °C bis 100 °C, senkrecht 0 bis %1.</source>
+        <translation>Horizontally the temperature from 20 °C to 100 °C, vertically 0 to %1.</translation>
+    </message>
+    <message>
+        <source>Die richtige Kurve ist rot, Ihre Kurve cyan. </source>
+        <translation>The true curve is red, your curve cyan. </translation>
     </message>
 </context>
 <context>

@@ -41,7 +41,7 @@ QString Formexp::problemNotice(const model::ProblemList& problems) const
     // In an exam the student learns only that something is wrong, not which
     // value the teacher meant.
     if (state_.course.pruefung)
-        return QStringLiteral("Die Lehrerdatei cmmup.dlx enthält Fehler. Bitte wenden Sie sich an die Aufsicht.");
+        return tr("Die Lehrerdatei cmmup.dlx enthält Fehler. Bitte wenden Sie sich an die Aufsicht.");
     return configreport::startupReport(problems.kept, problems.total, Framesensor->isHidden());
 }
 

@@ -22,7 +22,7 @@ void Formantwort::compareCurves()
     if (c.failure) {
         // The first line is the one students know; the second says what
         // failed. The partial points stay drawn.
-        QString message = QStringLiteral("Fehler in Formel");
+        QString message = tr("Fehler in Formel");
         const QString reason = reasonSentence(*c.failure, separator());
         if (!reason.isEmpty())
             message += cr + reason;
@@ -46,8 +46,7 @@ void Formantwort::showBesidePlot(const QString& text)
 void Formantwort::drawScale(double top, const QString& unit)
 {
     Picture1->setScale(20, top, 110.0625, -top);
-    plotAxes_ = QStringLiteral("Waagerecht die Temperatur von 20 °C bis 100 °C, senkrecht 0 bis ") +
-                display(top) + unit + QLatin1Char('.');
+    plotAxes_ = tr("Waagerecht die Temperatur von 20 °C bis 100 °C, senkrecht 0 bis %1.").arg(display(top) + unit);
     describePlot(QString());
     // Five labels from the top down, each with its top at the height it
     // names, in whatever colour the surface draws with at the moment; the
@@ -79,7 +78,7 @@ void Formantwort::drawSamples(const std::vector<scoring::Sample>& samples)
 // The plot's text alternative: the colours, the axes and, once scored, the deviation.
 void Formantwort::describePlot(const QString& deviation)
 {
-    Picture1->setAccessibleDescription(QStringLiteral("Die richtige Kurve ist rot, Ihre Kurve cyan. ") +
+    Picture1->setAccessibleDescription(tr("Die richtige Kurve ist rot, Ihre Kurve cyan. ") +
                                        plotAxes_ + deviation);
 }
 
