@@ -396,6 +396,10 @@ Language: --sprache de|en beside any option; German if not given.</translation>
         <source>Bitte nur eine Datei angeben.</source>
         <translation>Please give only one file.</translation>
     </message>
+    <message>
+        <source>Bitte --sprache nur einmal angeben.</source>
+        <translation>Please give --sprache only once.</translation>
+    </message>
 </context>
 <context>
     <name>bench::Formexp</name>

@@ -63,6 +63,59 @@ QStringList withoutLanguage(const QStringList& arguments, std::optional<ui::Lang
     return rest;
 }
 
+// --help, --version and --check-config; anything else is refused.
+int answerOptions(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        tr("KORA - Temperatursensoren als Zweipol. Ohne Optionen startet das Experiment.\n"
+           "Klassenübersicht aus den Ergebnissen eines Kurses (ohne Bildschirm):\n"
+           "  kora --ergebnisse ORDNER [--csv DATEI] [--html DATEI] [--wertung erster|bester|letzter]\n"
+           "Rückgabewert 0: alles gelesen, nichts zu melden; 1: Hinweise oder unlesbare Dateien; "
+           "2: Ordner fehlt.\n"
+           "Sprache: --sprache de|en neben jeder Option; ohne Angabe Deutsch."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")},
+                                  tr("Zeigt diese Hilfe an."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     tr("Zeigt die Versionsnummer an."));
+    const QCommandLineOption check(
+        QStringLiteral("check-config"),
+        tr("Prüft die Lehrerdatei DATEI (ohne Angabe cmmup.dlx im aktuellen Ordner): zeigt jede Zeile, "
+           "die das Programm beim Start melden würde, und was die Datei einstellt. Rückgabewert 0: "
+           "nichts zu melden, 1: Zeilen gemeldet, 2: Datei fehlt oder ist nicht lesbar."));
+    const QCommandLineOption matrikel(
+        QStringLiteral("matrikel"),
+        tr("Mit --check-config: zeigt die persönliche Variante dieser Matrikelnummer (Lösungsschlüssel)."),
+        QStringLiteral("N"));
+    parser.addOptions({help, version, check, matrikel});
+    parser.addPositionalArgument(tr("DATEI"), tr("die zu prüfende Datei (mit --check-config)"), tr("[DATEI]"));
+
+    if (!parser.parse(arguments))
+        return refuse(parser.errorText());
+    if (parser.isSet(help)) {
+        print(stdout, parser.helpText());
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        print(stdout, QStringLiteral("kora %1\n").arg(QCoreApplication::applicationVersion()));
+        return 0;
+    }
+    const QStringList files = parser.positionalArguments();
+    if (!parser.isSet(check)) {
+        // A file to open, perhaps, but the experiment opens none.
+        const QString stray = files.isEmpty() ? arguments.value(1) : files.front();
+        return refuse(tr("Unerwartetes Argument '%1'.").arg(stray));
+    }
+    if (files.size() > 1)
+        return refuse(tr("Bitte nur eine Datei angeben."));
+    const QString file = files.isEmpty() ? QStringLiteral("cmmup.dlx") : files.front();
+    const std::string id = parser.value(matrikel).toStdString();
+    const model::ConfigCheck result = model::checkConfig(QFile::encodeName(file).toStdString(), file.toStdString(),
+                                                         parser.isSet(matrikel) ? &id : nullptr);
+    print(result.status == 2 ? stderr : stdout, configreport::checkReport(result, file));
+    return result.status;
+}
+
 } // namespace
 
 bool wantsCommandLine(int argc, char** argv)
@@ -113,59 +166,15 @@ int runCommandLine(int argc, char** argv)
     ui::installLanguage(chosen.value_or(ui::Language::German));
     if (!languageError.isEmpty())
         return refuse(languageError);
+    // The experiment starts with one language alone; named twice, it is asked
+    // for again rather than guessed.
+    if (arguments.size() == 1)
+        return refuse(tr("Bitte --sprache nur einmal angeben."));
 
     // The class overview has options of its own.
     if (course::wantsResults(arguments))
         return course::runResults(arguments);
-
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        tr("KORA - Temperatursensoren als Zweipol. Ohne Optionen startet das Experiment.\n"
-           "Klassenübersicht aus den Ergebnissen eines Kurses (ohne Bildschirm):\n"
-           "  kora --ergebnisse ORDNER [--csv DATEI] [--html DATEI] [--wertung erster|bester|letzter]\n"
-           "Rückgabewert 0: alles gelesen, nichts zu melden; 1: Hinweise oder unlesbare Dateien; "
-           "2: Ordner fehlt.\n"
-           "Sprache: --sprache de|en neben jeder Option; ohne Angabe Deutsch."));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")},
-                                  tr("Zeigt diese Hilfe an."));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     tr("Zeigt die Versionsnummer an."));
-    const QCommandLineOption check(
-        QStringLiteral("check-config"),
-        tr("Prüft die Lehrerdatei DATEI (ohne Angabe cmmup.dlx im aktuellen Ordner): zeigt jede Zeile, "
-           "die das Programm beim Start melden würde, und was die Datei einstellt. Rückgabewert 0: "
-           "nichts zu melden, 1: Zeilen gemeldet, 2: Datei fehlt oder ist nicht lesbar."));
-    const QCommandLineOption matrikel(
-        QStringLiteral("matrikel"),
-        tr("Mit --check-config: zeigt die persönliche Variante dieser Matrikelnummer (Lösungsschlüssel)."),
-        QStringLiteral("N"));
-    parser.addOptions({help, version, check, matrikel});
-    parser.addPositionalArgument(tr("DATEI"), tr("die zu prüfende Datei (mit --check-config)"), tr("[DATEI]"));
-
-    if (!parser.parse(arguments))
-        return refuse(parser.errorText());
-    if (parser.isSet(help)) {
-        print(stdout, parser.helpText());
-        return 0;
-    }
-    if (parser.isSet(version)) {
-        print(stdout, QStringLiteral("kora %1\n").arg(QCoreApplication::applicationVersion()));
-        return 0;
-    }
-    const QStringList files = parser.positionalArguments();
-    if (!parser.isSet(check)) {
-        // A file to open, perhaps, but the experiment opens none.
-        const QString stray = files.isEmpty() ? arguments.value(1) : files.front();
-        return refuse(tr("Unerwartetes Argument '%1'.").arg(stray));
-    }
-    if (files.size() > 1)
-        return refuse(tr("Bitte nur eine Datei angeben."));
-    const QString file = files.isEmpty() ? QStringLiteral("cmmup.dlx") : files.front();
-    const std::string id = parser.value(matrikel).toStdString();
-    const model::ConfigCheck result = model::checkConfig(QFile::encodeName(file).toStdString(), file.toStdString(),
-                                                         parser.isSet(matrikel) ? &id : nullptr);
-    print(result.status == 2 ? stderr : stdout, configreport::checkReport(result, file));
-    return result.status;
+    return answerOptions(arguments);
 }
 
 } // namespace app

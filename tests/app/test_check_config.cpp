@@ -265,6 +265,8 @@ private slots:
             << "Kein Bildschirm gefunden (DISPLAY ist leer): Das Experiment braucht eine grafische Sitzung.";
         QTest::newRow("a language not shipped") << QStringList{"--sprache", "fr"} << false << 2
                                                 << "--sprache kennt de oder en, nicht \"fr\".";
+        QTest::newRow("two languages") << QStringList{"--sprache=de", "--sprache", "de"} << false << 2
+                                       << "Bitte --sprache nur einmal angeben.";
         QTest::newRow("no language after --sprache") << QStringList{"--version", "--sprache"} << false << 2
                                                      << "Nach --sprache fehlt die Sprache: de oder en.";
         // Beside the teacher's options the language chooses their answers.
