@@ -130,7 +130,7 @@ QString table(const Overview& o)
         t += QStringLiteral("<tr%1><td>%2</td><td>%3</td><td class=\"n\">%4</td><td class=\"n\">%5</td>"
                             "<td>%6</td><td>%7</td><td>%8</td></tr>\n")
                  .arg(r.notes.isEmpty() ? QString() : QStringLiteral(" class=\"note\""), esc(r.id), esc(r.name), points,
-                      esc(tr("%1 (%2 ausgewertet)").arg(r.runs).arg(r.evaluated)), esc(r.sensor),
+                      esc(runsText(r)), esc(r.sensor),
                       esc(r.started.toString(QStringLiteral("yyyy-MM-dd HH:mm"))),
                       esc(r.notes.join(QStringLiteral("; "))));
     }

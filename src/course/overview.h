@@ -40,7 +40,9 @@ struct Overview {
 
 Overview readFolder(const QString& folder, Counting counting);
 
-// The German table for the terminal, lines ending in "\n".
+// How many runs a student made and how many of them were evaluated.
+QString runsText(const StudentRow& r);
+// The table for the terminal in the chosen language, lines ending in "\n".
 QString tableText(const Overview& o);
 // The grade file for the LMS: UTF-8, "," between fields, "." as decimal point.
 QByteArray csvText(const Overview& o);

@@ -19,8 +19,6 @@ QString pointsText(const StudentRow& r)
     return r.points < 0 ? QStringLiteral("–") : tr("%1 von %2").arg(r.points).arg(r.maximum);
 }
 
-QString runsText(const StudentRow& r) { return tr("%1 (%2 ausgewertet)").arg(r.runs).arg(r.evaluated); }
-
 QString padded(const QString& text, qsizetype width) { return text + QString(width - text.size(), QLatin1Char(' ')); }
 
 // A CSV field, quoted where a comma, a quote or a line break would break it.
@@ -34,6 +32,11 @@ QByteArray csvField(const QString& text)
 }
 
 } // namespace
+
+QString runsText(const StudentRow& r)
+{
+    return tr("%1 (%2 ausgewertet)").arg(r.runs).arg(r.evaluated);
+}
 
 QString tableText(const Overview& o)
 {
