@@ -10,6 +10,7 @@
 #include "recorder.h"
 #include "signin/formanmeldung.h"
 #include "studentrun.h"
+#include "ui/translations.h"
 
 #include <QApplication>
 #include <QDir>
@@ -96,6 +97,7 @@ private slots:
     {
         w.reset();
         rec.reset();
+        ui::installLanguage(ui::Language::German);
         QDir::setCurrent(QDir::tempPath());
     }
 
@@ -262,24 +264,46 @@ private slots:
         QVERIFY(r.updated >= r.started);
     }
 
+    // What a student is told, in either language.
+    void examStartUpMessageShowsNoLine_data()
+    {
+        QTest::addColumn<bool>("english");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("German") << false
+                                << "Die Lehrerdatei cmmup.dlx enthält Fehler. Bitte wenden Sie sich an die Aufsicht.";
+        QTest::newRow("English") << true << "The teacher's file cmmup.dlx contains errors. Please ask the supervisor.";
+    }
     void examStartUpMessageShowsNoLine()
     {
+        QFETCH(bool, english);
+        ui::installLanguage(english ? ui::Language::English : ui::Language::German);
         start("pruefung:on\nbasic:u=99:x:t=20\nsensor:nr=geheim:off\n");
-        QCOMPARE(rec->messages, QStringList{QStringLiteral(
-                                    "Die Lehrerdatei cmmup.dlx enthält Fehler. Bitte wenden Sie sich an die Aufsicht.")});
+        QTEST(rec->messages.value(0), "said");
+        QCOMPARE(rec->messages.size(), 1);
     }
 
+    void unwritableCourseFolderNoticeLocalCopyAndRetry_data()
+    {
+        QTest::addColumn<bool>("english");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("German") << false
+                                << "Das Ergebnis kann nicht im Ordner %1 gespeichert werden: das ist kein Ordner. "
+                                   "Bitte wenden Sie sich an die Aufsicht.";
+        QTest::newRow("English") << true
+                                 << "The result cannot be saved in the folder %1: that is not a folder. "
+                                    "Please ask the supervisor.";
+    }
     void unwritableCourseFolderNoticeLocalCopyAndRetry()
     {
+        QFETCH(bool, english);
+        QFETCH(QString, said);
+        ui::installLanguage(english ? ui::Language::English : ui::Language::German);
         QVERIFY(QDir(path("abgabe")).removeRecursively());
         QFile blocker(path("abgabe"));
         QVERIFY(blocker.open(QIODevice::WriteOnly)); // a file where the folder should be
         blocker.close();
         start(exam);
-        QCOMPARE(rec->messages,
-                 QStringList{QStringLiteral("Das Ergebnis kann nicht im Ordner %1 gespeichert werden: das ist kein "
-                                            "Ordner. Bitte wenden Sie sich an die Aufsicht.")
-                                 .arg(QDir::toNativeSeparators(path("abgabe")))});
+        QCOMPARE(rec->messages, QStringList{said.arg(QDir::toNativeSeparators(path("abgabe")))});
         QCOMPARE(recordIn(course::localRecordFolder()).state, course::begonnen);
         // The teacher mends the share; the next moment finds it.
         QVERIFY(QFile::remove(path("abgabe")));
