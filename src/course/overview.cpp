@@ -71,8 +71,10 @@ StudentRow rowOf(QList<Run>& runs, Counting counting, const QString& usual)
     row.points = pick ? pick->record.total : -1;
     row.maximum = shown.maximum;
     row.runs = static_cast<int>(runs.size());
-    row.sensor = configreport::shownSensorName(shown.sensor.index, shown.sensor.name.toStdString());
-    row.sensorIndex = shown.sensor.index;
+    if (shown.sensor) {
+        row.sensor = configreport::shownSensorName(shown.sensor->index, shown.sensor->name.toStdString());
+        row.sensorIndex = shown.sensor->index;
+    }
     row.started = shown.started;
     QStringList names;
     bool forged = false, otherConfig = false, destroyed = false;

@@ -66,6 +66,14 @@ QJsonObject sensorJson(const SensorRecord& s)
     return o;
 }
 
+QJsonArray momentsJson(const std::vector<Moment>& moments)
+{
+    QJsonArray a;
+    for (const Moment& m : moments)
+        a.append(QJsonObject{{QStringLiteral("state"), m.state}, {QStringLiteral("time"), timeText(m.time)}});
+    return a;
+}
+
 // A field that a record of this format always has; its absence makes the
 // file unusable rather than quietly zero.
 struct Missing {
@@ -154,7 +162,12 @@ QByteArray toJson(const RunRecord& r)
         {QStringLiteral("updated"), timeText(r.updated)},
         {QStringLiteral("config_sha256"), r.configSha256},
         {QStringLiteral("state"), r.state},
-        {QStringLiteral("sensor"), sensorJson(r.sensor)},
+        {QStringLiteral("moments"), momentsJson(r.moments)},
+        {QStringLiteral("run_id"), r.runId},
+        {QStringLiteral("exam"), r.exam},
+        {QStringLiteral("draw"), QJsonObject{{QStringLiteral("seed"), r.seed.isEmpty() ? QJsonValue() : QJsonValue(r.seed)},
+                                             {QStringLiteral("choice"), r.choice ? QJsonValue(*r.choice) : QJsonValue()}}},
+        {QStringLiteral("sensor"), r.sensor ? QJsonValue(sensorJson(*r.sensor)) : QJsonValue()},
         {QStringLiteral("answers"),
          QJsonObject{{QStringLiteral("type"), a.type ? QJsonValue(*a.type) : QJsonValue()},
                      {QStringLiteral("equation"), orNull(a.equation)},
@@ -201,7 +214,23 @@ ReadRecord readRecord(const QByteArray& data)
         r.updated = QDateTime::fromString(o.value(QStringLiteral("updated")).toString(), Qt::ISODate);
         r.configSha256 = o.value(QStringLiteral("config_sha256")).toString();
         r.state = need(o, QStringLiteral("state")).toString();
-        r.sensor = sensorFrom(need(o, QStringLiteral("sensor")).toObject());
+        const QJsonValue sensor = need(o, QStringLiteral("sensor"));
+        if (!sensor.isNull())
+            r.sensor = sensorFrom(sensor.toObject());
+        r.runId = o.value(QStringLiteral("run_id")).toString();
+        r.exam = o.value(QStringLiteral("exam")).toBool();
+        const QJsonObject draw = o.value(QStringLiteral("draw")).toObject();
+        r.seed = draw.value(QStringLiteral("seed")).toString();
+        if (const QJsonValue choice = draw.value(QStringLiteral("choice")); choice.isDouble())
+            r.choice = choice.toInt();
+        for (const QJsonValue m : o.value(QStringLiteral("moments")).toArray()) {
+            const QJsonObject mo = m.toObject();
+            r.moments.push_back({mo.value(QStringLiteral("state")).toString(),
+                                 QDateTime::fromString(mo.value(QStringLiteral("time")).toString(), Qt::ISODate)});
+        }
+        // A record from before the list of moments: its one state is its one moment.
+        if (r.moments.empty())
+            r.moments.push_back({r.state, r.updated.isValid() ? r.updated : r.started});
         const QJsonObject answers = need(o, QStringLiteral("answers")).toObject();
         const QJsonValue type = answers.value(QStringLiteral("type"));
         r.answers.type = type.isDouble() ? std::optional(type.toInt()) : std::nullopt;

@@ -10,6 +10,8 @@
 #include <QJsonArray>
 #include <QString>
 
+#include <optional>
+
 #include <utility>
 #include <vector>
 
@@ -33,6 +35,13 @@ struct SensorRecord {
     double alpha = 0;
 };
 
+// One moment of the run (sign-in, evaluation, destruction, end) with its time.
+// A later moment is added to the list; it never replaces an earlier one.
+struct Moment {
+    QString state;
+    QDateTime time;
+};
+
 struct RunRecord {
     QString program;
     QString name;
@@ -42,8 +51,20 @@ struct RunRecord {
     QDateTime started;
     QDateTime updated;
     QString configSha256;
-    QString state;
-    SensorRecord sensor;
+    QString state; // the newest moment's state
+    std::vector<Moment> moments; // every moment in order; an old record gives one
+    QString runId;  // random at sign-in: a copied record repeats it
+    bool exam = false;
+    // What the teacher's export needs to draw the sensor again: the seed of
+    // the run's draw as a decimal text; empty with a personal variant (the
+    // key word and the Matrikelnummer are the seed).
+    QString seed;
+    // The sensor the student chose where the choice is on the screen (the
+    // bench shows choice + 1); a hidden choice is drawn from the teacher's file.
+    std::optional<int> choice;
+    // The hidden sensor; absent until the evaluation has shown it, and in an
+    // exam for good.
+    std::optional<SensorRecord> sensor;
     evaluation::Answers answers;
     int total = 0;
     int maximum = 8;

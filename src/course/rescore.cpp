@@ -11,7 +11,10 @@ Rescored rescore(const RunRecord& r)
 {
     // The same calls that scored the run in the evaluation window, on the
     // record's sensor values and its answers as typed.
-    const model::ExperimentState s = stateOf(r.sensor);
+    // A record without its sensor is scored by the caller, who draws it again.
+    if (!r.sensor)
+        return {};
+    const model::ExperimentState s = stateOf(*r.sensor);
     const evaluation::Answers& a = r.answers;
     Rescored out;
     if (a.type)
@@ -22,7 +25,7 @@ Rescored rescore(const RunRecord& r)
         const std::string upper = QString::fromStdString(*a.equation).toUpper().toStdString();
         out.equationPoints = scoring::scoreEquation(s, upper).points;
     }
-    if (a.alpha && a.alphaDeviation && r.sensor.index <= 3)
+    if (a.alpha && a.alphaDeviation && r.sensor->index <= 3)
         out.alphaPoints = scoring::scoreAlpha(s, *a.alpha).points;
     return out;
 }

@@ -73,6 +73,7 @@ QString Session::write(const QString& state, const model::ExperimentState& s, co
         return {};
     record_.updated = QDateTime::currentDateTime();
     record_.state = state;
+    record_.moments.push_back({state, record_.updated});
     record_.sensor = sensorOf(s);
     record_.answers = answers;
     record_.total = s.punkte;

@@ -115,4 +115,19 @@ bool validMatrikel(std::string_view id)
     return true;
 }
 
+std::string normalizedMatrikel(std::string_view typed)
+{
+    std::string out;
+    for (char c : typed) {
+        if (c == ' ' || c == '\t' || c == '-' || c == '/')
+            continue;
+        if (out.empty() && c == '0')
+            continue;
+        out += (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+    }
+    if (out.empty() && typed.find('0') != std::string_view::npos)
+        out.assign(1, '0');
+    return out;
+}
+
 } // namespace model

@@ -39,4 +39,9 @@ std::string resultFolder(const CourseSettings& settings, const std::string& conf
 // The Matrikelnummer rule: 3 to 20 ASCII letters, digits or '-'.
 bool validMatrikel(std::string_view id);
 
+// The one form of a Matrikelnummer under which it draws its variant and is
+// filed: blanks, hyphens and slashes removed, letters in capitals, leading
+// zeros dropped ("04711-001" and "4711001" are one student). All zeros stay "0".
+std::string normalizedMatrikel(std::string_view typed);
+
 } // namespace model

@@ -55,6 +55,14 @@ PersonalDraw::PersonalDraw(std::string_view key, std::string_view matrikel)
 
 double PersonalDraw::RAND(double a, double b) { return drawBetween(gen_, a, b); }
 
+SeededDraw::SeededDraw(std::uint64_t seed)
+{
+    std::seed_seq seq{static_cast<std::uint32_t>(seed), static_cast<std::uint32_t>(seed >> 32)};
+    gen_.seed(seq);
+}
+
+double SeededDraw::RAND(double a, double b) { return drawBetween(gen_, a, b); }
+
 double Class1::RANDINT(double a, double b) { return numbers::roundHalfEven(RAND(a, b)); }
 
 } // namespace model

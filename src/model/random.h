@@ -1,6 +1,7 @@
 #pragma once
 // The random-number object of the configuration's random forms.
 
+#include <cstdint>
 #include <random>
 #include <string_view>
 
@@ -27,6 +28,18 @@ public:
 class PersonalDraw : public Class1 {
 public:
     PersonalDraw(std::string_view key, std::string_view matrikel);
+    double RAND(double a, double b) override;
+
+private:
+    std::mt19937 gen_;
+};
+
+// A course run without a key word: one generator seeded once from a random
+// number that the result record keeps, so that the teacher's export can draw
+// the same sensor again from the teacher's file.
+class SeededDraw : public Class1 {
+public:
+    explicit SeededDraw(std::uint64_t seed);
     double RAND(double a, double b) override;
 
 private:

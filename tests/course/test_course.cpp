@@ -202,7 +202,7 @@ private slots:
         QCOMPARE(r.state, course::begonnen);
         QCOMPARE(r.id, QStringLiteral("4711001"));
         QCOMPARE(r.name, QStringLiteral("Anna Muster"));
-        QCOMPARE(r.sensor.index, 3);
+        QCOMPARE(r.sensor->index, 3);
         QVERIFY(!r.answers.type);
 
         // The report prints the identity and asks nothing.

@@ -53,10 +53,10 @@ TEST(Record, WrittenAndReadBackFieldForField)
     EXPECT_EQ(b.started, r.started);
     EXPECT_EQ(b.updated, r.updated);
     EXPECT_EQ(b.state, r.state);
-    EXPECT_EQ(b.sensor.index, 0);
-    EXPECT_EQ(b.sensor.parameters, r.sensor.parameters); // every digit of the drawn values
-    EXPECT_EQ(b.sensor.alpha, r.sensor.alpha);
-    EXPECT_EQ(b.sensor.formula, r.sensor.formula);
+    EXPECT_EQ(b.sensor->index, 0);
+    EXPECT_EQ(b.sensor->parameters, r.sensor->parameters); // every digit of the drawn values
+    EXPECT_EQ(b.sensor->alpha, r.sensor->alpha);
+    EXPECT_EQ(b.sensor->formula, r.sensor->formula);
     EXPECT_EQ(b.answers.type, std::optional<int>(1));
     EXPECT_EQ(b.answers.equation, r.answers.equation);
     EXPECT_EQ(b.answers.alpha, std::nullopt);
@@ -64,9 +64,9 @@ TEST(Record, WrittenAndReadBackFieldForField)
     EXPECT_EQ(b.answers.alphaDeviation, std::nullopt);
     EXPECT_EQ(b.total, 4);
     EXPECT_EQ(b.maximum, 10);
-    const model::ExperimentState again = course::stateOf(b.sensor);
+    const model::ExperimentState again = course::stateOf(*b.sensor);
     EXPECT_EQ(again.ntc_b, 4876.5);
-    EXPECT_EQ(again.toleranz[0], r.sensor.tolerance);
+    EXPECT_EQ(again.toleranz[0], r.sensor->tolerance);
 }
 
 TEST(Record, KeysForToolsAndTimesWithTheirOffset)

@@ -243,11 +243,12 @@ private slots:
         r.id = QStringLiteral("4711001");
         r.name = QStringLiteral("Anna Muster");
         r.configSha256 = QStringLiteral("abc");
-        r.sensor.index = 3;
-        r.sensor.name = QStringLiteral("Pt 1000");
-        r.sensor.parameters = {{QStringLiteral("pt1000_r0"), 1000}, {QStringLiteral("pt1000_a"), 3.8505}};
-        r.sensor.tolerance = 0.05;
-        r.sensor.alpha = 0.0038505;
+        r.sensor.emplace();
+        r.sensor->index = 3;
+        r.sensor->name = QStringLiteral("Pt 1000");
+        r.sensor->parameters = {{QStringLiteral("pt1000_r0"), 1000}, {QStringLiteral("pt1000_a"), 3.8505}};
+        r.sensor->tolerance = 0.05;
+        r.sensor->alpha = 0.0038505;
         r.maximum = 10;
         const QDateTime t0 = QDateTime::fromString(QStringLiteral("2026-12-09T10:00:00+01:00"), Qt::ISODate);
         for (int attempt = 0; attempt < 3; ++attempt) {

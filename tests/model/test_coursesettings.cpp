@@ -78,6 +78,18 @@ INSTANTIATE_TEST_SUITE_P(Course, Matrikel,
                                            MatrikelCase{"m\xC3\xBCller", false}, MatrikelCase{"", false},
                                            MatrikelCase{"../x", false}));
 
+// Every spelling of one number is one student: one variant, one row.
+TEST(Course, MatrikelReducedToOneForm)
+{
+    const std::pair<const char*, const char*> rows[] = {
+        {"4711001", "4711001"}, {"04711001", "4711001"}, {"004711001", "4711001"}, {"4711-001", "4711001"},
+        {" 4711001 ", "4711001"}, {"47/11 001", "4711001"}, {"ab-12345", "AB12345"}, {"0a7", "A7"},
+        {"000", "0"}, {"", ""}, {" - ", ""},
+    };
+    for (const auto& [typed, reduced] : rows)
+        EXPECT_EQ(model::normalizedMatrikel(typed), reduced) << typed;
+}
+
 TEST(Course, ResultFolderRelativeToTheTeachersFile)
 {
     model::CourseSettings c;
