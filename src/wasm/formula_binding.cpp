@@ -7,20 +7,7 @@
 
 #include <emscripten/bind.h>
 
-#include <array>
-
 namespace {
-
-using Kind = formula::FormulaError::Kind;
-
-const char* kindName(Kind kind)
-{
-    static constexpr std::array names{"Brackets",       "Empty",          "TooLong",       "TooManyUses",
-                                      "MissingOperand", "NumberTooLarge", "ValueTooLarge", "DivisionByZero",
-                                      "ZeroToNegative", "NegativeRoot",   "Logarithm",     "Arcsin",
-                                      "Arccos",         "Parallel"};
-    return names.at(static_cast<std::size_t>(kind));
-}
 
 // {text} for a value, {error} with the kind's name for a failure: a page
 // turns the kind into its own sentence, as the evaluation window does.
@@ -30,7 +17,7 @@ emscripten::val evaluate(const std::string& text)
     try {
         out.set("text", formula::f_formel(text));
     } catch (const formula::FormulaError& e) {
-        out.set("error", std::string(kindName(e.kind())));
+        out.set("error", std::string(formula::kindName(e.kind())));
     }
     return out;
 }

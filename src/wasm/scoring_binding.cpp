@@ -15,16 +15,6 @@ namespace {
 using binding::Lab;
 using emscripten::val;
 
-const char* reasonName(scoring::Reason reason)
-{
-    static constexpr std::array<const char*, scoring::reasonCount> names{
-        "Brackets",       "Empty",         "TooLong",        "TooManyUses",    "MissingOperand",
-        "NumberTooLarge", "ValueTooLarge", "DivisionByZero", "ZeroToNegative", "NegativeRoot",
-        "Logarithm",      "Arcsin",        "Arccos",         "Parallel",       "ZeroValue",
-        "NotANumber",     "TooLarge",      "Deviation",      "SensorRange",    "Unknown"};
-    return names.at(static_cast<std::size_t>(reason));
-}
-
 // The comparison with the lab's hidden sensor: {points, deviation,
 // sumOfSquares, scaleTop, fitsInCelsius, samples: [{celsius, truth, answer}],
 // failure: {reason, kelvin}}; scaleTop, answer and failure only where present.
@@ -50,7 +40,7 @@ val compareEquation(const Lab& lab, const std::string& equation)
     out.set("samples", samples);
     if (c.failure) {
         val failure = val::object();
-        failure.set("reason", std::string(reasonName(c.failure->reason)));
+        failure.set("reason", std::string(scoring::reasonName(c.failure->reason)));
         failure.set("kelvin", c.failure->kelvin);
         out.set("failure", failure);
     }
