@@ -67,13 +67,14 @@ namespace {
 using binding::Lab;
 using emscripten::val;
 
-// The first n draws of a student's personal generator in [a, b).
-val personalDraws(const std::string& key, const std::string& matrikel, double a, double b, int n)
+// The first n draws of a student's personal generator in [a, b), or whole
+// numbers between a and b as RANDINT draws them.
+val personalDraws(const std::string& key, const std::string& matrikel, double a, double b, int n, bool whole)
 {
     model::PersonalDraw draw(key, matrikel);
     std::vector<double> values;
     for (int i = 0; i < n; ++i)
-        values.push_back(draw.RAND(a, b));
+        values.push_back(whole ? draw.RANDINT(a, b) : draw.RAND(a, b));
     return binding::array(values);
 }
 
