@@ -1,8 +1,13 @@
 // The model work of one thermostat tick, per sensor type: the pending step,
 // the circuit (the diode with its full scan), the power and the next step.
+// And the core's two costs that the WebAssembly module is measured against
+// (scripts/bench): a tick with the texts it shows, and one whole comparison.
 
 #include "model/circuit.h"
 #include "model/thermal.h"
+#include "model/voltmeter.h"
+#include "numbers/numbers.h"
+#include "scoring/comparison.h"
 
 #include <benchmark/benchmark.h>
 
@@ -35,5 +40,34 @@ void diodeLongestScan(benchmark::State& st)
         benchmark::DoNotOptimize(model::f_anzeige(s));
 }
 BENCHMARK(diodeLongestScan);
+
+// A tick as the bench shows it: the model's work, the voltmeter's text and
+// the sensor's temperature text (the NTC, at 20 °C).
+void coreTickWithReading(benchmark::State& st)
+{
+    model::ExperimentState s;
+    model::setStartValues(s, ',');
+    s.tsensor = 20;
+    model::Thermostat th;
+    for (auto _ : st) {
+        model::applyPendingStep(s, th);
+        if (model::f_anzeige(s) == model::Reading::Shown)
+            benchmark::DoNotOptimize(model::voltmeterText(static_cast<float>(s.umess), s.messbereich, ','));
+        model::computeNextStep(s, th);
+        benchmark::DoNotOptimize(numbers::patternText(s.tsensor, 1, 1, ',') + " °C");
+    }
+}
+BENCHMARK(coreTickWithReading);
+
+// One whole comparison of the NTC's right equation, without a window.
+void coreComparison(benchmark::State& st)
+{
+    model::ExperimentState s;
+    model::setStartValues(s, ',');
+    model::f_alpha(s);
+    for (auto _ : st)
+        benchmark::DoNotOptimize(scoring::scoreEquation(s, "0.000357*EXP(5000/T)").points);
+}
+BENCHMARK(coreComparison)->Unit(benchmark::kMicrosecond);
 
 } // namespace

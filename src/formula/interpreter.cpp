@@ -4,6 +4,7 @@
 #include "formula/textops.h"
 
 #include <algorithm>
+#include <array>
 
 namespace formula {
 
@@ -72,6 +73,15 @@ std::string f_formel(std::string_view text)
 {
     detail::Evaluation evaluation;
     return evaluation.f_formel(text);
+}
+
+const char* kindName(FormulaError::Kind kind)
+{
+    static constexpr std::array names{"Brackets",       "Empty",          "TooLong",       "TooManyUses",
+                                      "MissingOperand", "NumberTooLarge", "ValueTooLarge", "DivisionByZero",
+                                      "ZeroToNegative", "NegativeRoot",   "Logarithm",     "Arcsin",
+                                      "Arccos",         "Parallel"};
+    return names.at(static_cast<std::size_t>(kind));
 }
 
 } // namespace formula

@@ -36,6 +36,10 @@ private:
     Kind kind_;
 };
 
+// The kind's name as written in the enumeration ("DivisionByZero"), for
+// test tables and the JavaScript binding, which compare kinds as text.
+const char* kindName(FormulaError::Kind kind);
+
 // The value of a formula as a number text with "-" for signs, or FormulaError.
 std::string f_formel(std::string_view text);
 

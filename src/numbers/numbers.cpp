@@ -1,10 +1,11 @@
 #include "numbers.h"
 
+#include <fast_float/fast_float.h>
+#include <fmt/format.h>
+
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cmath>
-#include <cstdlib>
 
 namespace numbers {
 
@@ -20,12 +21,11 @@ struct Decimal {
 Decimal toDecimal(double value)
 {
     Decimal d;
-    std::array<char, 64> buf{};
     // 14 digits after the point in scientific form: 15 significant digits,
-    // correctly rounded from the exact binary value.
-    auto res = std::to_chars(buf.data(), buf.data() + buf.size(), value,
-                             std::chars_format::scientific, 14);
-    std::string_view s(buf.data(), static_cast<std::size_t>(res.ptr - buf.data()));
+    // correctly rounded from the exact binary value, halves to even.
+    std::array<char, 64> buf{};
+    const char* end = fmt::format_to(buf.data(), "{:.14e}", value);
+    std::string_view s(buf.data(), static_cast<std::size_t>(end - buf.data()));
     std::size_t i = 0;
     if (i < s.size() && s[i] == '-') {
         d.negative = true;
@@ -35,9 +35,12 @@ Decimal toDecimal(double value)
     for (; i < ePos; ++i)
         if (s[i] != '.')
             d.digits.push_back(s[i]);
-    int exp = 0;
-    std::from_chars(s.data() + ePos + 1 + (s[ePos + 1] == '+' ? 1 : 0), s.data() + s.size(), exp);
-    d.exponent = exp;
+    // The exponent has at most three digits and a sign.
+    const bool negExp = s[ePos + 1] == '-';
+    for (std::size_t k = ePos + 2; k < s.size(); ++k)
+        d.exponent = d.exponent * 10 + (s[k] - '0');
+    if (negExp)
+        d.exponent = -d.exponent;
     while (d.digits.size() > 1 && d.digits.back() == '0')
         d.digits.pop_back();
     if (d.digits == "0")
@@ -45,27 +48,35 @@ Decimal toDecimal(double value)
     return d;
 }
 
+// The exact value of a plain number text (digits, at most one '.', an
+// optional exponent): correctly rounded, +-infinity beyond the range.
+double parsed(std::string_view text)
+{
+    double v = 0.0;
+    fast_float::from_chars(text.data(), text.data() + text.size(), v);
+    return v;
+}
 
+// A value with `decimals` places (fixed) or `decimals` + 1 significant
+// digits (scientific), rounded on the exact binary value, halves to even.
+std::string fixedText(double value, int decimals) { return fmt::format("{:.{}f}", value, decimals); }
+std::string scientificText(double value, int decimals) { return fmt::format("{:.{}e}", value, decimals); }
 
-// A number literal as the leading-number reading takes it apart: the digits
-// for from_chars, and where its first significant digit stands, so that an
-// out-of-range value is known as an overflow or an underflow.
+// A number literal as the leading-number reading takes it apart: its
+// digits without blanks and sign, ready for the parser.
 struct Literal {
-    std::string clean;  // the literal without blanks and without a leading '+'
+    std::string clean;  // the literal without blanks and without its sign
     std::string exponentText;
     bool negative = false;
     bool expDigits = false;
     int mantissaDigits = 0;
-    long firstNonZeroPos = 0; // >0: index of the first non-zero integer digit; <0: minus its decimal place
-    long intDigitCount = 0;
-    std::size_t length = 0;   // characters read, blanks included
+    std::size_t length = 0; // characters read, blanks included
 };
 
 Literal scanLiteral(std::string_view text)
 {
     Literal l;
     bool signSeen = false, pointSeen = false, inExponent = false, expSignSeen = false;
-    long fracIndex = 0;
     std::size_t& at = l.length;
     for (; at < text.size(); ++at) {
         const char c = text[at];
@@ -79,12 +90,6 @@ Literal scanLiteral(std::string_view text)
             }
             if (c >= '0' && c <= '9') {
                 ++l.mantissaDigits;
-                if (pointSeen)
-                    ++fracIndex;
-                else
-                    ++l.intDigitCount;
-                if (c != '0' && l.firstNonZeroPos == 0)
-                    l.firstNonZeroPos = pointSeen ? -fracIndex : l.intDigitCount;
                 l.clean.push_back(c);
                 continue;
             }
@@ -113,29 +118,6 @@ Literal scanLiteral(std::string_view text)
         break;
     }
     return l;
-}
-
-// A literal out of the double range overflows when its first significant
-// digit stands at a positive decimal place, and underflows otherwise.
-bool overflows(const Literal& l)
-{
-    long exp = 0;
-    if (l.expDigits) {
-        // Clamp long exponent texts: only the sign of the magnitude matters.
-        const bool negExp = !l.exponentText.empty() && l.exponentText[0] == '-';
-        std::string_view digits(l.exponentText);
-        if (negExp)
-            digits.remove_prefix(1);
-        while (digits.size() > 1 && digits.front() == '0')
-            digits.remove_prefix(1);
-        exp = digits.size() > 6 ? 1000000 : std::atol(std::string(digits).c_str());
-        if (negExp)
-            exp = -exp;
-    }
-    // Decimal exponent of the first significant digit.
-    const long magnitude =
-        exp + (l.firstNonZeroPos > 0 ? l.intDigitCount - l.firstNonZeroPos : l.firstNonZeroPos);
-    return magnitude > 0;
 }
 
 } // namespace
@@ -186,10 +168,7 @@ std::string patternText(double value, int integerDigits, int decimals, char sepa
 {
     if (!std::isfinite(value))
         value = 0.0;
-    std::array<char, 400> buf{};
-    auto res = std::to_chars(buf.data(), buf.data() + buf.size(), std::fabs(value),
-                             std::chars_format::fixed, decimals);
-    std::string body(buf.data(), res.ptr);
+    const std::string body = fixedText(std::fabs(value), decimals);
     const auto point = body.find('.');
     std::string intPart = point == std::string::npos ? body : body.substr(0, point);
     std::string fracPart = point == std::string::npos ? std::string() : body.substr(point + 1);
@@ -224,12 +203,10 @@ Reading readLeadingNumber(std::string_view text)
         l.clean.push_back('e');
         l.clean += l.exponentText;
     }
-    double v = 0.0;
-    auto res = std::from_chars(l.clean.data(), l.clean.data() + l.clean.size(), v);
-    if (res.ec == std::errc::result_out_of_range) {
-        r.overflow = overflows(l);
-        v = r.overflow ? HUGE_VAL : 0.0;
-    }
+    // Beyond the range the parser gives infinity; below it, 0 or the
+    // nearest tiny value.
+    const double v = parsed(l.clean);
+    r.overflow = std::isinf(v);
     r.value = l.negative ? -v : v;
     return r;
 }
@@ -244,12 +221,7 @@ double roundDecimals(double value, int decimals)
 {
     if (!std::isfinite(value))
         return value;
-    std::array<char, 400> buf{};
-    auto res = std::to_chars(buf.data(), buf.data() + buf.size(), value,
-                             std::chars_format::fixed, decimals);
-    double out = 0.0;
-    std::from_chars(buf.data(), res.ptr, out);
-    return out;
+    return parsed(fixedText(value, decimals));
 }
 
 double roundSignificant(double value, int digits)
@@ -257,12 +229,7 @@ double roundSignificant(double value, int digits)
     if (!std::isfinite(value) || value == 0.0)
         return value;
     // The scientific form keeps digits - 1 places behind the first digit.
-    std::array<char, 64> buf{};
-    auto res = std::to_chars(buf.data(), buf.data() + buf.size(), value, std::chars_format::scientific,
-                             std::max(digits, 1) - 1);
-    double out = 0.0;
-    std::from_chars(buf.data(), res.ptr, out);
-    return out;
+    return parsed(scientificText(value, std::max(digits, 1) - 1));
 }
 
 std::size_t utf8Length(std::string_view text)

@@ -6,6 +6,7 @@
 #include "scoring/equation.h"
 #include "scoring/scoring.h"
 
+#include <array>
 #include <cfloat>
 #include <cmath>
 #include <exception>
@@ -145,6 +146,16 @@ Comparison scoreEquation(const model::ExperimentState& s, std::string_view equat
     if (!c.failure && c.points == 0)
         c.fitsInCelsius = compare(s, equation, 0).points > 0;
     return c;
+}
+
+const char* reasonName(Reason reason)
+{
+    static constexpr std::array<const char*, reasonCount> names{
+        "Brackets",       "Empty",         "TooLong",        "TooManyUses",    "MissingOperand",
+        "NumberTooLarge", "ValueTooLarge", "DivisionByZero", "ZeroToNegative", "NegativeRoot",
+        "Logarithm",      "Arcsin",        "Arccos",         "Parallel",       "ZeroValue",
+        "NotANumber",     "TooLarge",      "Deviation",      "SensorRange",    "Unknown"};
+    return names.at(static_cast<std::size_t>(reason));
 }
 
 } // namespace scoring

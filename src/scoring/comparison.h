@@ -41,6 +41,10 @@ enum class Reason {
 };
 inline constexpr int reasonCount = static_cast<int>(Reason::Unknown) + 1;
 
+// The reason's name as written above ("ZeroValue"), for test tables and the
+// JavaScript binding, which compare reasons as text.
+const char* reasonName(Reason reason);
+
 // A reason with its values: the sample's temperature where one was under
 // way (0 before the first), and the equation as the student typed it.
 struct Failure {

@@ -1,12 +1,15 @@
 // A course's personal variants and its rules: the draw seeded from the key
 // word and the Matrikelnummer, the Matrikelnummer rule, the result folder.
 
+#include "model/config.h"
 #include "model/coursesettings.h"
 #include "model/random.h"
+#include "tables.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -29,6 +32,52 @@ TEST(PersonalDraw, SameStudentSameSequenceEveryStart)
     EXPECT_NE(draws(otherKey), mine);
     EXPECT_NE(draws(otherStudent), mine);
 }
+
+// Golden values of the draw, which the WebAssembly module's tests check too.
+class PersonalDraws : public testing::TestWithParam<tables::Row> {};
+
+TEST_P(PersonalDraws, AreTheGoldenValues)
+{
+    const tables::Row& r = GetParam();
+    model::PersonalDraw draw(r.text("key"), r.text("matrikel"));
+    std::istringstream expected(r.text("values"));
+    for (double value; expected >> value;) {
+        const double drawn = r.flag("whole") ? draw.RANDINT(r.number("from"), r.number("to"))
+                                             : draw.RAND(r.number("from"), r.number("to"));
+        EXPECT_EQ(drawn, value);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Golden, PersonalDraws, testing::ValuesIn(tables::read("model_draws.tsv")), tables::rowName);
+
+// A teacher's file's random forms, drawn for one student.
+class PersonalLab : public testing::TestWithParam<tables::Row> {};
+
+struct NoWindow : model::ConfigTarget {
+    void showSelfHeatingSwitch() override {}
+    void pressSelfHeatingSwitch() override {}
+    void hideSensorChoice() override {}
+    void selectSensor(int) override {}
+};
+
+TEST_P(PersonalLab, DrawsTheGoldenValues)
+{
+    const tables::Row& r = GetParam();
+    model::ExperimentState s;
+    model::setStartValues(s, ',');
+    NoWindow window;
+    model::PersonalDraw draw(r.text("key"), r.text("matrikel"));
+    model::ProblemList problems;
+    model::applyConfigText(r.text("file"), false, s, window, draw, problems);
+    EXPECT_EQ(problems.total, 0u);
+    EXPECT_EQ(s.ntc_a, r.number("ntc_a"));
+    EXPECT_EQ(s.ntc_b, r.number("ntc_b"));
+    EXPECT_EQ(s.uquelle, r.integer("uquelle"));
+    EXPECT_EQ(s.tsoll, r.number("tsoll"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Golden, PersonalLab, testing::ValuesIn(tables::read("model_personal_lab.tsv")),
+                         tables::rowName);
 
 // The values are fixed by the standard's generator: a class that starts on
 // two machines, or after an update, hands out the same variants.

@@ -1,6 +1,7 @@
 #include "scoring/equation.h"
 
 #include "formula/functions.h"
+#include "tables.h"
 
 #include <gtest/gtest.h>
 
@@ -10,68 +11,35 @@
 
 namespace {
 
-struct TemperatureCase {
-    const char* name;
-    const char* equation;
-    const char* kelvin;
-    const char* result;
-};
+using tables::Row;
 
-class TemperatureIsPutIn : public testing::TestWithParam<TemperatureCase> {};
+class TemperatureIsPutIn : public testing::TestWithParam<Row> {};
 
 TEST_P(TemperatureIsPutIn, EveryVariableT)
 {
-    const auto& c = GetParam();
-    EXPECT_EQ(scoring::withTemperature(c.equation, c.kelvin), c.result) << c.name;
+    const Row& c = GetParam();
+    EXPECT_EQ(scoring::withTemperature(c.text("equation"), c.text("kelvin")), c.text("result")) << c.text("name");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Equations, TemperatureIsPutIn,
-    testing::Values(TemperatureCase{"plain", "2*T+T", "293", "2*293+293"},
-                    TemperatureCase{"drifted", "T", "341.200000000001", "341.200000000001"},
-                    TemperatureCase{"tan and atn", "TAN(T)+ATN(T)", "300", "TAN(300)+ATN(300)"},
-                    TemperatureCase{"T after atn letters", "TATN(T)", "1", "1ATN(1)"},
-                    TemperatureCase{"no T", "EXP(5)", "1", "EXP(5)"}));
+INSTANTIATE_TEST_SUITE_P(Equations, TemperatureIsPutIn, testing::ValuesIn(tables::read("equation_temperature.tsv")),
+                         tables::rowName);
 
-struct ReadableCase {
-    const char* equation;
-    bool unreadable;
-};
-
-class UnreadablePart : public testing::TestWithParam<ReadableCase> {};
+class UnreadablePart : public testing::TestWithParam<Row> {};
 
 TEST_P(UnreadablePart, IsFound)
 {
-    EXPECT_EQ(scoring::hasUnreadablePart(GetParam().equation), GetParam().unreadable) << GetParam().equation;
+    EXPECT_EQ(scoring::hasUnreadablePart(GetParam().text("equation")), GetParam().flag("unreadable"));
 }
 
-// Every name the interpreter knows passes, joined to T or to another name.
-INSTANTIATE_TEST_SUITE_P(
-    Equations, UnreadablePart,
-    testing::Values(ReadableCase{"SINH(T)+LG(T)+LN(T)+LD(T)+ARCSIN(T)+ARCCOS(T)+COS(T)+TAN(T)+ATN(T)+EXP(T)",
-                                 false},
-                    ReadableCase{"SINT+TT+EXPSIN(T)", false}, ReadableCase{"1.5E-05*T+2E3+.5E1", false},
-                    ReadableCase{"SIN(30°)|T, ", false}, ReadableCase{"R(T)0.4*T+25", true},
-                    ReadableCase{"2*PI*T", true}, ReadableCase{"SQR(T)", true}, ReadableCase{"E*T", true},
-                    ReadableCase{"T%", true}));
+INSTANTIATE_TEST_SUITE_P(Equations, UnreadablePart, testing::ValuesIn(tables::read("equation_unreadable.tsv")),
+                         tables::rowName);
 
-struct WordCase {
-    const char* equation;
-    const char* word;
-};
+class UnknownWord : public testing::TestWithParam<Row> {};
 
-class UnknownWord : public testing::TestWithParam<WordCase> {};
+TEST_P(UnknownWord, IsNamed) { EXPECT_EQ(scoring::unknownWord(GetParam().text("equation")), GetParam().text("word")); }
 
-TEST_P(UnknownWord, IsNamed)
-{
-    EXPECT_EQ(scoring::unknownWord(GetParam().equation), GetParam().word) << GetParam().equation;
-}
-
-// The first word that reads as 0; a stray character is no word.
-INSTANTIATE_TEST_SUITE_P(Equations, UnknownWord,
-                         testing::Values(WordCase{"0.000357*EXB(5000/T)", "EXB"}, WordCase{"R0.4*T+25", "R"},
-                                         WordCase{"SIN(T)*SQR(T)*PI", "SQR"}, WordCase{"EXP(T)", ""},
-                                         WordCase{"T%", ""}, WordCase{"=T", ""}));
+INSTANTIATE_TEST_SUITE_P(Equations, UnknownWord, testing::ValuesIn(tables::read("equation_unknown_word.tsv")),
+                         tables::rowName);
 
 // Every name the interpreter knows is offered once, the prompt's first.
 TEST(KnownFunctions, AreTheInterpretersAll)
