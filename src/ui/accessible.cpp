@@ -1,5 +1,6 @@
 #include "ui/accessible.h"
 
+#include "ui/accessibletext.h"
 #include "ui/controls.h"
 
 #include <QAccessible>
@@ -61,36 +62,6 @@ namespace {
 
 // ---------------------------------------------------------------- building blocks
 
-// A text that assistive tools read but cannot change or select.
-class ReadOnlyText : public QAccessibleTextInterface {
-public:
-    virtual QString content() const = 0;
-
-    void selection(int, int* start, int* end) const override { *start = *end = 0; }
-    int selectionCount() const override { return 0; }
-    void addSelection(int, int) override {}
-    void removeSelection(int) override {}
-    void setSelection(int, int, int) override {}
-    int cursorPosition() const override { return 0; }
-    void setCursorPosition(int) override {}
-    QString text(int start, int end) const override
-    {
-        const QString all = content();
-        const qsizetype last = end < 0 || end > all.size() ? all.size() : end;
-        const qsizetype first = std::clamp<qsizetype>(start, 0, last);
-        return all.mid(first, last - first);
-    }
-    int characterCount() const override { return static_cast<int>(content().size()); }
-    QRect characterRect(int) const override { return {}; }
-    int offsetAtPoint(const QPoint&) const override { return -1; }
-    void scrollToSubstring(int, int) override {}
-    QString attributes(int offset, int* start, int* end) const override
-    {
-        *start = *end = offset;
-        return {};
-    }
-};
-
 // A picture whose description is the widget's accessible description.
 class WidgetImage : public QAccessibleImageInterface {
 public:
@@ -114,17 +85,22 @@ public:
         return label()->isFocusableReading() ? QAccessible::EditableText : QAccessible::StaticText;
     }
     QString content() const override { return label()->QLabel::text(); }
+    bool isQuantity() const override { return label()->isFocusableReading(); }
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
             return content();
         return QAccessibleWidget::text(t);
     }
-    // A reading that takes the focus is read, never edited.
+    // A reading that takes the focus is read, never edited. It is focusable
+    // also while the task page keeps the keyboard from it: a screen reader
+    // keeps the states it learnt once, and the bridge tells no change of
+    // this one.
     QAccessible::State state() const override
     {
         QAccessible::State s = QAccessibleWidget::state();
         s.readOnly = label()->isFocusableReading();
+        s.focusable = s.focusable || label()->isFocusableReading();
         return s;
     }
     // Real extents, so that a screen reader's review of the window finds
@@ -168,6 +144,7 @@ class UpDownInterface : public QAccessibleWidget, public QAccessibleValueInterfa
 public:
     explicit UpDownInterface(UpDown* w) : QAccessibleWidget(w, QAccessible::SpinBox) {}
     QString content() const override { return upDown()->valueText(); }
+    bool isQuantity() const override { return true; }
     QString text(QAccessible::Text t) const override
     {
         return t == QAccessible::Value ? content() : QAccessibleWidget::text(t);
