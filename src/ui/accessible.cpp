@@ -1,7 +1,9 @@
 #include "ui/accessible.h"
 
+#include "numbers/numbers.h"
 #include "ui/accessibletext.h"
 #include "ui/controls.h"
+#include "ui/decimal.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -26,8 +28,8 @@ bool takesInput(const QWidget* control)
 
 // ---------------------------------------------------------------- TextAnnouncer
 
-TextAnnouncer::TextAnnouncer(QObject* control, std::function<QString()> shown)
-    : control_(control), shown_(std::move(shown))
+TextAnnouncer::TextAnnouncer(QObject* control, std::function<QString()> shown, Tells tells)
+    : control_(control), shown_(std::move(shown)), tells_(tells)
 {
 }
 
@@ -56,6 +58,14 @@ void TextAnnouncer::announce()
     QAccessibleTextUpdateEvent event(control_, 0, told_, now);
     told_ = now;
     QAccessible::updateAccessibility(&event);
+    if (tells_ != Tells::TextAndValue)
+        return;
+    // Only a reading has a value; a plain caption tells its text alone.
+    QAccessibleInterface* tools = QAccessible::queryAccessibleInterface(control_);
+    if (QAccessibleValueInterface* value = tools ? tools->valueInterface() : nullptr) {
+        QAccessibleValueChangeEvent valueEvent(control_, value->currentValue());
+        QAccessible::updateAccessibility(&valueEvent);
+    }
 }
 
 namespace {
@@ -74,10 +84,19 @@ private:
     const QWidget* w_;
 };
 
+// The number at the start of a reading, written with the locale's
+// separator; none when the reading shows no number.
+QVariant readingValue(const QString& shown)
+{
+    const numbers::Reading read =
+        numbers::readLeadingNumber(QString(shown).replace(decimalSeparator(), QLatin1Char('.')).toStdString());
+    return read.found && !read.overflow ? QVariant(read.value) : QVariant();
+}
+
 // ---------------------------------------------------------------- interfaces
 
 // A caption: its name says what it is, its text what it shows.
-class LabelInterface : public QAccessibleWidget, public ReadOnlyText {
+class LabelInterface : public QAccessibleWidget, public QAccessibleValueInterface, public ReadOnlyText {
 public:
     explicit LabelInterface(Label* w) : QAccessibleWidget(w, QAccessible::StaticText) {}
     QAccessible::Role role() const override
@@ -122,8 +141,16 @@ public:
     {
         if (t == QAccessible::TextInterface)
             return static_cast<QAccessibleTextInterface*>(this);
+        if (t == QAccessible::ValueInterface && label()->isFocusableReading())
+            return static_cast<QAccessibleValueInterface*>(this);
         return QAccessibleWidget::interface_cast(t);
     }
+    // A reading's value is its number in the unit it shows; nobody sets it.
+    QVariant currentValue() const override { return readingValue(content()); }
+    void setCurrentValue(const QVariant&) override {}
+    QVariant maximumValue() const override { return {}; }
+    QVariant minimumValue() const override { return {}; }
+    QVariant minimumStepSize() const override { return {}; }
     QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
     relations(QAccessible::Relation match) const override
     {

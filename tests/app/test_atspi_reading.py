@@ -7,8 +7,8 @@ screen reader that met it while the task page was up, and every line, word
 and sentence a screen reader asks of it ends with its unit; each reading's
 characters have extents inside the window, where a screen reader's review
 looks for them; a change of the focused voltmeter raises its text event,
-which carries the whole new reading; and no name of the bench
-repeats the value that is spoken after it.
+which carries the whole new reading, and its value is the number it shows;
+and no name of the bench repeats the value that is spoken after it.
 
     /usr/bin/python3 tests/app/test_atspi_reading.py build/default/src/app/kora
 """
@@ -134,6 +134,11 @@ def run(bus):
     told = [e for e in bus.events if bus.is_meter(e.source)][-1]
     if told.detail1 != 0 or told.detail2 != len(told.any_data) or not VOLTS.fullmatch(told.any_data):
         raise Failed("the voltmeter told %r at %d, %d long" % (told.any_data, told.detail1, told.detail2))
+    # Its value, whose change a screen reader speaks for the focused control,
+    # is the number it shows.
+    shown, value = text_of(meter), meter.queryValue().currentValue
+    if shown == text_of(meter) and abs(value - float(shown.split()[0].replace(",", "."))) > 1e-9:
+        raise Failed("the voltmeter shows %r, its value is %r" % (shown, value))
     check_extents(bus, frame, meter)
 
 

@@ -9,8 +9,9 @@ and XDG folders, so that neither Orca's nor speech-dispatcher's settings
 touch the machine's), it starts speech-dispatcher, Orca and the program;
 presses Space on the task page and then Tab through the bench, and must hear
 the voltmeter's number with its unit "V" or "mV" and the sensor temperature
-with "°C"; then it presses "Auswertung" and must hear the evaluation's first
-message. Where Orca or speech-dispatcher cannot start here, the test is
+with "°C", and the whole new reading when the range changes while the
+voltmeter has the focus; then it presses "Auswertung" and must hear the
+evaluation's first message. Where Orca or speech-dispatcher cannot start here, the test is
 skipped and says why.
 
     /usr/bin/python3 tests/app/test_orca_reading.py build/default/src/app/kora
@@ -139,6 +140,12 @@ def run(bus, orca):
     tab_to(bus, frame, "Voltmeter", "text", 2)
     orca.hear("the voltmeter's reading with its unit",
               lambda said: after(said, "Voltmeter", re.compile(r"\d+,\d+ m?V\.?")))
+
+    # A new reading of the focused voltmeter is spoken whole: the range set
+    # to 200 V from elsewhere, as the meter moves on by itself.
+    bus.find(frame, "Messbereich", "spin button").queryValue().currentValue = 0
+    orca.hear("the voltmeter's new reading in the 200 V range",
+              lambda said: any(re.fullmatch(r"\d{3},\d V\.?", s) for s in said))
 
     tab_to(bus, frame, "Auswertung", "push button", 12)
     key(bus, SPACE)
