@@ -255,7 +255,7 @@ class Bus:
         from what it has cached of each object, and only the program's
         events keep that up to date."""
         from gi.repository import GLib
-        result = []
+        result, late = [], []
 
         def once():
             try:
@@ -266,15 +266,17 @@ class Bus:
             return False
 
         def too_long():
-            result.append(Failed("a call in the accessibility library's main loop did not return"))
+            late.append(True)
             self.pyatspi.Registry.stop()
             return False
 
         GLib.idle_add(once)
         limit = GLib.timeout_add_seconds(int(PATIENCE), too_long)
         self.pyatspi.Registry.start()
-        if not isinstance(result[0], Failed) or len(result) > 1:
+        if not late:
             GLib.source_remove(limit)
+        if not result:
+            raise Failed("the accessibility library's main loop did not run a call")
         if isinstance(result[0], Exception):
             raise result[0]
         return result[0]
