@@ -15,6 +15,10 @@ std::vector<int> cuts(const QString& text, QAccessible::TextBoundaryType type, b
 {
     const int length = static_cast<int>(text.size());
     std::vector<int> at{0};
+    // A quantity is one word, one sentence and one line: "01.50 V" in
+    // English is not two sentences.
+    if (quantity && type != QAccessible::CharBoundary)
+        type = QAccessible::NoBoundary;
     auto found = [&](QTextBoundaryFinder::BoundaryType kind) {
         QTextBoundaryFinder finder(kind, text);
         for (qsizetype p = finder.toNextBoundary(); p > 0; p = finder.toNextBoundary())
@@ -29,10 +33,9 @@ std::vector<int> cuts(const QString& text, QAccessible::TextBoundaryType type, b
         // A word runs from its first character to the next word's, the
         // spaces after it included, as the bus defines it; punctuation stays
         // with its word and the "°" with its "C".
-        if (!quantity)
-            for (int i = 1; i < length; ++i)
-                if (text[i - 1].isSpace() && !text[i].isSpace())
-                    at.push_back(i);
+        for (int i = 1; i < length; ++i)
+            if (text[i - 1].isSpace() && !text[i].isSpace())
+                at.push_back(i);
         break;
     case QAccessible::SentenceBoundary:
         found(QTextBoundaryFinder::Sentence);

@@ -18,8 +18,9 @@ namespace ui {
 class ReadOnlyText : public QAccessibleTextInterface {
 public:
     virtual QString content() const = 0;
-    // A reading is one quantity: its number and its unit are one word, so
-    // that reading word by word never says the number without its unit.
+    // A reading is one quantity: its number and its unit are one word (and
+    // one sentence), so that reading word by word never says the number
+    // without its unit.
     virtual bool isQuantity() const { return false; }
 
     void selection(int, int* start, int* end) const override { *start = *end = 0; }
