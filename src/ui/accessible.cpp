@@ -88,8 +88,8 @@ private:
 // separator; none when the reading shows no number.
 QVariant readingValue(const QString& shown)
 {
-    const numbers::Reading read =
-        numbers::readLeadingNumber(QString(shown).replace(decimalSeparator(), QLatin1Char('.')).toStdString());
+    const numbers::Reading read = numbers::readLeadingNumber(
+        QString(shown).replace(decimalSeparator(), QLatin1Char('.')).toStdString());
     return read.found && !read.overflow ? QVariant(read.value) : QVariant();
 }
 

@@ -82,12 +82,14 @@ QString ReadOnlyText::attributes(int offset, int* start, int* end) const
     return {};
 }
 
-QString ReadOnlyText::textBeforeOffset(int offset, QAccessible::TextBoundaryType type, int* start, int* end) const
+QString ReadOnlyText::textBeforeOffset(int offset, QAccessible::TextBoundaryType type, int* start,
+                                       int* end) const
 {
     return piece(offset, type, -1, start, end);
 }
 
-QString ReadOnlyText::textAfterOffset(int offset, QAccessible::TextBoundaryType type, int* start, int* end) const
+QString ReadOnlyText::textAfterOffset(int offset, QAccessible::TextBoundaryType type, int* start,
+                                      int* end) const
 {
     return piece(offset, type, 1, start, end);
 }
@@ -97,7 +99,8 @@ QString ReadOnlyText::textAtOffset(int offset, QAccessible::TextBoundaryType typ
     return piece(offset, type, 0, start, end);
 }
 
-QString ReadOnlyText::piece(int offset, QAccessible::TextBoundaryType type, int step, int* start, int* end) const
+QString ReadOnlyText::piece(int offset, QAccessible::TextBoundaryType type, int step, int* start,
+                            int* end) const
 {
     const QString all = content();
     const int length = static_cast<int>(all.size());
@@ -116,7 +119,8 @@ QString ReadOnlyText::piece(int offset, QAccessible::TextBoundaryType type, int 
     // At the end of the text a screen reader asks for the word or line it
     // has just passed: that is the last one. Only a character and the line
     // after a closing line break are empty there.
-    const bool emptyAtEnd = type == QAccessible::CharBoundary || (isLine(type) && all.endsWith(QLatin1Char('\n')));
+    const bool emptyAtEnd =
+        type == QAccessible::CharBoundary || (isLine(type) && all.endsWith(QLatin1Char('\n')));
     if (index == pieces && pieces > 0 && !emptyAtEnd)
         --index;
     index += step;

@@ -33,8 +33,10 @@ public:
     int cursorPosition() const override { return 0; }
     void setCursorPosition(int) override {}
     QString text(int start, int end) const override;
-    QString textBeforeOffset(int offset, QAccessible::TextBoundaryType type, int* start, int* end) const override;
-    QString textAfterOffset(int offset, QAccessible::TextBoundaryType type, int* start, int* end) const override;
+    QString textBeforeOffset(int offset, QAccessible::TextBoundaryType type, int* start,
+                             int* end) const override;
+    QString textAfterOffset(int offset, QAccessible::TextBoundaryType type, int* start,
+                            int* end) const override;
     QString textAtOffset(int offset, QAccessible::TextBoundaryType type, int* start, int* end) const override;
     int characterCount() const override { return static_cast<int>(content().size()); }
     QRect characterRect(int) const override { return {}; }
