@@ -26,7 +26,7 @@ import time
 from test_atspi_bus import FIRST_PROMPT, TITLE, Failed, Skipped, session_main
 from test_atspi_reading import tab_to
 
-TAB, SPACE = 0xFF09, 0x20  # X keysyms
+SPACE = 0x20  # the X keysym
 # Orca's own start is slow under load; a missing word is known after this.
 PATIENCE = 60.0
 # Orca's debug file: entries that begin with their time, an utterance among
