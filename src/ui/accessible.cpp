@@ -1,6 +1,9 @@
 #include "ui/accessible.h"
 
+#include "numbers/numbers.h"
+#include "ui/accessibletext.h"
 #include "ui/controls.h"
+#include "ui/decimal.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -25,8 +28,8 @@ bool takesInput(const QWidget* control)
 
 // ---------------------------------------------------------------- TextAnnouncer
 
-TextAnnouncer::TextAnnouncer(QObject* control, std::function<QString()> shown)
-    : control_(control), shown_(std::move(shown))
+TextAnnouncer::TextAnnouncer(QObject* control, std::function<QString()> shown, Tells tells)
+    : control_(control), shown_(std::move(shown)), tells_(tells)
 {
 }
 
@@ -55,41 +58,19 @@ void TextAnnouncer::announce()
     QAccessibleTextUpdateEvent event(control_, 0, told_, now);
     told_ = now;
     QAccessible::updateAccessibility(&event);
+    if (tells_ != Tells::TextAndValue)
+        return;
+    // Only a reading has a value; a plain caption tells its text alone.
+    QAccessibleInterface* tools = QAccessible::queryAccessibleInterface(control_);
+    if (QAccessibleValueInterface* value = tools ? tools->valueInterface() : nullptr) {
+        QAccessibleValueChangeEvent valueEvent(control_, value->currentValue());
+        QAccessible::updateAccessibility(&valueEvent);
+    }
 }
 
 namespace {
 
 // ---------------------------------------------------------------- building blocks
-
-// A text that assistive tools read but cannot change or select.
-class ReadOnlyText : public QAccessibleTextInterface {
-public:
-    virtual QString content() const = 0;
-
-    void selection(int, int* start, int* end) const override { *start = *end = 0; }
-    int selectionCount() const override { return 0; }
-    void addSelection(int, int) override {}
-    void removeSelection(int) override {}
-    void setSelection(int, int, int) override {}
-    int cursorPosition() const override { return 0; }
-    void setCursorPosition(int) override {}
-    QString text(int start, int end) const override
-    {
-        const QString all = content();
-        const qsizetype last = end < 0 || end > all.size() ? all.size() : end;
-        const qsizetype first = std::clamp<qsizetype>(start, 0, last);
-        return all.mid(first, last - first);
-    }
-    int characterCount() const override { return static_cast<int>(content().size()); }
-    QRect characterRect(int) const override { return {}; }
-    int offsetAtPoint(const QPoint&) const override { return -1; }
-    void scrollToSubstring(int, int) override {}
-    QString attributes(int offset, int* start, int* end) const override
-    {
-        *start = *end = offset;
-        return {};
-    }
-};
 
 // A picture whose description is the widget's accessible description.
 class WidgetImage : public QAccessibleImageInterface {
@@ -103,10 +84,19 @@ private:
     const QWidget* w_;
 };
 
+// The number at the start of a reading, written with the locale's
+// separator; none when the reading shows no number.
+QVariant readingValue(const QString& shown)
+{
+    const numbers::Reading read = numbers::readLeadingNumber(
+        QString(shown).replace(decimalSeparator(), QLatin1Char('.')).toStdString());
+    return read.found && !read.overflow ? QVariant(read.value) : QVariant();
+}
+
 // ---------------------------------------------------------------- interfaces
 
 // A caption: its name says what it is, its text what it shows.
-class LabelInterface : public QAccessibleWidget, public ReadOnlyText {
+class LabelInterface : public QAccessibleWidget, public QAccessibleValueInterface, public ReadOnlyText {
 public:
     explicit LabelInterface(Label* w) : QAccessibleWidget(w, QAccessible::StaticText) {}
     QAccessible::Role role() const override
@@ -114,17 +104,22 @@ public:
         return label()->isFocusableReading() ? QAccessible::EditableText : QAccessible::StaticText;
     }
     QString content() const override { return label()->QLabel::text(); }
+    bool isQuantity() const override { return label()->isFocusableReading(); }
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
             return content();
         return QAccessibleWidget::text(t);
     }
-    // A reading that takes the focus is read, never edited.
+    // A reading that takes the focus is read, never edited. It is focusable
+    // also while the task page keeps the keyboard from it: a screen reader
+    // keeps the states it learnt once, and the bridge tells no change of
+    // this one.
     QAccessible::State state() const override
     {
         QAccessible::State s = QAccessibleWidget::state();
         s.readOnly = label()->isFocusableReading();
+        s.focusable = s.focusable || label()->isFocusableReading();
         return s;
     }
     // Real extents, so that a screen reader's review of the window finds
@@ -146,8 +141,16 @@ public:
     {
         if (t == QAccessible::TextInterface)
             return static_cast<QAccessibleTextInterface*>(this);
+        if (t == QAccessible::ValueInterface && label()->isFocusableReading())
+            return static_cast<QAccessibleValueInterface*>(this);
         return QAccessibleWidget::interface_cast(t);
     }
+    // A reading's value is its number in the unit it shows; nobody sets it.
+    QVariant currentValue() const override { return readingValue(content()); }
+    void setCurrentValue(const QVariant&) override {}
+    QVariant maximumValue() const override { return {}; }
+    QVariant minimumValue() const override { return {}; }
+    QVariant minimumStepSize() const override { return {}; }
     QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
     relations(QAccessible::Relation match) const override
     {
@@ -168,6 +171,7 @@ class UpDownInterface : public QAccessibleWidget, public QAccessibleValueInterfa
 public:
     explicit UpDownInterface(UpDown* w) : QAccessibleWidget(w, QAccessible::SpinBox) {}
     QString content() const override { return upDown()->valueText(); }
+    bool isQuantity() const override { return true; }
     QString text(QAccessible::Text t) const override
     {
         return t == QAccessible::Value ? content() : QAccessibleWidget::text(t);

@@ -27,7 +27,11 @@ bool takesInput(const QWidget* control);
 // the same caption on every tick of a steady reading.
 class TextAnnouncer {
 public:
-    TextAnnouncer(QObject* control, std::function<QString()> shown);
+    // What a change tells: the text alone, or for a control whose text is a
+    // reading also its value. A screen reader speaks a new value of the
+    // focused control, where it keeps a changed text to itself.
+    enum class Tells { Text, TextAndValue };
+    TextAnnouncer(QObject* control, std::function<QString()> shown, Tells tells = Tells::Text);
     // The shown text may have changed.
     void changed();
 
@@ -35,6 +39,7 @@ private:
     void announce();
     QObject* control_;
     std::function<QString()> shown_;
+    Tells tells_;
     QString told_;
     bool pending_ = false;
 };

@@ -60,7 +60,7 @@ protected:
 private:
     QString caption_;
     bool reading_ = false;
-    TextAnnouncer announcer_{this, [this] { return QLabel::text(); }};
+    TextAnnouncer announcer_{this, [this] { return QLabel::text(); }, TextAnnouncer::Tells::TextAndValue};
 };
 
 // Up-down arrows without a text field. Vertical ones step up with the upper

@@ -7,7 +7,9 @@ AT-SPI (python3-pyatspi): reads the voltmeter, removes the task page with
 its press action, sets the source voltage to 0 V through the Value
 interface and sees the reading change with its text-changed event, presses
 "Auswertung", reads the evaluation's first prompt, chooses a sensor type and
-finds the equation box named by its shown left-hand side. Everything it started
+finds the equation box named by its shown left-hand side. The task page, the
+source voltage control and the prompt are read as a screen reader reads
+them, piece by piece, and each kind of piece must add up to the whole text. Everything it started
 is ended by its id, also when a step fails; then it prints the tree it saw.
 
     /usr/bin/python3 tests/app/test_atspi_bus.py build/default/src/app/kora
@@ -41,8 +43,16 @@ PATIENCE = 60.0
 LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
 
 
+# What ctest counts as skipped (SKIP_RETURN_CODE).
+SKIPPED = 77
+
+
 class Failed(Exception):
     pass
+
+
+class Skipped(Exception):
+    """A tool that the run needs cannot start on this machine."""
 
 
 class Session:
@@ -239,6 +249,38 @@ class Bus:
                 self.pump(0.5)
         self.events.clear()
 
+    def as_screen_reader(self, call):
+        """call(), made from inside the accessibility library's main loop,
+        where a screen reader makes its calls: there the library answers
+        from what it has cached of each object, and only the program's
+        events keep that up to date."""
+        from gi.repository import GLib
+        result, late = [], []
+
+        def once():
+            try:
+                result.append(call())
+            except Exception as e:  # raised again below, outside the loop
+                result.append(e)
+            self.pyatspi.Registry.stop()
+            return False
+
+        def too_long():
+            late.append(True)
+            self.pyatspi.Registry.stop()
+            return False
+
+        GLib.idle_add(once)
+        limit = GLib.timeout_add_seconds(int(PATIENCE), too_long)
+        self.pyatspi.Registry.start()
+        if not late:
+            GLib.source_remove(limit)
+        if not result:
+            raise Failed("the accessibility library's main loop did not run a call")
+        if isinstance(result[0], Exception):
+            raise result[0]
+        return result[0]
+
     def pump(self, seconds):
         end = time.monotonic() + seconds
         while time.monotonic() < end:
@@ -326,6 +368,55 @@ def text_of(acc):
     return acc.queryText().getText(0, -1)
 
 
+def check_text(bus, acc, unit=""):
+    """A screen reader seldom asks for the whole text: it asks for the
+    character, word, sentence or line at an offset, and builds what it
+    speaks from the attribute runs. Each kind of piece, read from the
+    start on, must give the whole text, the last character included; at
+    the end the last word, sentence and line are still there. A reading
+    that moves on while it is checked is checked again."""
+    for _ in range(10):
+        shown = text_of(acc)
+        fault = text_fault(bus, acc.queryText(), shown, unit)
+        if fault is None:
+            return
+        if text_of(acc) == shown:
+            raise Failed("%s %r: %s" % (acc.name, shown, fault))
+    raise Failed("%s changes faster than it can be read" % acc.name)
+
+
+def text_fault(bus, text, shown, unit):
+    P = bus.pyatspi
+    n = text.characterCount
+    # Characters, not the bytes of UTF-8 (the "°" takes two).
+    if n != len(shown) or not 0 <= text.caretOffset <= n:
+        return "%d characters, caret at %d" % (n, text.caretOffset)
+    pieces = {"attribute runs": lambda o: text.getAttributeRun(o, False)[1:]}
+    for name in ("CHAR", "WORD_START", "SENTENCE_START", "LINE_START"):
+        boundary = getattr(P, "TEXT_BOUNDARY_" + name)
+        pieces[name] = lambda o, b=boundary: text.getTextAtOffset(o, b)[1:]
+    for name, at in pieces.items():
+        offset, cut = 0, []
+        while offset < n:
+            start, end = at(offset)
+            if not start <= offset < end <= n:
+                return "%s at %d span %d..%d" % (name, offset, start, end)
+            cut.append(shown[start:end])
+            offset = end
+        if "".join(cut) != shown:
+            return "%s give %r" % (name, cut)
+    if n and text.getTextBeforeOffset(n, P.TEXT_BOUNDARY_CHAR)[0] != shown[-1]:
+        return "the character before the end is not the last one"
+    # What a screen reader asks a reading for: the line, word or sentence at
+    # the start, in the middle and at the end, each ending as the text does.
+    for name in ("LINE_START", "LINE_END", "WORD_START", "WORD_END", "SENTENCE_START", "SENTENCE_END"):
+        for offset in (0, n // 2, n) if unit else (n,):
+            got = text.getTextAtOffset(offset, getattr(P, "TEXT_BOUNDARY_" + name))[0]
+            if not shown.endswith(got) or not got.endswith(unit) or not (got or shown.endswith("\n")):
+                return "%s at %d is %r" % (name, offset, got)
+    return None
+
+
 def run(bus, reading):
     """The student's way, step by step; each step raises Failed with what it missed."""
     frame = bus.until("frame \"%s\"" % TITLE, lambda: bus.find_app() and bus.find(bus.app, TITLE, "frame"))
@@ -337,6 +428,7 @@ def run(bus, reading):
     page = bus.find(frame, "Aufgabenstellung", "document frame")
     if page is None or "<<Start durch Doppelklick>>" not in text_of(page):
         raise Failed("no task page with its text")
+    check_text(bus, page)
     bus.press(page)
     bus.until("bench behind the task page", lambda: not bus.showing(page))
     pressed_page = time.monotonic()
@@ -354,6 +446,7 @@ def run(bus, reading):
         raise Failed("the voltmeter reads %r after its event said %r" % (text_of(meter), event.any_data))
     if text_of(source) != "0 V":
         raise Failed("the source voltage control says %r, not '0 V'" % text_of(source))
+    check_text(bus, source)
 
     # The bench takes no clicks for the double-click interval after the page.
     time.sleep(max(0.0, pressed_page + 1.0 - time.monotonic()))
@@ -363,6 +456,7 @@ def run(bus, reading):
     prompt = bus.until("message of the evaluation", lambda: bus.find(evaluation, "Meldung", "label"))
     if text_of(prompt) != FIRST_PROMPT:
         raise Failed("the evaluation's first prompt reads %r" % text_of(prompt))
+    check_text(bus, prompt)
 
     # The right type chosen in the list, then OK: the equation box is named
     # by the left-hand side the student sees before it.
@@ -392,9 +486,12 @@ def choose(bus, sensors, row):
     bus.press(sensors.getChildAtIndex(row))
 
 
-def session_main(steps, passed):
+def session_main(steps, passed, prepare=None):
     """Starts the buses and the program given on the command line, runs
-    steps(bus) and tells what happened; ends everything it started."""
+    steps(bus) and tells what happened; ends everything it started.
+    prepare(session), when given, starts what else the run needs once the
+    buses are up and before the program; it raises Skipped where that
+    cannot start here."""
     if len(sys.argv) != 2:
         print(__doc__)
         return 2
@@ -415,6 +512,8 @@ def session_main(steps, passed):
         for name in ("AT_SPI_BUS_ADDRESS", "WAYLAND_DISPLAY"):
             os.environ.pop(name, None)
         os.environ.update({k: session.env[k] for k in ("DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "XDG_RUNTIME_DIR")})
+        if prepare is not None:
+            prepare(session)
         kora = session.start([program], log="kora.log", extra={
             "QT_QPA_PLATFORM": "xcb", "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1", "QT_ACCESSIBILITY": "1",
             "LANG": "de_DE.UTF-8", "LANGUAGE": "de"})
@@ -422,6 +521,9 @@ def session_main(steps, passed):
         steps(bus)
         print("PASS: " + passed)
         result = 0
+    except Skipped as e:
+        print("SKIP: %s" % e)
+        result = SKIPPED
     except Failed as e:
         print("FAIL: %s" % e)
         if bus is not None:
