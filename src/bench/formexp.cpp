@@ -419,7 +419,8 @@ void Formexp::Command1_Click()
 void Formexp::evaluationClosed()
 {
     evaluated_ = true;
-    writeRecord(destroyed_ ? course::zerstoert : course::ausgewertet);
+    // The answers count even when the sensor went while they were given.
+    writeRecord(course::ausgewertet);
     if (destroyed_)
         return; // the experiment is over; the program ends with this window
     setEnabled(true);

@@ -27,6 +27,10 @@ struct ConfigCheck {
     SettingNotes notes;
     // The folder of the file, for a relative "ergebnisse" folder.
     std::string folder;
+    // The results folder as the teacher's account finds it; any trouble
+    // makes the status 1, for the students would meet it at the start.
+    enum class ResultFolder { Fine, Missing, NotAFolder, NotWritable };
+    ResultFolder resultFolder = ResultFolder::Fine;
     // With a Matrikelnummer the settings are that student's draws (the
     // teacher's answer key), unless the number breaks the rule or the file
     // has no "variante" line; both of these make the status 2.
@@ -34,6 +38,10 @@ struct ConfigCheck {
     Variant variant = Variant::None;
     std::string matrikel;
 };
+
+// Whether a hint names a keyword whose near miss would leave a course line
+// unused; the check counts such a hint as an error.
+bool hintIsError(const ConfigProblem& hint);
 
 // Checks the file at `path`; the problems call it `name`. With `matrikel`,
 // the settings are the ones this student draws.

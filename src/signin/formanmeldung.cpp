@@ -36,7 +36,7 @@ QPushButton* button(QWidget* parent, const char* name, const QString& text)
 
 } // namespace
 
-Formanmeldung::Formanmeldung(QWidget* parent) : QDialog(parent)
+Formanmeldung::Formanmeldung(int digits, QWidget* parent) : QDialog(parent), digits_(digits)
 {
     setObjectName(QStringLiteral("Formanmeldung"));
     setWindowTitle(ui::appTitle() + tr(" - Anmeldung"));
@@ -52,7 +52,8 @@ Formanmeldung::Formanmeldung(QWidget* parent) : QDialog(parent)
     idLabel->setBuddy(TextMatrikel);
     TextName->setAccessibleName(tr("Name"));
     TextMatrikel->setAccessibleName(tr("Matrikelnummer"));
-    TextMatrikel->setAccessibleDescription(tr("3 bis 20 Buchstaben, Ziffern oder Bindestriche"));
+    TextMatrikel->setAccessibleDescription(digits_ > 0 ? tr("genau %1 Ziffern").arg(digits_)
+                                                       : tr("3 bis 20 Buchstaben, Ziffern oder Bindestriche"));
     form->addRow(nameLabel, TextName);
     form->addRow(idLabel, TextMatrikel);
     Labelhinweis = new QLabel(this);
@@ -98,6 +99,8 @@ void Formanmeldung::checkEntries()
         hint = tr("Bitte geben Sie Ihren Namen ein.");
     else if (s.id.isEmpty())
         hint = tr("Bitte geben Sie Ihre Matrikelnummer ein.");
+    else if (digits_ > 0 && !model::hasDigits(s.id.toStdString(), digits_))
+        hint = tr("Die Matrikelnummer besteht aus genau %1 Ziffern.").arg(digits_);
     else if (!model::validMatrikel(s.id.toStdString()))
         hint = tr("Die Matrikelnummer besteht aus 3 bis 20 Buchstaben, Ziffern oder \"-\".");
     Labelhinweis->setText(hint);
@@ -116,7 +119,7 @@ Start signIn(const QString& folder)
     const model::CourseSettings settings = course::courseSettingsOf(bytes);
     if (!settings.signInRequired())
         return start;
-    Formanmeldung dialog;
+    Formanmeldung dialog(settings.stellen);
     if (dialog.exec() != QDialog::Accepted) {
         start.cancelled = true;
         return start;

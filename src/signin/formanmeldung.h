@@ -17,7 +17,9 @@ namespace signin {
 class Formanmeldung : public QDialog {
     Q_OBJECT
 public:
-    explicit Formanmeldung(QWidget* parent = nullptr);
+    // `digits`: the number of digits the teacher's file asks for; 0 for any
+    // Matrikelnummer of the usual form.
+    explicit Formanmeldung(int digits = 0, QWidget* parent = nullptr);
     // The student as entered, spaces of the name simplified.
     course::Student student() const;
 
@@ -29,6 +31,7 @@ private:
     QPushButton* CommandOK = nullptr;
     QPushButton* CommandAbbrechen = nullptr;
     QLabel* Labelhinweis = nullptr;
+    int digits_ = 0;
 };
 
 struct Start {
