@@ -130,7 +130,7 @@ int answerOptions(const QStringList& arguments)
     }
     if (files.size() > 1)
         return refuse(tr("Bitte nur eine Datei angeben."));
-    const QString file = files.isEmpty() ? QStringLiteral("cmmup.dlx") : files.front();
+    const QString file = files.isEmpty() ? QString::fromLatin1(model::configFileName) : files.front();
     const std::string id = parser.value(matrikel).toStdString();
     const model::ConfigCheck result = model::checkConfig(QFile::encodeName(file).toStdString(), file.toStdString(),
                                                          parser.isSet(matrikel) ? &id : nullptr);
@@ -158,17 +158,16 @@ bool hasDisplay()
     return false;
 }
 
-ui::Language languageOfTheRun(int argc, char** argv)
+ui::Language languageOfTheRun(const model::StartChoices& choices, int argc, char** argv)
 {
-    return ui::chooseLanguage(ui::languageNamed(model::configuredLanguage("cmmup.dlx")),
-                              ui::languageOption(argc, argv));
+    return ui::chooseLanguage(ui::languageNamed(choices.language), ui::languageOption(argc, argv));
 }
 
 int refuseWithoutDisplay(int argc, char** argv)
 {
     // In the language the run would have spoken.
     QCoreApplication application(argc, argv);
-    ui::installLanguage(languageOfTheRun(argc, argv));
+    ui::installLanguage(languageOfTheRun(model::readStartChoices("."), argc, argv));
     print(stderr, tr("Kein Bildschirm gefunden (DISPLAY ist leer): Das Experiment braucht eine grafische "
                      "Sitzung.\nIm Terminal antworten kora --help, kora --version und kora --check-config.\n"));
     return 1;

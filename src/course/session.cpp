@@ -1,7 +1,6 @@
 #include "course/session.h"
 
 #include "course/recordfile.h"
-#include "model/config.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -13,19 +12,6 @@
 namespace course {
 
 namespace {
-
-// The file read for its course lines alone: the window is not touched and
-// nothing is drawn.
-struct NoWindow : model::ConfigTarget {
-    void showSelfHeatingSwitch() override {}
-    void pressSelfHeatingSwitch() override {}
-    void hideSensorChoice() override {}
-    void selectSensor(int) override {}
-};
-
-struct NoDraw : model::Class1 {
-    double RAND(double a, double) override { return a; }
-};
 
 // 128 random bits as hex: a record copied under another name repeats them.
 QString runIdentifier()
@@ -44,19 +30,6 @@ QString account()
 }
 
 } // namespace
-
-model::CourseSettings courseSettingsOf(const QByteArray& configBytes)
-{
-    model::ExperimentState s;
-    model::setStartValues(s, '.');
-    NoWindow window;
-    NoDraw draw;
-    model::ProblemList problems;
-    problems.keep = 0;
-    model::applyConfigText(std::string_view(configBytes.constData(), static_cast<std::size_t>(configBytes.size())),
-                           false, s, window, draw, problems);
-    return s.course;
-}
 
 Session::Session(model::CourseSettings settings, const QString& configFolder, const QByteArray& configBytes,
                  Student student)

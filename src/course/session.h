@@ -27,7 +27,6 @@ public:
     Session(model::CourseSettings settings, const QString& configFolder, const QByteArray& configBytes,
             Student student);
 
-    const model::CourseSettings& settings() const { return settings_; }
     const Student& student() const { return student_; }
     // The run's draw: the personal one with a "variante" line, else one
     // seeded from a random number the record keeps.
@@ -55,9 +54,5 @@ private:
     QString fileName_;
     RunRecord record_;
 };
-
-// The course lines of the teacher's file as the reader finds them (a dry
-// run of the whole file, drawing nothing).
-model::CourseSettings courseSettingsOf(const QByteArray& configBytes);
 
 } // namespace course

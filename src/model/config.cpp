@@ -50,6 +50,15 @@ struct Read {
     std::string drawnFrom;
 };
 
+// Field 0 without blanks and without the mark some editors put before the first line.
+std::string fieldZero(const Line& line)
+{
+    std::string_view head = line.field(0);
+    if (head.substr(0, 3) == "\xEF\xBB\xBF")
+        head.remove_prefix(3);
+    return configline::trimmed(head);
+}
+
 class Reader {
 public:
     Reader(ExperimentState& s, ConfigTarget& target, Class1& random, SettingNotes* settings)
@@ -195,13 +204,7 @@ public:
     }
 
 private:
-    static bool startsWith(const Line& line, std::string_view keyword)
-    {
-        std::string_view head = line.field(0);
-        if (head.substr(0, 3) == "\xEF\xBB\xBF")
-            head.remove_prefix(3); // the mark some editors put before the first line
-        return configline::trimmed(head) == keyword;
-    }
+    static bool startsWith(const Line& line, std::string_view keyword) { return fieldZero(line) == keyword; }
 
     // The "sensor" and "basic" lines draw whole numbers.
     std::optional<Read> drawWholeOrNumber(const Line& line, std::size_t n)
@@ -325,15 +328,6 @@ constexpr Keyword keywords[] = {
     {"variante", &Reader::f_kurs, true},   {"ergebnisse", &Reader::f_kurs, true},
     {"pruefung", &Reader::f_kurs, true},   {"sprache", &Reader::f_sprache, true},
 };
-
-// Field 0 without blanks and without the mark some editors put before the first line.
-std::string fieldZero(const Line& line)
-{
-    std::string_view head = line.field(0);
-    if (head.substr(0, 3) == "\xEF\xBB\xBF")
-        head.remove_prefix(3);
-    return configline::trimmed(head);
-}
 
 // Where the reading stopped early: reported once, with the line it stopped at.
 void stopAt(ProblemList& problems, int number, std::string_view raw, Reason why)

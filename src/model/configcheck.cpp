@@ -192,14 +192,38 @@ ConfigCheck checkConfig(const std::string& path, const std::string& name, const 
     return check;
 }
 
-std::string configuredLanguage(const std::string& path)
+namespace {
+
+// The choices of a file, read as a dry run: no window is touched and nothing
+// is drawn.
+void choicesOf(StartChoices& c, const std::string& name)
 {
-    // Read before the first window, so that its texts are already in the
-    // chosen language; the start reads the file again for everything else.
     DryRun r;
     r.problems.keep = 0;
-    run(r, readConfigFile(path), path, true);
-    return r.s.sprache;
+    run(r, c.file, name, true);
+    c.language = r.s.sprache;
+    c.course = r.s.course;
+}
+
+} // namespace
+
+StartChoices readStartChoices(const std::string& folder)
+{
+    // Read before the first window, so that its texts are already in the
+    // chosen language, and before the sign-in.
+    StartChoices c;
+    c.folder = folder;
+    c.file = readConfigFile((std::filesystem::path(folder) / configFileName).string());
+    choicesOf(c, std::string(configFileName));
+    return c;
+}
+
+std::string configuredLanguage(const std::string& path)
+{
+    StartChoices c;
+    c.file = readConfigFile(path);
+    choicesOf(c, path);
+    return c.language;
 }
 
 } // namespace model

@@ -47,6 +47,18 @@ bool hintIsError(const ConfigProblem& hint);
 // the settings are the ones this student draws.
 ConfigCheck checkConfig(const std::string& path, const std::string& name, const std::string* matrikel = nullptr);
 
+// The teacher's file as the start reads it, once: its bytes, and the
+// choices the sign-in and the windows take before the bench applies it.
+struct StartChoices {
+    ConfigFile file;
+    std::string folder;     // where the file is looked for
+    std::string language;   // "de", "en", or "" when the file chooses none
+    CourseSettings course;  // the course lines
+};
+
+// Reads cmmup.dlx in `folder` (missing: start values, no course).
+StartChoices readStartChoices(const std::string& folder);
+
 // The language the file at `path` chooses for the run ("de", "en"), or ""
 // when it chooses none or the file is missing.
 std::string configuredLanguage(const std::string& path);

@@ -5,7 +5,6 @@
 #include "ui/layout.h"
 #include "ui/services.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -110,15 +109,17 @@ void Formanmeldung::checkEntries()
 
 Start signIn(const QString& folder)
 {
+    return signIn(model::readStartChoices(QFile::encodeName(folder).toStdString()));
+}
+
+Start signIn(const model::StartChoices& choices)
+{
     Start start;
-    const QString path = QDir(folder).filePath(QStringLiteral("cmmup.dlx"));
-    const model::ConfigFile file = model::readConfigFile(QFile::encodeName(path).toStdString());
-    if (file.kind != model::ConfigFile::Kind::Read)
+    const model::CourseSettings& settings = choices.course;
+    if (choices.file.kind != model::ConfigFile::Kind::Read || !settings.signInRequired())
         return start;
-    const QByteArray bytes(file.bytes.data(), static_cast<qsizetype>(file.bytes.size()));
-    const model::CourseSettings settings = course::courseSettingsOf(bytes);
-    if (!settings.signInRequired())
-        return start;
+    const QByteArray bytes(choices.file.bytes.data(), static_cast<qsizetype>(choices.file.bytes.size()));
+    const QString folder = QFile::decodeName(QByteArray::fromStdString(choices.folder));
     Formanmeldung dialog(settings.stellen);
     if (dialog.exec() != QDialog::Accepted) {
         start.cancelled = true;

@@ -3,6 +3,7 @@
 // required. "Abbrechen" ends the program before anything is written.
 
 #include "course/session.h"
+#include "model/configcheck.h"
 
 #include <QDialog>
 
@@ -39,8 +40,10 @@ struct Start {
     std::unique_ptr<course::Session> session; // null without course lines
 };
 
-// Reads the course lines of the teacher's file in `folder`; when they ask
-// for the student, shows Formanmeldung and opens the run's session.
+// When the teacher's file's course lines ask for the student, shows
+// Formanmeldung and opens the run's session.
+Start signIn(const model::StartChoices& choices);
+// The same with the teacher's file read from `folder`.
 Start signIn(const QString& folder);
 
 } // namespace signin
