@@ -418,7 +418,6 @@ void Formexp::Command1_Click()
 
 void Formexp::evaluationClosed()
 {
-    evaluated_ = true;
     // The answers count even when the sensor went while they were given.
     writeRecord(course::ausgewertet);
     if (destroyed_)
@@ -447,7 +446,9 @@ void Formexp::closeEvent(QCloseEvent* e)
     // The journal window belongs to the bench; its rows are in the file.
     if (formprotokoll_)
         formprotokoll_->close();
-    if (!evaluated_ && !destroyed_)
+    // The end is a moment of its own, after an evaluation too; the
+    // destruction was the last one.
+    if (!destroyed_)
         writeRecord(course::beendet);
     e->accept();
 }

@@ -120,7 +120,6 @@ private:
     model::Thermostat thermostat_;
     model::Class1 random_;
     bool destroyed_ = false;
-    bool evaluated_ = false;
     std::unique_ptr<course::Session> session_;
 
     QTimer* Timer1 = nullptr;

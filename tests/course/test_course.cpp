@@ -248,7 +248,10 @@ private slots:
         QVERIFY(find<QWidget>("ToggleButton1")->isHidden());
         QVERIFY(find<QWidget>("Picture2")->isEnabled());
         w->close();
-        QCOMPARE(courseRecord().state, course::ausgewertet);
+        r = courseRecord();
+        QCOMPARE(r.state, course::beendet);
+        QCOMPARE(r.moments.size(), std::size_t(3)); // begonnen, ausgewertet, beendet
+        QCOMPARE(r.total, 10);                      // the end keeps the evaluation
         // The share has the record: the account keeps no copy for the next student.
         QVERIFY(QDir(course::localRecordFolder()).entryList(QDir::Files).isEmpty());
     }
