@@ -31,7 +31,7 @@ int main(int argc, char** argv)
     signin::Start start = signin::signIn(choices);
     if (start.cancelled)
         return 0;
-    bench::Formexp window(std::move(start.session));
+    bench::Formexp window(std::move(start.session), choices.file);
     window.show();
     return app.exec();
 }

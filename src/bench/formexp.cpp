@@ -52,8 +52,19 @@ QString lockedBypassTip()
 
 Formexp::Formexp(QWidget* parent) : Formexp(nullptr, parent) {}
 
+Formexp::Formexp(std::unique_ptr<course::Session> session, model::ConfigFile teacherFile, QWidget* parent)
+    : Formexp(std::move(session), parent, std::move(teacherFile))
+{
+}
+
 Formexp::Formexp(std::unique_ptr<course::Session> session, QWidget* parent)
-    : QWidget(parent), session_(std::move(session))
+    : Formexp(std::move(session), parent, std::nullopt)
+{
+}
+
+Formexp::Formexp(std::unique_ptr<course::Session> session, QWidget* parent,
+                 std::optional<model::ConfigFile> teacherFile)
+    : QWidget(parent), session_(std::move(session)), teacherFile_(std::move(teacherFile))
 {
     setObjectName(QStringLiteral("Formexp"));
     setWindowTitle(ui::appTitle());
@@ -205,7 +216,11 @@ void Formexp::Form_Load()
     model::ProblemList problems;
     problems.keep = model::reportedLines;
     model::Class1* personal = session_ ? session_->draw() : nullptr;
-    model::f_connect(state_, *this, personal ? *personal : random_, problems);
+    model::Class1& draw = personal ? *personal : random_;
+    if (teacherFile_)
+        model::applyConfigFile(*teacherFile_, model::configFileName, state_, *this, draw, problems);
+    else
+        model::f_connect(state_, *this, draw, problems);
     f_instrujust();
     f_anzeige();
     // The right formulas, like alpha, follow the configured parameters.

@@ -450,6 +450,20 @@ private slots:
             QVERIFY2(!all.contains(secret), qPrintable(secret + QStringLiteral(" in ") + all));
     }
 
+    // The start reads the teacher's file once; the language, the sign-in and
+    // the bench take it from there, wherever the working folder has gone.
+    void theStartReadsTheTeachersFileOnce()
+    {
+        writeConfig("sprache:en\nsensor:nr=5:off\nbasic:u=12:r=0:t=30\nanmeldung:pflicht:stellen=7\n");
+        const model::StartChoices choices = model::readStartChoices(dir->path().toStdString());
+        QCOMPARE(choices.language, std::string("en"));
+        QCOMPARE(choices.course.stellen, 7);
+        QVERIFY(QFile::remove(path("cmmup.dlx")));
+        w = std::make_unique<Formexp>(nullptr, choices.file);
+        QCOMPARE(int(w->state().sensortyp), 5);
+        QCOMPARE(find<QAbstractSlider>("UpDownV")->value(), 12);
+    }
+
     // What a student is told, in either language.
     void examStartUpMessageShowsNoLine_data()
     {
