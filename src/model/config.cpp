@@ -353,8 +353,11 @@ void hintAt(ProblemList& problems, int number, const Line& line)
             exact = k.exact;
         }
     // A word two letters off a keyword that only counts exactly ("varianten",
-    // "sprachen") would leave its line silently unused, with a value or without.
-    const bool nearMiss = exact && best <= 2 && line.lowered().find(':') != std::string::npos;
+    // "sprachen") would leave its line silently unused, with a value or without;
+    // a remark ("Anmerkung: für Kurs A") has prose after its colon.
+    const bool valued = line.lowered().find(':') != std::string::npos;
+    const std::string value = valued ? configline::trimmed(line.field(1)) : std::string();
+    const bool nearMiss = exact && best <= 2 && !value.empty() && value.find(' ') == std::string::npos;
     if (!nearMiss && !configline::looksLikeSetting(line.lowered()))
         return;
     problems.hints.push_back(

@@ -589,6 +589,8 @@ INSTANTIATE_TEST_SUITE_P(
              [](const ExperimentState& s) { EXPECT_FALSE(s.course.pruefung); }},
         Slip{"SprachenIsAnError", "sprachen:en", "Zeile 1 ist eine Bemerkung; meinten Sie »sprache«?", 1, {},
              [](const ExperimentState& s) { EXPECT_EQ(s.sprache, ""); }},
+        Slip{"ProseAfterANearWordIsNoHint", "Anmerkung: Diese Datei gilt für Kurs A", "", 0, {},
+             [](const ExperimentState&) {}},
         Slip{"RemarkWithAColonIsNoHint", "Hinweis: die Werte a=1 gelten", "", 0, {}, [](const ExperimentState&) {}},
         Slip{"NameKeepsItsCase", typ0("0.0004", "0.05"), "", 0, {},
              [](const ExperimentState& s) { EXPECT_EQ(s.sensorname[0], "NTC-Widerstand"); }}),
