@@ -596,6 +596,26 @@ INSTANTIATE_TEST_SUITE_P(
              [](const ExperimentState& s) { EXPECT_EQ(s.sensorname[0], "NTC-Widerstand"); }}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// The results folder as the teacher's account finds it: a folder that is
+// missing or no folder fails the check; a good one is left as it was, the
+// check's trial file gone again.
+TEST(Config, ResultFolderAsTheTeachersAccountFindsIt)
+{
+    using State = model::ConfigCheck::ResultFolder;
+    const std::pair<const char*, State> rows[] = {
+        {"abgabe", State::Fine}, {"datei", State::NotAFolder}, {"fehlt", State::Missing}};
+    for (const auto& [name, state] : rows) {
+        Folder f;
+        std::filesystem::create_directory(std::filesystem::path(f.path()) / "abgabe");
+        std::ofstream(std::filesystem::path(f.path()) / "datei") << "x";
+        f.write(std::string("ergebnisse:ordner=") + name + "\n");
+        const model::ConfigCheck check = model::checkConfig(f.path() + "/cmmup.dlx", "cmmup.dlx");
+        EXPECT_EQ(check.resultFolder, state) << name;
+        EXPECT_EQ(check.status, state == State::Fine ? 0 : 1) << name;
+        EXPECT_TRUE(std::filesystem::is_empty(std::filesystem::path(f.path()) / "abgabe")) << name;
+    }
+}
+
 TEST(Config, SeveralBadLinesEachReportedInFileOrder)
 {
     Outcome r = runFile("sensor:nr=9:x\nbasic:u=3:x:t=50\nBASIC:U=99:X:T=50\n");
