@@ -219,6 +219,14 @@
         <source>Ordner fehlt</source>
         <translation>folder missing</translation>
     </message>
+    <message>
+        <source>Feld 2 muss stellen=&lt;Anzahl der Ziffern, 1 bis 20&gt; lauten, nicht &quot;%1&quot;</source>
+        <translation>field 2 must read stellen=&lt;number of digits, 1 to 20&gt;, not &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Feld 2 muss stellen=&lt;Anzahl&gt; lauten</source>
+        <translation>field 2 must read stellen=&lt;number&gt;</translation>
+    </message>
 </context>
 <context>
     <name>TaskPage</name>
@@ -348,19 +356,6 @@ In a terminal, kora --help, kora --version and kora --check-config answer.
 </translation>
     </message>
     <message>
-        <source>KORA - Temperatursensoren als Zweipol. Ohne Optionen startet das Experiment.
-Klassenübersicht aus den Ergebnissen eines Kurses (ohne Bildschirm):
-  kora --ergebnisse ORDNER [--csv DATEI] [--html DATEI] [--wertung erster|bester|letzter]
-Rückgabewert 0: alles gelesen, nichts zu melden; 1: Hinweise oder unlesbare Dateien; 2: Ordner fehlt.
-Sprache: --sprache de|en neben jeder Option; ohne Angabe Deutsch.</source>
-        <translation>KORA - Temperature sensors as two-terminal devices. Without options the experiment starts.
-Class overview from the results of a course (no display needed):
-  kora --ergebnisse FOLDER [--csv FILE] [--html FILE] [--wertung erster|bester|letzter]
-  (the first, best or last evaluated run counts)
-Exit status 0: everything read, nothing to report; 1: notes or unreadable files; 2: folder missing.
-Language: --sprache de|en beside any option; German if not given.</translation>
-    </message>
-    <message>
         <source>Zeigt diese Hilfe an.</source>
         <translation>Shows this help.</translation>
     </message>
@@ -399,6 +394,51 @@ Language: --sprache de|en beside any option; German if not given.</translation>
     <message>
         <source>Bitte --sprache nur einmal angeben.</source>
         <translation>Please give --sprache only once.</translation>
+    </message>
+    <message>
+        <source>KORA - Temperatursensoren als Zweipol. Ohne Optionen startet das Experiment.
+Klassenübersicht aus den Ergebnissen eines Kurses (ohne Bildschirm):
+  kora --ergebnisse ORDNER [--csv DATEI] [--html DATEI] [--wertung erster|bester|letzter] [--config DATEI]
+Rückgabewert 0: alles gelesen, nichts zu melden; 1: Hinweise oder unlesbare Dateien; 2: Ordner fehlt.
+Sprache: --sprache de|en neben jeder Option; ohne Angabe Deutsch.</source>
+        <translation>KORA - Temperature sensors as two-terminal devices. Without options the experiment starts.
+Class overview from the results of a course (no display needed):
+  kora --ergebnisse FOLDER [--csv FILE] [--html FILE] [--wertung erster|bester|letzter] [--config FILE]
+  (the first, best or last evaluated run counts)
+Exit status 0: everything read, nothing to report; 1: notes or unreadable files; 2: folder missing.
+Language: --sprache de|en beside any option; German if not given.</translation>
+    </message>
+    <message>
+        <source>Klassenübersicht aus den Ergebnissen im ORDNER (ohne Bildschirm).</source>
+        <translation>Class overview from the results in FOLDER (no display needed).</translation>
+    </message>
+    <message>
+        <source>ORDNER</source>
+        <translation>FOLDER</translation>
+    </message>
+    <message>
+        <source>Mit --ergebnisse: schreibt die Bewertungsdatei (CSV) nach DATEI.</source>
+        <translation>With --ergebnisse: writes the grade file (CSV) to FILE.</translation>
+    </message>
+    <message>
+        <source>Mit --ergebnisse: schreibt die Übersicht als Seite nach DATEI.</source>
+        <translation>With --ergebnisse: writes the overview as a page to FILE.</translation>
+    </message>
+    <message>
+        <source>Mit --ergebnisse: welcher Durchlauf je Student zählt (ohne Angabe erster).</source>
+        <translation>With --ergebnisse: which run of each student counts (erster if not given).</translation>
+    </message>
+    <message>
+        <source>Mit --ergebnisse: zieht jede Variante aus der Lehrerdatei DATEI neu und prüft sie.</source>
+        <translation>With --ergebnisse: draws every variant again from the teacher's file FILE and checks it.</translation>
+    </message>
+    <message>
+        <source>Sprache der Ausgabe (ohne Angabe Deutsch).</source>
+        <translation>Language of the output (German if not given).</translation>
+    </message>
+    <message>
+        <source>Die Option --%1 gilt nur zusammen mit --ergebnisse.</source>
+        <translation>The option --%1 only works together with --ergebnisse.</translation>
     </message>
 </context>
 <context>
@@ -636,6 +676,46 @@ Einstellungen für Matrikelnummer %1:
 Settings for student ID %1:
 </translation>
     </message>
+    <message>
+        <source>0,5</source>
+        <translation>0.5</translation>
+    </message>
+    <message>
+        <source>Den Ergebnisordner %1 gibt es nicht.
+</source>
+        <translation>The results folder %1 does not exist.
+</translation>
+    </message>
+    <message>
+        <source>Der Ergebnisordner %1 ist kein Ordner.
+</source>
+        <translation>The results folder %1 is not a folder.
+</translation>
+    </message>
+    <message>
+        <source>In den Ergebnisordner %1 kann dieses Konto nicht schreiben.
+</source>
+        <translation>This account cannot write into the results folder %1.
+</translation>
+    </message>
+    <message>
+        <source>Richtige Gleichung: %1
+</source>
+        <translation>Right equation: %1
+</translation>
+    </message>
+    <message>
+        <source>Richtiges alpha: %1 1/K bei %2 °C
+</source>
+        <translation>Right alpha: %1 1/K at %2 °C
+</translation>
+    </message>
+    <message>
+        <source>Ebenfalls richtig: alpha = %1 1/K bei %2 °C
+</source>
+        <translation>Also right: alpha = %1 1/K at %2 °C
+</translation>
+    </message>
 </context>
 <context>
     <name>configreport::Summary</name>
@@ -723,6 +803,10 @@ Settings for student ID %1:
         <source>Prüfung: Sensorauswahl und Eigenerwärmung bleiben nach der Auswertung, wie die Datei sie einstellt</source>
         <translation>Exam: sensor selection and self-heating stay as the file sets them after the evaluation</translation>
     </message>
+    <message>
+        <source>Anmeldung: Name und Matrikelnummer aus genau %1 Ziffern vor dem Versuch</source>
+        <translation>Sign-in: name and matriculation number of exactly %1 digits before the experiment</translation>
+    </message>
 </context>
 <context>
     <name>configreport::TypeName</name>
@@ -753,6 +837,34 @@ Settings for student ID %1:
     <message>
         <source>Thermoelement</source>
         <translation>Thermocouple</translation>
+    </message>
+    <message>
+        <source>einen NTC-Widerstand</source>
+        <translation>an NTC thermistor</translation>
+    </message>
+    <message>
+        <source>einen PTC-Widerstand</source>
+        <translation>a PTC thermistor</translation>
+    </message>
+    <message>
+        <source>einen Pt 100</source>
+        <translation>a Pt 100</translation>
+    </message>
+    <message>
+        <source>einen Pt 1000</source>
+        <translation>a Pt 1000</translation>
+    </message>
+    <message>
+        <source>eine Si-Diode (Flussspannung bei konstantem Strom)</source>
+        <translation>a Si diode (forward voltage at constant current)</translation>
+    </message>
+    <message>
+        <source>einen Stromfühler</source>
+        <translation>a current-output sensor</translation>
+    </message>
+    <message>
+        <source>ein Thermoelement</source>
+        <translation>a thermocouple</translation>
     </message>
 </context>
 <context>
@@ -1013,20 +1125,12 @@ Help: kora --help
         <translation>That was right.</translation>
     </message>
     <message>
-        <source>Es handelt sich um einen %1</source>
-        <translation>The sensor is: %1</translation>
-    </message>
-    <message>
         <source>Dafür gibt es zwei Punkte.</source>
         <translation>That earns you two points.</translation>
     </message>
     <message>
         <source>Das war glattweg falsch.</source>
         <translation>That was plainly wrong.</translation>
-    </message>
-    <message>
-        <source>Eigentlich handelt es sich um einen %1</source>
-        <translation>The sensor actually is: %1</translation>
     </message>
     <message>
         <source>Dafür gibt es nichts, kann nur besser werden.</source>
@@ -1243,6 +1347,14 @@ Help: kora --help
     <message>
         <source>Die richtige Kurve ist rot, Ihre Kurve cyan. </source>
         <translation>The true curve is red, your curve cyan. </translation>
+    </message>
+    <message>
+        <source>Es handelt sich um %1</source>
+        <translation>The sensor is %1</translation>
+    </message>
+    <message>
+        <source>Eigentlich handelt es sich um %1</source>
+        <translation>The sensor actually is %1</translation>
     </message>
 </context>
 <context>
@@ -1702,6 +1814,14 @@ Help: kora --help
     <message>
         <source>Die Matrikelnummer besteht aus 3 bis 20 Buchstaben, Ziffern oder &quot;-&quot;.</source>
         <translation>The matriculation number consists of 3 to 20 letters, digits or &quot;-&quot;.</translation>
+    </message>
+    <message>
+        <source>genau %1 Ziffern</source>
+        <translation>exactly %1 digits</translation>
+    </message>
+    <message>
+        <source>Die Matrikelnummer besteht aus genau %1 Ziffern.</source>
+        <translation>The student ID consists of exactly %1 digits.</translation>
     </message>
 </context>
 <context>

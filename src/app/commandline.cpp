@@ -70,7 +70,8 @@ int answerOptions(const QStringList& arguments)
     parser.setApplicationDescription(
         tr("KORA - Temperatursensoren als Zweipol. Ohne Optionen startet das Experiment.\n"
            "Klassenübersicht aus den Ergebnissen eines Kurses (ohne Bildschirm):\n"
-           "  kora --ergebnisse ORDNER [--csv DATEI] [--html DATEI] [--wertung erster|bester|letzter]\n"
+           "  kora --ergebnisse ORDNER [--csv DATEI] [--html DATEI] [--wertung erster|bester|letzter] "
+           "[--config DATEI]\n"
            "Rückgabewert 0: alles gelesen, nichts zu melden; 1: Hinweise oder unlesbare Dateien; "
            "2: Ordner fehlt.\n"
            "Sprache: --sprache de|en neben jeder Option; ohne Angabe Deutsch."));
@@ -87,7 +88,25 @@ int answerOptions(const QStringList& arguments)
         QStringLiteral("matrikel"),
         tr("Mit --check-config: zeigt die persönliche Variante dieser Matrikelnummer (Lösungsschlüssel)."),
         QStringLiteral("N"));
-    parser.addOptions({help, version, check, matrikel});
+    // The class overview's options and the language are answered before
+    // this parser; they stand here so that the help lists every option.
+    const QCommandLineOption results(QStringLiteral("ergebnisse"),
+                                     tr("Klassenübersicht aus den Ergebnissen im ORDNER (ohne Bildschirm)."),
+                                     tr("ORDNER"));
+    const QCommandLineOption csv(QStringLiteral("csv"),
+                                 tr("Mit --ergebnisse: schreibt die Bewertungsdatei (CSV) nach DATEI."), tr("DATEI"));
+    const QCommandLineOption html(QStringLiteral("html"),
+                                  tr("Mit --ergebnisse: schreibt die Übersicht als Seite nach DATEI."), tr("DATEI"));
+    const QCommandLineOption grading(
+        QStringLiteral("wertung"),
+        tr("Mit --ergebnisse: welcher Durchlauf je Student zählt (ohne Angabe erster)."),
+        QStringLiteral("erster|bester|letzter"));
+    const QCommandLineOption config(
+        QStringLiteral("config"),
+        tr("Mit --ergebnisse: zieht jede Variante aus der Lehrerdatei DATEI neu und prüft sie."), tr("DATEI"));
+    const QCommandLineOption language(QStringLiteral("sprache"), tr("Sprache der Ausgabe (ohne Angabe Deutsch)."),
+                                      QStringLiteral("de|en"));
+    parser.addOptions({help, version, check, matrikel, results, csv, html, grading, config, language});
     parser.addPositionalArgument(tr("DATEI"), tr("die zu prüfende Datei (mit --check-config)"), tr("[DATEI]"));
 
     if (!parser.parse(arguments))
@@ -100,6 +119,9 @@ int answerOptions(const QStringList& arguments)
         print(stdout, QStringLiteral("kora %1\n").arg(QCoreApplication::applicationVersion()));
         return 0;
     }
+    for (const QCommandLineOption* overview : {&csv, &html, &grading, &config})
+        if (parser.isSet(*overview))
+            return refuse(tr("Die Option --%1 gilt nur zusammen mit --ergebnisse.").arg(overview->names().first()));
     const QStringList files = parser.positionalArguments();
     if (!parser.isSet(check)) {
         // A file to open, perhaps, but the experiment opens none.
@@ -108,7 +130,7 @@ int answerOptions(const QStringList& arguments)
     }
     if (files.size() > 1)
         return refuse(tr("Bitte nur eine Datei angeben."));
-    const QString file = files.isEmpty() ? QStringLiteral("cmmup.dlx") : files.front();
+    const QString file = files.isEmpty() ? QString::fromLatin1(model::configFileName) : files.front();
     const std::string id = parser.value(matrikel).toStdString();
     const model::ConfigCheck result = model::checkConfig(QFile::encodeName(file).toStdString(), file.toStdString(),
                                                          parser.isSet(matrikel) ? &id : nullptr);
@@ -136,17 +158,16 @@ bool hasDisplay()
     return false;
 }
 
-ui::Language languageOfTheRun(int argc, char** argv)
+ui::Language languageOfTheRun(const model::StartChoices& choices, int argc, char** argv)
 {
-    return ui::chooseLanguage(ui::languageNamed(model::configuredLanguage("cmmup.dlx")),
-                              ui::languageOption(argc, argv));
+    return ui::chooseLanguage(ui::languageNamed(choices.language), ui::languageOption(argc, argv));
 }
 
 int refuseWithoutDisplay(int argc, char** argv)
 {
     // In the language the run would have spoken.
     QCoreApplication application(argc, argv);
-    ui::installLanguage(languageOfTheRun(argc, argv));
+    ui::installLanguage(languageOfTheRun(model::readStartChoices("."), argc, argv));
     print(stderr, tr("Kein Bildschirm gefunden (DISPLAY ist leer): Das Experiment braucht eine grafische "
                      "Sitzung.\nIm Terminal antworten kora --help, kora --version und kora --check-config.\n"));
     return 1;

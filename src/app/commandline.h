@@ -3,6 +3,7 @@
 //   kora --check-config [DATEI]   kora --ergebnisse ORDNER   kora --help   kora --version
 // in German, or in English with `--sprache en` among them.
 
+#include "model/configcheck.h"
 #include "ui/translations.h"
 
 namespace app {
@@ -20,10 +21,9 @@ int runCommandLine(int argc, char** argv);
 // session, or a Qt platform named in QT_QPA_PLATFORM.
 bool hasDisplay();
 
-// The language of the experiment: the teacher's file cmmup.dlx in the
-// working folder chooses, else `--sprache`, else German (on an English
-// desktop too).
-ui::Language languageOfTheRun(int argc, char** argv);
+// The language of the experiment: the teacher's file chooses, else
+// `--sprache`, else German (on an English desktop too).
+ui::Language languageOfTheRun(const model::StartChoices& choices, int argc, char** argv);
 
 // Says that the experiment needs a graphical session and what works in a
 // terminal, in the language the run would speak. Returns the exit status 1.

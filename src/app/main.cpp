@@ -20,17 +20,18 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("kora"));
     QApplication::setApplicationVersion(QStringLiteral(KORA_VERSION));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/kora.svg")));
-    // The teacher's file chooses the language, else `--sprache`; German otherwise,
-    // on an English desktop too. Qt's own dialogs follow the choice.
-    ui::installLanguage(app::languageOfTheRun(argc, argv));
+    // The teacher's file, read once: it chooses the language, else `--sprache`;
+    // German otherwise, on an English desktop too. Qt's own dialogs follow the choice.
+    const model::StartChoices choices = model::readStartChoices(QDir::currentPath().toStdString());
+    ui::installLanguage(app::languageOfTheRun(choices, argc, argv));
     // Message boxes and dialogs in the windows' own face.
     QApplication::setFont(ui::designFont({}));
     // A course asks for the student before the bench appears; "Abbrechen"
     // ends here, before any file is written.
-    signin::Start start = signin::signIn(QDir::currentPath());
+    signin::Start start = signin::signIn(choices);
     if (start.cancelled)
         return 0;
-    bench::Formexp window(std::move(start.session));
+    bench::Formexp window(std::move(start.session), choices.file);
     window.show();
     return app.exec();
 }

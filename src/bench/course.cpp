@@ -30,8 +30,8 @@ void Formexp::writeRecord(const QString& state)
         rows.append(cells);
     }
     const evaluation::Answers answers = formantwort_ ? formantwort_->answers() : evaluation::Answers{};
-    const QString notice =
-        session_->write(state, state_, answers, rows, scoring::maximumPoints(state_.sensortyp));
+    const QString notice = session_->write(state, state_, answers, rows, scoring::maximumPoints(state_.sensortyp),
+                                           !Framesensor->isHidden());
     if (!notice.isEmpty())
         ui::services().message(this, notice);
 }

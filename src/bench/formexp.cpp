@@ -52,8 +52,19 @@ QString lockedBypassTip()
 
 Formexp::Formexp(QWidget* parent) : Formexp(nullptr, parent) {}
 
+Formexp::Formexp(std::unique_ptr<course::Session> session, model::ConfigFile teacherFile, QWidget* parent)
+    : Formexp(std::move(session), parent, std::move(teacherFile))
+{
+}
+
 Formexp::Formexp(std::unique_ptr<course::Session> session, QWidget* parent)
-    : QWidget(parent), session_(std::move(session))
+    : Formexp(std::move(session), parent, std::nullopt)
+{
+}
+
+Formexp::Formexp(std::unique_ptr<course::Session> session, QWidget* parent,
+                 std::optional<model::ConfigFile> teacherFile)
+    : QWidget(parent), session_(std::move(session)), teacherFile_(std::move(teacherFile))
 {
     setObjectName(QStringLiteral("Formexp"));
     setWindowTitle(ui::appTitle());
@@ -205,7 +216,11 @@ void Formexp::Form_Load()
     model::ProblemList problems;
     problems.keep = model::reportedLines;
     model::Class1* personal = session_ ? session_->draw() : nullptr;
-    model::f_connect(state_, *this, personal ? *personal : random_, problems);
+    model::Class1& draw = personal ? *personal : random_;
+    if (teacherFile_)
+        model::applyConfigFile(*teacherFile_, model::configFileName, state_, *this, draw, problems);
+    else
+        model::f_connect(state_, *this, draw, problems);
     f_instrujust();
     f_anzeige();
     // The right formulas, like alpha, follow the configured parameters.
@@ -418,8 +433,8 @@ void Formexp::Command1_Click()
 
 void Formexp::evaluationClosed()
 {
-    evaluated_ = true;
-    writeRecord(destroyed_ ? course::zerstoert : course::ausgewertet);
+    // The answers count even when the sensor went while they were given.
+    writeRecord(course::ausgewertet);
     if (destroyed_)
         return; // the experiment is over; the program ends with this window
     setEnabled(true);
@@ -446,7 +461,9 @@ void Formexp::closeEvent(QCloseEvent* e)
     // The journal window belongs to the bench; its rows are in the file.
     if (formprotokoll_)
         formprotokoll_->close();
-    if (!evaluated_ && !destroyed_)
+    // The end is a moment of its own, after an evaluation too; the
+    // destruction was the last one.
+    if (!destroyed_)
         writeRecord(course::beendet);
     e->accept();
 }

@@ -14,6 +14,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 class QAbstractButton;
 class QFrame;
@@ -49,6 +50,9 @@ public:
     // A course's run: the signed-in student, the personal draw and the
     // result records.
     explicit Formexp(std::unique_ptr<course::Session> session, QWidget* parent = nullptr);
+    // The same with the teacher's file as the start read it once; the other
+    // two read cmmup.dlx from the working folder.
+    Formexp(std::unique_ptr<course::Session> session, model::ConfigFile teacherFile, QWidget* parent = nullptr);
     ~Formexp() override;
 
     const model::ExperimentState& state() const { return state_; }
@@ -70,6 +74,7 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
+    Formexp(std::unique_ptr<course::Session> session, QWidget* parent, std::optional<model::ConfigFile> teacherFile);
     void buildWindow();
     void describeForScreenReaders(QWidget* circuit);
     void connectHandlers();
@@ -120,8 +125,8 @@ private:
     model::Thermostat thermostat_;
     model::Class1 random_;
     bool destroyed_ = false;
-    bool evaluated_ = false;
     std::unique_ptr<course::Session> session_;
+    std::optional<model::ConfigFile> teacherFile_;
 
     QTimer* Timer1 = nullptr;
     ui::DrawingSurface* Picture1 = nullptr;

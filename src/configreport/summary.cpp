@@ -77,7 +77,9 @@ private:
         const model::CourseSettings& c = c_.state.course;
         if (!c.any())
             return {};
-        QStringList rows{tr("Anmeldung: Name und Matrikelnummer vor dem Versuch")};
+        QStringList rows{c.stellen > 0 ? tr("Anmeldung: Name und Matrikelnummer aus genau %1 Ziffern vor dem Versuch")
+                                                 .arg(c.stellen)
+                                           : tr("Anmeldung: Name und Matrikelnummer vor dem Versuch")};
         if (!c.schluessel.empty())
             rows << tr("Variante: persönlich, aus dem Schlüssel \"%1\" und der Matrikelnummer")
                         .arg(fromUtf8(c.schluessel));

@@ -19,6 +19,17 @@ constexpr const char* names[model::sensorTypes] = {
     QT_TRANSLATE_NOOP("configreport::TypeName", "Thermoelement"),
 };
 
+// Each type's name with the article its gender asks for, in the accusative.
+constexpr const char* withArticle[model::sensorTypes] = {
+    QT_TRANSLATE_NOOP("configreport::TypeName", "einen NTC-Widerstand"),
+    QT_TRANSLATE_NOOP("configreport::TypeName", "einen PTC-Widerstand"),
+    QT_TRANSLATE_NOOP("configreport::TypeName", "einen Pt 100"),
+    QT_TRANSLATE_NOOP("configreport::TypeName", "einen Pt 1000"),
+    QT_TRANSLATE_NOOP("configreport::TypeName", "eine Si-Diode (Flussspannung bei konstantem Strom)"),
+    QT_TRANSLATE_NOOP("configreport::TypeName", "einen Stromfühler"),
+    QT_TRANSLATE_NOOP("configreport::TypeName", "ein Thermoelement"),
+};
+
 } // namespace
 
 QString typeName(int type)
@@ -33,6 +44,14 @@ QString shownSensorName(int type, const std::string& name)
     if (type >= 0 && type < model::sensorTypes && name == names[type])
         return typeName(type);
     return QString::fromStdString(name);
+}
+
+QString sensorWithArticle(int type, const std::string& name)
+{
+    if (type >= 0 && type < model::sensorTypes && name == names[type])
+        return QCoreApplication::translate("configreport::TypeName", withArticle[type]);
+    // The teacher's own name: its gender is unknown, so it stands in quotes.
+    return QStringLiteral("\u201E%1\u201C").arg(QString::fromStdString(name));
 }
 
 } // namespace configreport

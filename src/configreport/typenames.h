@@ -15,4 +15,9 @@ QString typeName(int type);
 // any other name as written.
 QString shownSensorName(int type, const std::string& name);
 
+// The sensor as the object of "Es handelt sich um …": the type's own name
+// with its article ("einen NTC-Widerstand", "eine Si-Diode …", "ein
+// Thermoelement"); a name the teacher gave stands without one.
+QString sensorWithArticle(int type, const std::string& name);
+
 } // namespace configreport

@@ -1,29 +1,25 @@
 #include "course/session.h"
 
 #include "course/recordfile.h"
-#include "model/config.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
 #include <QSysInfo>
 
 namespace course {
 
 namespace {
 
-// The file read for its course lines alone: the window is not touched and
-// nothing is drawn.
-struct NoWindow : model::ConfigTarget {
-    void showSelfHeatingSwitch() override {}
-    void pressSelfHeatingSwitch() override {}
-    void hideSensorChoice() override {}
-    void selectSensor(int) override {}
-};
-
-struct NoDraw : model::Class1 {
-    double RAND(double a, double) override { return a; }
-};
+// 128 random bits as hex: a record copied under another name repeats them.
+QString runIdentifier()
+{
+    quint32 bits[4];
+    QRandomGenerator::system()->fillRange(bits);
+    return QString::fromLatin1(QByteArray(reinterpret_cast<const char*>(bits), sizeof bits).toHex());
+}
 
 QString account()
 {
@@ -35,25 +31,19 @@ QString account()
 
 } // namespace
 
-model::CourseSettings courseSettingsOf(const QByteArray& configBytes)
-{
-    model::ExperimentState s;
-    model::setStartValues(s, '.');
-    NoWindow window;
-    NoDraw draw;
-    model::ProblemList problems;
-    problems.keep = 0;
-    model::applyConfigText(std::string_view(configBytes.constData(), static_cast<std::size_t>(configBytes.size())),
-                           false, s, window, draw, problems);
-    return s.course;
-}
-
 Session::Session(model::CourseSettings settings, const QString& configFolder, const QByteArray& configBytes,
                  Student student)
     : settings_(std::move(settings)), student_(std::move(student))
 {
-    if (!settings_.schluessel.empty())
-        draw_ = std::make_unique<model::PersonalDraw>(settings_.schluessel, student_.id.toStdString());
+    // One student, one variant, one file name, however the number was typed.
+    const QString id = QString::fromStdString(model::normalizedMatrikel(student_.id.toStdString()));
+    if (!settings_.schluessel.empty()) {
+        draw_ = std::make_unique<model::PersonalDraw>(settings_.schluessel, id.toStdString());
+    } else {
+        const quint64 seed = QRandomGenerator::system()->generate64();
+        draw_ = std::make_unique<model::SeededDraw>(seed);
+        record_.seed = QString::number(seed);
+    }
     courseFolder_ =
         QString::fromStdString(model::resultFolder(settings_, QDir(configFolder).absolutePath().toStdString()));
     record_.program = QCoreApplication::applicationVersion();
@@ -63,28 +53,45 @@ Session::Session(model::CourseSettings settings, const QString& configFolder, co
     record_.account = account();
     record_.started = QDateTime::currentDateTime();
     record_.configSha256 = QString::fromLatin1(QCryptographicHash::hash(configBytes, QCryptographicHash::Sha256).toHex());
-    fileName_ = recordFileName(student_.id, record_.host, record_.started, QCoreApplication::applicationPid());
+    record_.runId = runIdentifier();
+    record_.exam = settings_.pruefung;
+    // The maximum tells a resistor from the others: it waits for the evaluation too.
+    record_.maximum = 0;
+    fileName_ = recordFileName(id, record_.host, record_.started, QCoreApplication::applicationPid());
 }
 
 QString Session::write(const QString& state, const model::ExperimentState& s, const evaluation::Answers& answers,
-                       const QJsonArray& journal, int maximum)
+                       const QJsonArray& journal, int maximum, bool choiceShown)
 {
     if (courseFolder_.isEmpty())
         return {};
     record_.updated = QDateTime::currentDateTime();
     record_.state = state;
     record_.moments.push_back({state, record_.updated});
-    record_.sensor = sensorOf(s);
-    record_.answers = answers;
-    record_.total = s.punkte;
-    record_.maximum = maximum;
+    if (choiceShown)
+        record_.choice = s.sensortyp;
+    if (state == ausgewertet) {
+        record_.answers = answers;
+        record_.total = s.punkte;
+        record_.maximum = maximum;
+        // What the evaluation has just shown; an exam shows no sensor.
+        if (!settings_.pruefung)
+            record_.sensor = sensorOf(s);
+    }
     record_.journal = journal;
     const QByteArray data = toJson(record_);
-    // The local copy first: it stays whatever the share does.
-    if (const QString local = localRecordFolder(); !local.isEmpty() && QDir().mkpath(local))
-        writeRecordFile(local, fileName_, data);
     const QString trouble = writeRecordFile(courseFolder_, fileName_, data);
-    return trouble.isEmpty() ? QString() : courseFolderNotice(courseFolder_, trouble);
+    const QString local = localRecordFolder();
+    if (trouble.isEmpty()) {
+        // The share has it: nothing stays behind for the next student on this account.
+        if (!local.isEmpty())
+            QFile::remove(QDir(local).filePath(fileName_));
+        return {};
+    }
+    // The share cannot take it: the local copy keeps the run until it can.
+    if (!local.isEmpty() && QDir().mkpath(local))
+        writeRecordFile(local, fileName_, data);
+    return courseFolderNotice(courseFolder_, trouble);
 }
 
 } // namespace course

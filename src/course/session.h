@@ -1,8 +1,9 @@
 #pragma once
-// A signed-in run of a course: who the student is, the personal draw, and
-// the result record written at the run's four moments (after the sign-in,
-// when the evaluation closes, at the sensor's destruction, at the end
-// without an evaluation), never on the timer tick.
+// A signed-in run of a course: who the student is, the run's draw, and the
+// result record written at the run's moments (after the sign-in, when the
+// evaluation closes, at the sensor's destruction, at the end), never on the
+// timer tick. Before the evaluation the record names no hidden sensor: it
+// keeps what the teacher's export needs to draw it again instead.
 
 #include "course/record.h"
 #include "model/coursesettings.h"
@@ -17,7 +18,7 @@ namespace course {
 
 struct Student {
     QString name;
-    QString id; // the Matrikelnummer
+    QString id; // the Matrikelnummer as typed
 };
 
 class Session {
@@ -26,19 +27,22 @@ public:
     Session(model::CourseSettings settings, const QString& configFolder, const QByteArray& configBytes,
             Student student);
 
-    const model::CourseSettings& settings() const { return settings_; }
     const Student& student() const { return student_; }
-    // The personal draw with a "variante" line, else nullptr (the clock).
+    // The run's draw: the personal one with a "variante" line, else one
+    // seeded from a random number the record keeps.
     model::Class1* draw() const { return draw_.get(); }
-    // Where the course's records go; empty without an "ergebnisse" line.
-    const QString& courseFolder() const { return courseFolder_; }
     const QString& fileName() const { return fileName_; }
 
-    // Writes the record with `state`. Returns the notice for the student
-    // when the course folder cannot take it ("" when it could, or when the
-    // course keeps no records); the local copy is written either way.
+    // Writes the record at the moment `state`. The evaluation's moment
+    // (`ausgewertet`) takes `answers` and `maximum` for good; any other
+    // moment keeps what an evaluation left. `choiceShown` tells whether the
+    // student picks the sensor on the screen (then its number is no secret).
+    // Returns the notice for the student when the course folder cannot take
+    // the record ("" when it could, or when the course keeps no records);
+    // only then is a local copy kept, and the next write that reaches the
+    // folder removes it.
     QString write(const QString& state, const model::ExperimentState& s, const evaluation::Answers& answers,
-                  const QJsonArray& journal, int maximum);
+                  const QJsonArray& journal, int maximum, bool choiceShown = false);
     // The record as last written, for tests and the benchmark.
     const RunRecord& last() const { return record_; }
 
@@ -50,9 +54,5 @@ private:
     QString fileName_;
     RunRecord record_;
 };
-
-// The course lines of the teacher's file as the reader finds them (a dry
-// run of the whole file, drawing nothing).
-model::CourseSettings courseSettingsOf(const QByteArray& configBytes);
 
 } // namespace course

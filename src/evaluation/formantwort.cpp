@@ -171,19 +171,19 @@ void Formantwort::f_antwortschritt2()
 {
     schritt_ = 2;
     const int t = state_.sensortyp;
-    const QString name = sensorName(t);
     const int points = scoring::typePoints(state_, auswahl_);
     state_.punkte += static_cast<std::uint8_t>(points);
     answers_.type = auswahl_;
     answers_.typePoints = points;
-    if (points > 0) {
-        showMessage(lines({tr("Das war richtig."), tr("Es handelt sich um einen %1").arg(name),
-                           tr("Dafür gibt es zwei Punkte.")}));
-    } else {
-        showMessage(
-            lines({tr("Das war glattweg falsch."), tr("Eigentlich handelt es sich um einen %1").arg(name),
-                   tr("Dafür gibt es nichts, kann nur besser werden.")}));
-    }
+    // An exam tells the points, never the type.
+    const QString named =
+        configreport::sensorWithArticle(t, state_.sensorname[static_cast<std::size_t>(t)]);
+    const bool right = points > 0;
+    QStringList said{right ? tr("Das war richtig.") : tr("Das war glattweg falsch.")};
+    if (!exam())
+        said << (right ? tr("Es handelt sich um %1") : tr("Eigentlich handelt es sich um %1")).arg(named);
+    said << (right ? tr("Dafür gibt es zwei Punkte.") : tr("Dafür gibt es nichts, kann nur besser werden."));
+    showMessage(said.join(cr));
 
     QString first, second, third;
     if (t == 4) {
@@ -279,9 +279,11 @@ void Formantwort::f_antwortschritt4(const scoring::Comparison& c)
     answers_.equationPoints = p;
     answers_.equationDeviation = abweichung_;
     describePlot(tr(" Die Abweichung Ihrer Formel beträgt %1 %.").arg(display(abweichung_)));
-    QString verdict =
-        lines({tr("Die richtige Formel lautet:"), QString::fromStdString(state_.formeltext[t]),
-               tr("Die Abweichung Ihrer Formel beträgt %1 %").arg(display(abweichung_)), pointsLine(p)});
+    const QString deviation =
+        lines({tr("Die Abweichung Ihrer Formel beträgt %1 %").arg(display(abweichung_)), pointsLine(p)});
+    QString verdict = exam() ? deviation
+                             : lines({tr("Die richtige Formel lautet:"), QString::fromStdString(state_.formeltext[t]),
+                                      deviation});
     // The most likely slip behind a miss; the points stand.
     if (c.fitsInCelsius)
         verdict += cr + tr("Hinweis: Ihre Gleichung passt, wenn T in °C eingesetzt wird. "
@@ -322,9 +324,9 @@ void Formantwort::f_antwortschritt6()
     answers_.alphaDeviation = score.deviation;
     alphaReference_ = score.reference.alpha;
     const auto shown = [this](double a) { return display(numbers::roundSignificant(a, 3)); };
-    QString verdict = tr("Richtig ist: alpha = %1").arg(shown(score.reference.alpha)) + cr;
+    QString verdict = exam() ? QString() : tr("Richtig ist: alpha = %1").arg(shown(score.reference.alpha)) + cr;
     // A platinum sensor has a second right value; it is named as well.
-    if (score.other)
+    if (score.other && !exam())
         verdict +=
             tr("Bei %1 °C: alpha = %2").arg(display(score.other->celsius), shown(score.other->alpha)) + cr;
     ui::services().message(
@@ -342,8 +344,13 @@ void Formantwort::f_sensoransicht()
     // The plot leaves the window but keeps its drawing for the report.
     finalView_ = true;
     Frametable->hide();
-    showMessage(tr("Sensorvariante: "));
-    Imagesensor[state_.sensortyp]->show();
+    // The picture would name the type an exam keeps secret.
+    if (!exam()) {
+        showMessage(tr("Sensorvariante: "));
+        Imagesensor[state_.sensortyp]->show();
+    } else {
+        showMessage(QString());
+    }
     Commanddruck->show();
     Commanddruck->setFocus();
 }
@@ -403,13 +410,15 @@ void Formantwort::Commanddruck_Click()
     const int t = state_.sensortyp;
     ReportData d;
     d.date = QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
-    d.sensorname = sensorName(t);
-    d.formeltext = QString::fromStdString(state_.formeltext[t]);
+    // An exam's page holds the points, not the right answers.
+    d.exam = exam();
+    d.sensorname = exam() ? QString() : sensorName(t);
+    d.formeltext = exam() ? QString() : QString::fromStdString(state_.formeltext[t]);
     d.eingabeformel = QString::fromStdString(state_.eingabeformel);
     d.abweichung = display(abweichung_);
     d.withAlpha = model::sensorType(t).alphaAsked;
     // The value the answer was scored against, as the verdict named it.
-    d.alpha = display(alphaReference_);
+    d.alpha = exam() ? QString() : display(alphaReference_);
     d.alphaEingabe = Textformel->QLineEdit::text();
     d.abweichungAlpha = display(abweichung_alpha_);
     d.punkte = QString::number(state_.punkte);

@@ -43,6 +43,8 @@ public:
     double abweichung() const { return abweichung_; }
     // The alpha answer's deviation in whole percent after its scoring.
     double abweichungAlpha() const { return abweichung_alpha_; }
+    // An exam: each answer's points are shown, the right answers are not.
+    bool exam() const { return state_.course.pruefung; }
     const model::ExperimentState& state() const { return state_; }
     // The run's measurement journal, printed after the report's first page.
     void setJournal(const journal::Journal* j) { journal_ = j; }

@@ -40,11 +40,13 @@ void Report::paintPage(QPainter& p, QPagedPaintDevice& device)
     print(3, 3.8, QCoreApplication::translate("evaluation::Report", "Sensor: rote Kurve"));
     print(13, 3.8, QCoreApplication::translate("evaluation::Report", "Eingabe: blaue Kurve"));
     size(10, false);
-    print(3, 4.5, data_.formeltext);
+    if (!data_.exam)
+        print(3, 4.5, data_.formeltext);
     print(13, 4.5, QStringLiteral("f(T) = ") + data_.eingabeformel);
     print(3, 5, QCoreApplication::translate("evaluation::Report", "Abweichung: %1 %").arg(data_.abweichung));
     if (data_.withAlpha) {
-        print(3, 6, QStringLiteral("alpha = ") + data_.alpha);
+        if (!data_.exam)
+            print(3, 6, QStringLiteral("alpha = ") + data_.alpha);
         print(13, 6,
               QCoreApplication::translate("evaluation::Report", "Eingabe: %1").arg(data_.alphaEingabe));
         print(3, 6.5,

@@ -13,6 +13,7 @@ namespace evaluation {
 
 struct ReportData {
     QString date;          // in the user's short date format
+    bool exam = false;     // the right type, equation and alpha stay off the page
     QString sensorname;
     QString formeltext;
     QString eingabeformel;

@@ -50,6 +50,15 @@ struct Read {
     std::string drawnFrom;
 };
 
+// Field 0 without blanks and without the mark some editors put before the first line.
+std::string fieldZero(const Line& line)
+{
+    std::string_view head = line.field(0);
+    if (head.substr(0, 3) == "\xEF\xBB\xBF")
+        head.remove_prefix(3);
+    return configline::trimmed(head);
+}
+
 class Reader {
 public:
     Reader(ExperimentState& s, ConfigTarget& target, Class1& random, SettingNotes* settings)
@@ -195,13 +204,7 @@ public:
     }
 
 private:
-    static bool startsWith(const Line& line, std::string_view keyword)
-    {
-        std::string_view head = line.field(0);
-        if (head.substr(0, 3) == "\xEF\xBB\xBF")
-            head.remove_prefix(3); // the mark some editors put before the first line
-        return configline::trimmed(head) == keyword;
-    }
+    static bool startsWith(const Line& line, std::string_view keyword) { return fieldZero(line) == keyword; }
 
     // The "sensor" and "basic" lines draw whole numbers.
     std::optional<Read> drawWholeOrNumber(const Line& line, std::size_t n)
@@ -310,6 +313,9 @@ private:
 struct Keyword {
     std::string_view word;
     void (Reader::*handler)(const Line&);
+    // The line is one only when its field 0 is exactly the word; the older
+    // keywords count wherever they stand in the line.
+    bool exact = false;
 };
 
 constexpr Keyword keywords[] = {
@@ -318,9 +324,9 @@ constexpr Keyword keywords[] = {
     {"typ2", &Reader::f_sensortyp2},       {"typ3", &Reader::f_sensortyp3},
     {"typ4", &Reader::f_sensortyp4},       {"typ5", &Reader::f_sensortyp5},
     {"typ6", &Reader::f_sensortyp6},       {"basic", &Reader::f_basic},
-    {"protokoll", &Reader::f_protokoll},   {"anmeldung", &Reader::f_kurs},
-    {"variante", &Reader::f_kurs},         {"ergebnisse", &Reader::f_kurs},
-    {"pruefung", &Reader::f_kurs},         {"sprache", &Reader::f_sprache},
+    {"protokoll", &Reader::f_protokoll, true}, {"anmeldung", &Reader::f_kurs, true},
+    {"variante", &Reader::f_kurs, true},   {"ergebnisse", &Reader::f_kurs, true},
+    {"pruefung", &Reader::f_kurs, true},   {"sprache", &Reader::f_sprache, true},
 };
 
 // Where the reading stopped early: reported once, with the line it stopped at.
@@ -334,17 +340,26 @@ void stopAt(ProblemList& problems, int number, std::string_view raw, Reason why)
 // word, the first of the table among equally near ones.
 void hintAt(ProblemList& problems, int number, const Line& line)
 {
-    if (!problems.collectHints || problems.hints.size() >= maxProblemLines ||
-        !configline::looksLikeSetting(line.lowered()))
+    if (!problems.collectHints || problems.hints.size() >= maxProblemLines)
         return;
-    const std::string word = configline::trimmed(line.field(0));
+    const std::string word = fieldZero(line);
     std::string_view nearest;
     std::size_t best = std::string::npos;
+    bool exact = false;
     for (const auto& k : keywords)
         if (const auto d = configline::editDistance(word, k.word); d < best) {
             best = d;
             nearest = k.word;
+            exact = k.exact;
         }
+    // A word two letters off a keyword that only counts exactly ("varianten",
+    // "sprachen") would leave its line silently unused, with a value or without;
+    // a remark ("Anmerkung: für Kurs A") has prose after its colon.
+    const bool valued = line.lowered().find(':') != std::string::npos;
+    const std::string value = valued ? configline::trimmed(line.field(1)) : std::string();
+    const bool nearMiss = exact && best <= 2 && !value.empty() && value.find(' ') == std::string::npos;
+    if (!nearMiss && !configline::looksLikeSetting(line.lowered()))
+        return;
     problems.hints.push_back(
         {number, {}, {{Reason::RemarkLooksLikeSetting, {std::to_string(number), std::string(nearest)}, {}}}});
 }
@@ -357,7 +372,8 @@ void applyLine(Reader& reader, int number, std::string_view raw, ProblemList& pr
     // A course line is that line alone, whatever words its values hold.
     const std::string_view course = courseKeyword(line.lowered());
     for (const auto& k : keywords) {
-        if (!contains(line.lowered(), k.word) || (!course.empty() && k.word != course))
+        if (!contains(line.lowered(), k.word) || (!course.empty() && k.word != course) ||
+            (k.exact && fieldZero(line) != k.word))
             continue;
         named = true;
         std::vector<ConfigReason> told;

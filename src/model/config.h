@@ -90,6 +90,9 @@ struct ConfigFile {
     bool readError = false;
 };
 
+// The teacher's file's one name, in the working folder of the run.
+inline constexpr std::string_view configFileName = "cmmup.dlx";
+
 // Opens the path without ever blocking on a pipe or a device: only a regular
 // file (or a link to one) is read, and at most maxConfigBytes of it.
 ConfigFile readConfigFile(const std::string& path);

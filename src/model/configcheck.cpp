@@ -3,7 +3,9 @@
 #include "numbers/numbers.h"
 
 #include <algorithm>
+#include <array>
 #include <filesystem>
+#include <fstream>
 #include <limits>
 #include <set>
 #include <utility>
@@ -72,9 +74,12 @@ void settingsOf(ConfigCheck& check, DryRun& r)
 // in the order the start draws them.
 void personalVariant(ConfigCheck& check, const ConfigFile& file, const std::string& name, const std::string& id)
 {
-    check.matrikel = id;
     check.variant = ConfigCheck::Variant::Drawn;
-    if (!validMatrikel(id))
+    // Blanks around the number count as little as at the sign-in.
+    const auto first = id.find_first_not_of(" \t");
+    const std::string typed = first == std::string::npos ? std::string() : id.substr(first, id.find_last_not_of(" \t") - first + 1);
+    check.matrikel = typed;
+    if (!validMatrikel(typed))
         check.variant = ConfigCheck::Variant::BadMatrikel;
     else if (check.state.course.schluessel.empty())
         check.variant = ConfigCheck::Variant::NoKey;
@@ -84,8 +89,12 @@ void personalVariant(ConfigCheck& check, const ConfigFile& file, const std::stri
     }
     DryRun personal;
     personal.notes.drawnValues = true;
-    PersonalDraw draw(check.state.course.schluessel, id);
+    // The draw of the sign-in: the number in its one form.
+    PersonalDraw draw(check.state.course.schluessel, normalizedMatrikel(id));
     run(personal, file, name, draw);
+    // The right answers as the evaluation shows them.
+    buildFormulaTexts(personal.s, '.');
+    f_alpha(personal.s);
     settingsOf(check, personal);
 }
 
@@ -117,7 +126,34 @@ std::vector<ConfigProblem> merged(DryRun& lower, DryRun& upper)
     return all;
 }
 
+// The results folder tried as the teacher's account: a file made and
+// removed again tells more than the permission bits (shares, ACLs).
+ConfigCheck::ResultFolder folderState(const std::string& folder)
+{
+    namespace fs = std::filesystem;
+    std::error_code e;
+    if (!fs::exists(folder, e))
+        return ConfigCheck::ResultFolder::Missing;
+    if (!fs::is_directory(folder, e))
+        return ConfigCheck::ResultFolder::NotAFolder;
+    const fs::path probe = fs::path(folder) / ".kora-check-config.tmp";
+    const bool written = static_cast<bool>(std::ofstream(probe) << "");
+    fs::remove(probe, e);
+    return written ? ConfigCheck::ResultFolder::Fine : ConfigCheck::ResultFolder::NotWritable;
+}
+
 } // namespace
+
+bool hintIsError(const ConfigProblem& hint)
+{
+    constexpr std::array<std::string_view, 5> courseWords = {"anmeldung", "variante", "ergebnisse", "pruefung",
+                                                            "sprache"};
+    for (const auto& r : hint.reasons)
+        if (r.key == Reason::RemarkLooksLikeSetting && r.values.size() > 1 &&
+            std::find(courseWords.begin(), courseWords.end(), r.values[1]) != courseWords.end())
+            return true;
+    return false;
+}
 
 ConfigCheck checkConfig(const std::string& path, const std::string& name, const std::string* matrikel)
 {
@@ -144,19 +180,50 @@ ConfigCheck checkConfig(const std::string& path, const std::string& name, const 
     // What the file sets is shown from the lower end of every range.
     settingsOf(check, lower);
     check.folder = std::filesystem::absolute(std::filesystem::path(path)).parent_path().string();
+    if (std::any_of(check.hints.begin(), check.hints.end(), hintIsError))
+        check.status = 1;
+    if (const std::string results = resultFolder(check.state.course, check.folder); !results.empty()) {
+        check.resultFolder = folderState(results);
+        if (check.resultFolder != ConfigCheck::ResultFolder::Fine)
+            check.status = 1;
+    }
     if (matrikel)
         personalVariant(check, file, name, *matrikel);
     return check;
 }
 
-std::string configuredLanguage(const std::string& path)
+namespace {
+
+// The choices of a file, read as a dry run: no window is touched and nothing
+// is drawn.
+void choicesOf(StartChoices& c, const std::string& name)
 {
-    // Read before the first window, so that its texts are already in the
-    // chosen language; the start reads the file again for everything else.
     DryRun r;
     r.problems.keep = 0;
-    run(r, readConfigFile(path), path, true);
-    return r.s.sprache;
+    run(r, c.file, name, true);
+    c.language = r.s.sprache;
+    c.course = r.s.course;
+}
+
+} // namespace
+
+StartChoices readStartChoices(const std::string& folder)
+{
+    // Read before the first window, so that its texts are already in the
+    // chosen language, and before the sign-in.
+    StartChoices c;
+    c.folder = folder;
+    c.file = readConfigFile((std::filesystem::path(folder) / configFileName).string());
+    choicesOf(c, std::string(configFileName));
+    return c;
+}
+
+std::string configuredLanguage(const std::string& path)
+{
+    StartChoices c;
+    c.file = readConfigFile(path);
+    choicesOf(c, path);
+    return c.language;
 }
 
 } // namespace model

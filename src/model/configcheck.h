@@ -27,6 +27,10 @@ struct ConfigCheck {
     SettingNotes notes;
     // The folder of the file, for a relative "ergebnisse" folder.
     std::string folder;
+    // The results folder as the teacher's account finds it; any trouble
+    // makes the status 1, for the students would meet it at the start.
+    enum class ResultFolder { Fine, Missing, NotAFolder, NotWritable };
+    ResultFolder resultFolder = ResultFolder::Fine;
     // With a Matrikelnummer the settings are that student's draws (the
     // teacher's answer key), unless the number breaks the rule or the file
     // has no "variante" line; both of these make the status 2.
@@ -35,9 +39,25 @@ struct ConfigCheck {
     std::string matrikel;
 };
 
+// Whether a hint names a keyword whose near miss would leave a course line
+// unused; the check counts such a hint as an error.
+bool hintIsError(const ConfigProblem& hint);
+
 // Checks the file at `path`; the problems call it `name`. With `matrikel`,
 // the settings are the ones this student draws.
 ConfigCheck checkConfig(const std::string& path, const std::string& name, const std::string* matrikel = nullptr);
+
+// The teacher's file as the start reads it, once: its bytes, and the
+// choices the sign-in and the windows take before the bench applies it.
+struct StartChoices {
+    ConfigFile file;
+    std::string folder;     // where the file is looked for
+    std::string language;   // "de", "en", or "" when the file chooses none
+    CourseSettings course;  // the course lines
+};
+
+// Reads cmmup.dlx in `folder` (missing: start values, no course).
+StartChoices readStartChoices(const std::string& folder);
 
 // The language the file at `path` chooses for the run ("de", "en"), or ""
 // when it chooses none or the file is missing.

@@ -74,8 +74,8 @@ ConfigFile readConfigFile(const std::string& path)
 
 void f_connect(ExperimentState& s, ConfigTarget& target, Class1& random, ProblemList& problems)
 {
-    const auto path = std::filesystem::path(s.pfad) / "cmmup.dlx";
-    applyConfigFile(readConfigFile(path.string()), "cmmup.dlx", s, target, random, problems);
+    const auto path = std::filesystem::path(s.pfad) / configFileName;
+    applyConfigFile(readConfigFile(path.string()), configFileName, s, target, random, problems);
 }
 
 std::vector<ConfigProblem> f_connect(ExperimentState& s, ConfigTarget& target, Class1& random)

@@ -40,6 +40,7 @@ enum class Reason {
     HidingWordNotOff,      // the word found
     // The course's lines.
     SignInValue,   // the value found (field 1 must be "pflicht")
+    DigitsValue,   // the value found (field 2 must be "stellen=" and 1 to 20)
     ExamValue,     // the value found (field 1 must be "on" or "off")
     VariantKeyMissing,
     ResultFolderMissing,

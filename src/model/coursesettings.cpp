@@ -29,6 +29,17 @@ std::string_view field1(std::string_view line)
     return rest.substr(0, rest.find(':'));
 }
 
+// Field 2 of a line: the text between the second and the third colon.
+std::string_view field2(std::string_view line)
+{
+    const auto colon = line.find(':');
+    if (colon == std::string_view::npos)
+        return {};
+    const auto rest = line.substr(colon + 1);
+    const auto second = rest.find(':');
+    return second == std::string_view::npos ? std::string_view{} : field1(rest);
+}
+
 // A value after the first "=" of `text`; `found` tells whether there was one.
 std::string_view valueAfterEquals(std::string_view text, bool& found)
 {
@@ -66,6 +77,15 @@ std::optional<ConfigReason> applyCourseLine(std::string_view keyword, std::strin
         if (trimmed(field1(lowered)) != "pflicht")
             return reason(Reason::SignInValue, {shown(trimmed(field1(lowered)))});
         settings.anmeldung = true;
+        if (const auto digits = trimmed(field2(lowered)); !digits.empty()) {
+            bool found = false;
+            const auto n = valueAfterEquals(digits, found);
+            const bool named = trimmed(digits.substr(0, digits.find('='))) == "stellen";
+            if (!found || !named || !hasDigits(n, static_cast<int>(n.size())) || n.size() > 2 ||
+                std::stoi(std::string(n)) < 1 || std::stoi(std::string(n)) > 20)
+                return reason(Reason::DigitsValue, {shown(digits)});
+            settings.stellen = std::stoi(std::string(n));
+        }
     } else if (keyword == "pruefung") {
         const auto value = trimmed(field1(lowered));
         if (value == "on")
@@ -113,6 +133,13 @@ bool validMatrikel(std::string_view id)
             return false;
     }
     return true;
+}
+
+bool hasDigits(std::string_view typed, int digits)
+{
+    const auto t = trimmed(typed);
+    return !t.empty() && static_cast<int>(t.size()) == digits &&
+           t.find_first_not_of("0123456789") == std::string_view::npos;
 }
 
 std::string normalizedMatrikel(std::string_view typed)

@@ -13,6 +13,7 @@ namespace model {
 
 struct CourseSettings {
     bool anmeldung = false;  // "anmeldung:pflicht": name and Matrikelnummer before the bench
+    int stellen = 0;         // "anmeldung:pflicht:stellen=7": exactly that many digits; 0 any form
     std::string schluessel;  // "variante:schluessel=<Wort>": the key of the personal draws, lowered
     std::string ergebnisse;  // "ergebnisse:ordner=<Pfad>": the folder as written, case kept
     bool pruefung = false;   // "pruefung:on": an exam
@@ -38,6 +39,9 @@ std::string resultFolder(const CourseSettings& settings, const std::string& conf
 
 // The Matrikelnummer rule: 3 to 20 ASCII letters, digits or '-'.
 bool validMatrikel(std::string_view id);
+
+// Whether `typed` (blanks around it allowed) is exactly `digits` digits.
+bool hasDigits(std::string_view typed, int digits);
 
 // The one form of a Matrikelnummer under which it draws its variant and is
 // filed: blanks, hyphens and slashes removed, letters in capitals, leading

@@ -5,7 +5,6 @@
 #include "ui/layout.h"
 #include "ui/services.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -36,7 +35,7 @@ QPushButton* button(QWidget* parent, const char* name, const QString& text)
 
 } // namespace
 
-Formanmeldung::Formanmeldung(QWidget* parent) : QDialog(parent)
+Formanmeldung::Formanmeldung(int digits, QWidget* parent) : QDialog(parent), digits_(digits)
 {
     setObjectName(QStringLiteral("Formanmeldung"));
     setWindowTitle(ui::appTitle() + tr(" - Anmeldung"));
@@ -52,7 +51,8 @@ Formanmeldung::Formanmeldung(QWidget* parent) : QDialog(parent)
     idLabel->setBuddy(TextMatrikel);
     TextName->setAccessibleName(tr("Name"));
     TextMatrikel->setAccessibleName(tr("Matrikelnummer"));
-    TextMatrikel->setAccessibleDescription(tr("3 bis 20 Buchstaben, Ziffern oder Bindestriche"));
+    TextMatrikel->setAccessibleDescription(digits_ > 0 ? tr("genau %1 Ziffern").arg(digits_)
+                                                       : tr("3 bis 20 Buchstaben, Ziffern oder Bindestriche"));
     form->addRow(nameLabel, TextName);
     form->addRow(idLabel, TextMatrikel);
     Labelhinweis = new QLabel(this);
@@ -98,6 +98,8 @@ void Formanmeldung::checkEntries()
         hint = tr("Bitte geben Sie Ihren Namen ein.");
     else if (s.id.isEmpty())
         hint = tr("Bitte geben Sie Ihre Matrikelnummer ein.");
+    else if (digits_ > 0 && !model::hasDigits(s.id.toStdString(), digits_))
+        hint = tr("Die Matrikelnummer besteht aus genau %1 Ziffern.").arg(digits_);
     else if (!model::validMatrikel(s.id.toStdString()))
         hint = tr("Die Matrikelnummer besteht aus 3 bis 20 Buchstaben, Ziffern oder \"-\".");
     Labelhinweis->setText(hint);
@@ -107,16 +109,18 @@ void Formanmeldung::checkEntries()
 
 Start signIn(const QString& folder)
 {
+    return signIn(model::readStartChoices(QFile::encodeName(folder).toStdString()));
+}
+
+Start signIn(const model::StartChoices& choices)
+{
     Start start;
-    const QString path = QDir(folder).filePath(QStringLiteral("cmmup.dlx"));
-    const model::ConfigFile file = model::readConfigFile(QFile::encodeName(path).toStdString());
-    if (file.kind != model::ConfigFile::Kind::Read)
+    const model::CourseSettings& settings = choices.course;
+    if (choices.file.kind != model::ConfigFile::Kind::Read || !settings.signInRequired())
         return start;
-    const QByteArray bytes(file.bytes.data(), static_cast<qsizetype>(file.bytes.size()));
-    const model::CourseSettings settings = course::courseSettingsOf(bytes);
-    if (!settings.signInRequired())
-        return start;
-    Formanmeldung dialog;
+    const QByteArray bytes(choices.file.bytes.data(), static_cast<qsizetype>(choices.file.bytes.size()));
+    const QString folder = QFile::decodeName(QByteArray::fromStdString(choices.folder));
+    Formanmeldung dialog(settings.stellen);
     if (dialog.exec() != QDialog::Accepted) {
         start.cancelled = true;
         return start;

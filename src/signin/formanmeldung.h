@@ -3,6 +3,7 @@
 // required. "Abbrechen" ends the program before anything is written.
 
 #include "course/session.h"
+#include "model/configcheck.h"
 
 #include <QDialog>
 
@@ -17,7 +18,9 @@ namespace signin {
 class Formanmeldung : public QDialog {
     Q_OBJECT
 public:
-    explicit Formanmeldung(QWidget* parent = nullptr);
+    // `digits`: the number of digits the teacher's file asks for; 0 for any
+    // Matrikelnummer of the usual form.
+    explicit Formanmeldung(int digits = 0, QWidget* parent = nullptr);
     // The student as entered, spaces of the name simplified.
     course::Student student() const;
 
@@ -29,6 +32,7 @@ private:
     QPushButton* CommandOK = nullptr;
     QPushButton* CommandAbbrechen = nullptr;
     QLabel* Labelhinweis = nullptr;
+    int digits_ = 0;
 };
 
 struct Start {
@@ -36,8 +40,10 @@ struct Start {
     std::unique_ptr<course::Session> session; // null without course lines
 };
 
-// Reads the course lines of the teacher's file in `folder`; when they ask
-// for the student, shows Formanmeldung and opens the run's session.
+// When the teacher's file's course lines ask for the student, shows
+// Formanmeldung and opens the run's session.
+Start signIn(const model::StartChoices& choices);
+// The same with the teacher's file read from `folder`.
 Start signIn(const QString& folder);
 
 } // namespace signin

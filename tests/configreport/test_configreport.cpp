@@ -3,6 +3,7 @@
 
 #include "configreport/reasontext.h"
 #include "configreport/report.h"
+#include "configreport/typenames.h"
 
 #include <gtest/gtest.h>
 
@@ -33,6 +34,26 @@ TEST(ConfigReport, EveryReasonHasBothSentences)
         for (char n = '1'; n <= '9'; ++n)
             EXPECT_EQ(std::string(row->brief).find(std::string("%") + n), std::string::npos)
                 << "reason " << k;
+    }
+}
+
+// "Es handelt sich um …": each type with the article its gender asks for; a
+// name the teacher gave stands in quotes, its gender unknown.
+TEST(ConfigReport, EachTypeWithItsOwnArticle)
+{
+    const std::vector<std::pair<std::string, std::string>> rows = {
+        {"NTC-Widerstand", "einen NTC-Widerstand"},
+        {"PTC-Widerstand", "einen PTC-Widerstand"},
+        {"Pt 100", "einen Pt 100"},
+        {"Pt 1000", "einen Pt 1000"},
+        {"Flussspannung Si-Diode (konstanter Strom)", "eine Si-Diode (Flussspannung bei konstantem Strom)"},
+        {"Stromfühler", "einen Stromfühler"},
+        {"Thermoelement", "ein Thermoelement"},
+    };
+    for (int t = 0; t < static_cast<int>(rows.size()); ++t) {
+        const auto& [name, phrase] = rows[static_cast<std::size_t>(t)];
+        EXPECT_EQ(configreport::sensorWithArticle(t, name).toStdString(), phrase);
+        EXPECT_EQ(configreport::sensorWithArticle(t, "Fühler B").toStdString(), "\u201EFühler B\u201C");
     }
 }
 

@@ -27,9 +27,10 @@ inline void answerSignIn(const QString& name, const QString& id, const char* pre
     });
 }
 
-// From the task page through the evaluation of the Pt 1000 with every
-// answer right, up to the final view (the evaluation window stays open).
-inline QWidget* evaluatePt1000Perfectly(bench::Formexp& w)
+// From the task page through the evaluation with the answers given: the
+// list row of the type, the equation and, where it is asked, alpha; up to
+// the final view (the evaluation window stays open).
+inline QWidget* evaluate(bench::Formexp& w, int typeRow, const QString& equation, const QString& alpha)
 {
     using testsupport::control;
     QTest::mouseClick(control<QWidget>(&w, "Picture1"), Qt::LeftButton);
@@ -39,14 +40,22 @@ inline QWidget* evaluatePt1000Perfectly(bench::Formexp& w)
     if (!e || !QTest::qWaitForWindowExposed(e))
         qFatal("no evaluation window");
     auto* list = control<QListWidget>(e, "Listsensoren");
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(3)).center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(typeRow)).center());
     QTest::mouseClick(control<QPushButton>(e, "Command1"), Qt::LeftButton);
     auto* box = control<QLineEdit>(e, "Textformel");
-    QTest::keyClicks(box, QStringLiteral("1000+3.8505*(t-273)"));
+    QTest::keyClicks(box, equation);
     QTest::keyClick(box, Qt::Key_Return);
-    QTest::keyClicks(box, QStringLiteral("0.0038505"));
-    QTest::keyClick(box, Qt::Key_Return);
+    if (box->isVisible()) {
+        QTest::keyClicks(box, alpha);
+        QTest::keyClick(box, Qt::Key_Return);
+    }
     return e;
+}
+
+// The Pt 1000 with every answer right.
+inline QWidget* evaluatePt1000Perfectly(bench::Formexp& w)
+{
+    return evaluate(w, 3, QStringLiteral("1000+3.8505*(t-273)"), QStringLiteral("0.0038505"));
 }
 
 } // namespace studentrun

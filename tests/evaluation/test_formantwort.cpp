@@ -148,22 +148,23 @@ private slots:
         QTest::addColumn<QString>("verdict");
         QTest::addColumn<int>("punkte");
         QTest::addColumn<QString>("leftSide");
-        const QString right = QStringLiteral("Das war richtig.") + cr + "Es handelt sich um einen %1" + cr +
+        // Each type with the article its gender asks for.
+        const QString right = QStringLiteral("Das war richtig.") + cr + "Es handelt sich um %1" + cr +
                               QStringLiteral("Dafür gibt es zwei Punkte.");
         const QString wrong = QStringLiteral("Das war glattweg falsch.") + cr +
-                              "Eigentlich handelt es sich um einen %1" + cr +
+                              "Eigentlich handelt es sich um %1" + cr +
                               QStringLiteral("Dafür gibt es nichts, kann nur besser werden.");
-        QTest::newRow("NTC right") << 0 << 0 << right.arg("NTC-Widerstand") << 2 << "R(T)/Ohm =";
-        QTest::newRow("NTC taken for PTC") << 0 << 1 << wrong.arg("NTC-Widerstand") << 0 << "R(T)/Ohm =";
-        QTest::newRow("PTC right") << 1 << 1 << right.arg("PTC-Widerstand") << 2 << "R(T)/Ohm =";
-        QTest::newRow("Pt 100 taken for Pt 1000") << 2 << 3 << wrong.arg("Pt 100") << 0 << "R(T)/Ohm =";
-        QTest::newRow("Pt 1000 right") << 3 << 3 << right.arg("Pt 1000") << 2 << "R(T)/Ohm =";
-        QTest::newRow("diode right") << 4 << 4 << right.arg("Flussspannung Si-Diode (konstanter Strom)") << 2
+        QTest::newRow("NTC right") << 0 << 0 << right.arg("einen NTC-Widerstand") << 2 << "R(T)/Ohm =";
+        QTest::newRow("NTC taken for PTC") << 0 << 1 << wrong.arg("einen NTC-Widerstand") << 0 << "R(T)/Ohm =";
+        QTest::newRow("PTC right") << 1 << 1 << right.arg("einen PTC-Widerstand") << 2 << "R(T)/Ohm =";
+        QTest::newRow("Pt 100 taken for Pt 1000") << 2 << 3 << wrong.arg("einen Pt 100") << 0 << "R(T)/Ohm =";
+        QTest::newRow("Pt 1000 right") << 3 << 3 << right.arg("einen Pt 1000") << 2 << "R(T)/Ohm =";
+        QTest::newRow("diode right") << 4 << 4 << right.arg("eine Si-Diode (Flussspannung bei konstantem Strom)") << 2
                                      << "Ud(T)/mV =";
         QTest::newRow("current sensor taken for NTC")
-            << 5 << 0 << wrong.arg(QStringLiteral("Stromfühler")) << 0 << QStringLiteral("I(T)/µA =");
-        QTest::newRow("thermocouple right") << 6 << 6 << right.arg("Thermoelement") << 2 << "U(T)/mV =";
-        QTest::newRow("thermocouple taken for diode") << 6 << 4 << wrong.arg("Thermoelement") << 0 << "U(T)/mV =";
+            << 5 << 0 << wrong.arg(QStringLiteral("einen Stromfühler")) << 0 << QStringLiteral("I(T)/µA =");
+        QTest::newRow("thermocouple right") << 6 << 6 << right.arg("ein Thermoelement") << 2 << "U(T)/mV =";
+        QTest::newRow("thermocouple taken for diode") << 6 << 4 << wrong.arg("ein Thermoelement") << 0 << "U(T)/mV =";
     }
     void typeAnswerIsJudged()
     {

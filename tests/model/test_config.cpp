@@ -271,6 +271,12 @@ INSTANTIATE_TEST_SUITE_P(
                      EXPECT_EQ(s.course.schluessel, "physik");
                      EXPECT_EQ(s.course.ergebnisse, "/srv/Kurs/Ergebnisse:A");
                      EXPECT_TRUE(s.course.pruefung);
+                     EXPECT_EQ(s.course.stellen, 0);
+                 }},
+        GoodCase{"StellenAsksForThatManyDigits", "anmeldung:pflicht: Stellen = 7 \n", {},
+                 [](const ExperimentState& s) {
+                     EXPECT_TRUE(s.course.anmeldung);
+                     EXPECT_EQ(s.course.stellen, 7);
                  }},
         // A folder named after a sensor once selected that sensor.
         GoodCase{"CourseLineIsThatLineAlone", "ergebnisse:ordner=/srv/sensor/typ1:off\nvariante:x=basic\n", {},
@@ -380,6 +386,10 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{"AnmeldungOtherThanPflicht", "anmeldung:ja", "pflicht", {},
                 [](const ExperimentState& s) { EXPECT_FALSE(s.course.anmeldung); }},
         BadCase{"AnmeldungWithoutField1", "anmeldung", "Feld 1 fehlt", {}, [](const ExperimentState&) {}},
+        BadCase{"StellenInWords", "anmeldung:pflicht:stellen=sieben", "Feld 2 muss stellen=", {},
+                [](const ExperimentState& s) { EXPECT_EQ(s.course.stellen, 0); }},
+        BadCase{"StellenBeyondTwenty", "anmeldung:pflicht:stellen=21", "nicht \"stellen=21\"", {},
+                [](const ExperimentState& s) { EXPECT_EQ(s.course.stellen, 0); }},
         BadCase{"VarianteWithoutKey", "variante:schluessel= ", "Schlüsselwort", {},
                 [](const ExperimentState& s) { EXPECT_TRUE(s.course.schluessel.empty()); }},
         BadCase{"ErgebnisseWithoutEquals", "ergebnisse:/srv/kurs", "\"=\"", {},
@@ -568,10 +578,43 @@ INSTANTIATE_TEST_SUITE_P(
              [](const ExperimentState& s) { EXPECT_EQ(s.sensortyp, 0); }},
         Slip{"MistypedTypLineIsAHint", "typ7:a=1:b=2:x:0.1", "Zeile 1 ist eine Bemerkung; meinten Sie »typ0«?", 0, {},
              [](const ExperimentState&) {}},
+        // A course line one letter off did nothing at all: the check fails.
+        Slip{"VariantenIsAnError", "varianten:schluessel=x", "Zeile 1 ist eine Bemerkung; meinten Sie »variante«?", 1,
+             {}, [](const ExperimentState& s) { EXPECT_TRUE(s.course.schluessel.empty()); }},
+        Slip{"AnmeldungenIsAnError", "anmeldungen:pflicht", "Zeile 1 ist eine Bemerkung; meinten Sie »anmeldung«?",
+             1, {}, [](const ExperimentState& s) { EXPECT_FALSE(s.course.anmeldung); }},
+        Slip{"ErgebnissIsAnError", "ergebniss:ordner=abgabe", "Zeile 1 ist eine Bemerkung; meinten Sie »ergebnisse«?",
+             1, {}, [](const ExperimentState& s) { EXPECT_TRUE(s.course.ergebnisse.empty()); }},
+        Slip{"PruefungenIsAnError", "pruefungen:on", "Zeile 1 ist eine Bemerkung; meinten Sie »pruefung«?", 1, {},
+             [](const ExperimentState& s) { EXPECT_FALSE(s.course.pruefung); }},
+        Slip{"SprachenIsAnError", "sprachen:en", "Zeile 1 ist eine Bemerkung; meinten Sie »sprache«?", 1, {},
+             [](const ExperimentState& s) { EXPECT_EQ(s.sprache, ""); }},
+        Slip{"ProseAfterANearWordIsNoHint", "Anmerkung: Diese Datei gilt für Kurs A", "", 0, {},
+             [](const ExperimentState&) {}},
         Slip{"RemarkWithAColonIsNoHint", "Hinweis: die Werte a=1 gelten", "", 0, {}, [](const ExperimentState&) {}},
         Slip{"NameKeepsItsCase", typ0("0.0004", "0.05"), "", 0, {},
              [](const ExperimentState& s) { EXPECT_EQ(s.sensorname[0], "NTC-Widerstand"); }}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The results folder as the teacher's account finds it: a folder that is
+// missing or no folder fails the check; a good one is left as it was, the
+// check's trial file gone again.
+TEST(Config, ResultFolderAsTheTeachersAccountFindsIt)
+{
+    using State = model::ConfigCheck::ResultFolder;
+    const std::pair<const char*, State> rows[] = {
+        {"abgabe", State::Fine}, {"datei", State::NotAFolder}, {"fehlt", State::Missing}};
+    for (const auto& [name, state] : rows) {
+        Folder f;
+        std::filesystem::create_directory(std::filesystem::path(f.path()) / "abgabe");
+        std::ofstream(std::filesystem::path(f.path()) / "datei") << "x";
+        f.write(std::string("ergebnisse:ordner=") + name + "\n");
+        const model::ConfigCheck check = model::checkConfig(f.path() + "/cmmup.dlx", "cmmup.dlx");
+        EXPECT_EQ(check.resultFolder, state) << name;
+        EXPECT_EQ(check.status, state == State::Fine ? 0 : 1) << name;
+        EXPECT_TRUE(std::filesystem::is_empty(std::filesystem::path(f.path()) / "abgabe")) << name;
+    }
+}
 
 TEST(Config, SeveralBadLinesEachReportedInFileOrder)
 {

@@ -139,6 +139,17 @@ TEST(Course, MatrikelReducedToOneForm)
         EXPECT_EQ(model::normalizedMatrikel(typed), reduced) << typed;
 }
 
+// "stellen=7": exactly seven digits, blanks around them allowed.
+TEST(Course, ExactlyThatManyDigits)
+{
+    const std::pair<const char*, bool> rows[] = {
+        {"4711001", true}, {" 4711001 ", true}, {"04711001", false}, {"4711-001", false},
+        {"471100", false}, {"47110a1", false},  {"", false},
+    };
+    for (const auto& [typed, fits] : rows)
+        EXPECT_EQ(model::hasDigits(typed, 7), fits) << typed;
+}
+
 TEST(Course, ResultFolderRelativeToTheTeachersFile)
 {
     model::CourseSettings c;
