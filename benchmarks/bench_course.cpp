@@ -91,7 +91,7 @@ int makeRecords(const QString& folder, int students)
                 r.answers.equationDeviation = 0;
             }
             // The points the program's own scoring gives these answers.
-            const course::Rescored points = course::rescore(r);
+            const course::Rescored points = course::rescore(r.answers, *r.sensor);
             r.answers.typePoints = points.typePoints;
             r.answers.equationPoints = points.equationPoints;
             r.total = points.total();

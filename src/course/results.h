@@ -1,5 +1,6 @@
 #pragma once
-// kora --ergebnisse ORDNER [--csv DATEI] [--html DATEI] [--wertung erster|bester|letzter]:
+// kora --ergebnisse ORDNER [--csv DATEI] [--html DATEI] [--wertung erster|bester|letzter]
+// [--config DATEI]:
 // the teacher's class overview, answered without a window.
 
 #include <QStringList>

@@ -1,0 +1,40 @@
+#pragma once
+// A student's variant drawn again from the teacher's file, as the run drew
+// it at its start: the key word and the Matrikelnummer, or the seed the
+// record keeps, and the sensor the student chose where the bench shows the
+// choice. The grade export checks a record's sensor against it and scores
+// a record without its sensor (an exam) on it.
+
+#include "course/record.h"
+#include "model/coursesettings.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+namespace course {
+
+class TeacherFile {
+public:
+    explicit TeacherFile(QByteArray bytes);
+
+    const QString& sha256() const { return sha256_; }
+    const model::CourseSettings& settings() const { return settings_; }
+
+    // The sensor this record's run drew, or nothing when its draw cannot be
+    // repeated (no key word, no seed, and the file draws).
+    std::optional<SensorRecord> variantOf(const RunRecord& r) const;
+
+private:
+    QByteArray bytes_;
+    QString sha256_;
+    model::CourseSettings settings_;
+    bool choiceHidden_ = false;
+};
+
+// Whether a record's sensor is the drawn one: the type and every value the
+// scoring uses (the name is the teacher's label and is left aside).
+bool sameSensor(const SensorRecord& a, const SensorRecord& b);
+
+} // namespace course
