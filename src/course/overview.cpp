@@ -179,13 +179,14 @@ Scored judge(Run run, const TeacherFile* teacher)
         run.sensorIndex = sensor->index;
         run.maximum = scoring::maximumPoints(sensor->index);
     }
-    // Scored on the record's own sensor when it has one, so that a changed
-    // total shows even where the variant does not fit.
+    // Scored on the record's own sensor when it has one: where it fits the
+    // variant it is the drawn one, and where it does not the run does not
+    // count, but a changed total still shows.
     const SensorRecord* own = r.sensor ? &*r.sensor : sensor;
     const Rescored again = run.evaluated ? rescore(r.answers, *own) : Rescored{};
     run.pointsMatch = pointsMatch(r, again);
     if (run.evaluated)
-        run.points = sensor == own ? again.total() : rescore(r.answers, *sensor).total();
+        run.points = again.total();
     return {std::move(run), {}};
 }
 

@@ -97,7 +97,7 @@ std::optional<SensorRecord> TeacherFile::variantOf(const RunRecord& r) const
 bool sameSensor(const SensorRecord& a, const SensorRecord& b)
 {
     if (a.index != b.index || a.parameters.size() != b.parameters.size() || !near(a.teta, b.teta) ||
-        !near(a.tolerance, b.tolerance))
+        !near(a.tolerance, b.tolerance) || !near(a.alpha, b.alpha))
         return false;
     for (std::size_t i = 0; i < a.parameters.size(); ++i)
         if (a.parameters[i].first != b.parameters[i].first || !near(a.parameters[i].second, b.parameters[i].second))

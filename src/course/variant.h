@@ -20,7 +20,6 @@ public:
     explicit TeacherFile(QByteArray bytes);
 
     const QString& sha256() const { return sha256_; }
-    const model::CourseSettings& settings() const { return settings_; }
 
     // The sensor this record's run drew, or nothing when its draw cannot be
     // repeated (no key word, no seed, and the file draws).
@@ -34,7 +33,8 @@ private:
 };
 
 // Whether a record's sensor is the drawn one: the type and every value the
-// scoring uses (the name is the teacher's label and is left aside).
+// scoring uses, alpha included (the name is the teacher's label and the
+// formula is written from the values, so both are left aside).
 bool sameSensor(const SensorRecord& a, const SensorRecord& b);
 
 } // namespace course

@@ -250,6 +250,9 @@ private slots:
         QVERIFY2(grades.value(2).startsWith(QStringLiteral("4711002,Bea Beispiel,0,10,0.0,1,Pt 1000,")),
                  qPrintable(grades.value(2)));
         QVERIFY(grades.value(1).endsWith(QLatin1Char(',')));
+        // The README's import recipe names the columns as the grade file writes them.
+        const QString readme = QString::fromUtf8(readFile(QStringLiteral(KORA_README)));
+        QVERIFY2(readme.contains(QLatin1Char('`') + grades.value(0) + QLatin1Char('`')), qPrintable(grades.value(0)));
         QVERIFY(grades.value(3).endsWith(QStringLiteral(",\"verschiedene Namen: Carl Probe, Carla Probe\"")));
         QVERIFY2(grades.value(5).startsWith(QStringLiteral("4711005,Eva Eis,,10,,1,Pt 1000,")), qPrintable(grades.value(5)));
         QCOMPARE(grades.size(), 7); // five rows and the empty rest after the last line end
@@ -279,6 +282,8 @@ private slots:
         QCOMPARE(QString::fromUtf8(readFile(csv)).section(QStringLiteral("\r\n"), 0, 0),
                  QStringLiteral("Student ID,Name,Points,Maximum points,Percent,Runs,Sensor,Started,Note"));
         QVERIFY(readFile(csv).startsWith("\xEF\xBB\xBFStudent ID,"));
+        const QString englishHead = QString::fromUtf8(readFile(csv)).section(QStringLiteral("\r\n"), 0, 0);
+        QVERIFY2(readme.contains(QLatin1Char('`') + englishHead + QLatin1Char('`')), qPrintable(englishHead));
         const QString englishPage = QString::fromUtf8(readFile(html));
         for (const char* shown : {"<html lang=\"en\">", "<h1>KORA – Class overview</h1>", "<th>Student ID</th>",
                                   "Mean score per sensor type (count)", "<h2>Unreadable files</h2>"})
@@ -366,8 +371,10 @@ private slots:
         }
 
         const QString csv = path(QStringLiteral("noten.csv"));
+        const QString html = path(QStringLiteral("uebersicht.html"));
         const Result r = kora({QStringLiteral("--ergebnisse"), abgabe, QStringLiteral("--config"), config,
-                               QStringLiteral("--wertung"), QStringLiteral("bester"), QStringLiteral("--csv"), csv});
+                               QStringLiteral("--wertung"), QStringLiteral("bester"), QStringLiteral("--csv"), csv,
+                               QStringLiteral("--html"), html});
         QCOMPARE(r.err, QString());
         QCOMPARE(r.status, 1);
         QCOMPARE(lines(r.out).replaceInStrings(QRegularExpression(QStringLiteral(" +")), QStringLiteral(" ")),
@@ -394,6 +401,11 @@ private slots:
         QVERIFY2(grades.value(2).startsWith(QStringLiteral("4711002,Bea Beispiel,8,10,80.0,2,")), qPrintable(grades.value(2)));
         QVERIFY2(grades.value(4).startsWith(QStringLiteral("4711004,Dora Test,,10,,1,")), qPrintable(grades.value(4)));
         QVERIFY2(grades.value(7).startsWith(QStringLiteral("4711007,Ida Ende,8,10,80.0,1,")), qPrintable(grades.value(7)));
+
+        // The distribution in percent: 8 of 10 in the tenth from 80, full marks in the top one.
+        const QString page = QString::fromUtf8(readFile(html));
+        for (const char* bar : {"<title>80–90: 4</title>", "<title>90–100: 2</title>", "<title>0–10: 0</title>"})
+            QVERIFY2(page.contains(QString::fromUtf8(bar)), bar);
 
         // Without the teacher's file the variants go unchecked, and an exam
         // cannot be scored at all: it has no sensor to score on.
