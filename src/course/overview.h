@@ -81,13 +81,6 @@ struct Column {
 // The columns in their order, the one table behind every output.
 const QList<Column>& columns();
 
-// How many runs a student made and how many of them were evaluated.
-QString runsText(const StudentRow& r);
-// The notes in the chosen language, "; " between them.
-QString notesText(const StudentRow& r);
-// The points as a percentage of the maximum with one decimal and a point
-// ("80.0"), "" when no attempt counts.
-QString percentText(const StudentRow& r);
 // The table for the terminal in the chosen language, lines ending in "\n".
 QString tableText(const Overview& o);
 // The grade file for the LMS: UTF-8 with a byte order mark, "," between

@@ -50,6 +50,30 @@ QByteArray csvField(const QString& text)
     return t.toUtf8();
 }
 
+// How many runs a student made and how many of them were evaluated.
+QString runsText(const StudentRow& r)
+{
+    return tr("%1 (%2 ausgewertet)").arg(r.runs).arg(r.evaluated);
+}
+
+// The notes in the chosen language, "; " between them.
+QString notesText(const StudentRow& r)
+{
+    QStringList shown;
+    for (Note n : r.notes)
+        shown << noteText(n, r);
+    return shown.join(QStringLiteral("; "));
+}
+
+// The points as a percentage of the maximum with one decimal and a point
+// ("80.0"), "" when no attempt counts.
+QString percentText(const StudentRow& r)
+{
+    if (r.points < 0 || r.maximum <= 0)
+        return {};
+    return QString::number(100.0 * r.points / r.maximum, 'f', 1);
+}
+
 QString idCell(const StudentRow& r) { return r.id; }
 QString nameCell(const StudentRow& r) { return r.name; }
 QString sensorCell(const StudentRow& r) { return r.sensor; }
@@ -83,26 +107,6 @@ const QList<Column>& columns()
         {QT_TRANSLATE_NOOP("course", "Hinweis"), false, notesText, notesText, notesText},
     };
     return all;
-}
-
-QString runsText(const StudentRow& r)
-{
-    return tr("%1 (%2 ausgewertet)").arg(r.runs).arg(r.evaluated);
-}
-
-QString notesText(const StudentRow& r)
-{
-    QStringList shown;
-    for (Note n : r.notes)
-        shown << noteText(n, r);
-    return shown.join(QStringLiteral("; "));
-}
-
-QString percentText(const StudentRow& r)
-{
-    if (r.points < 0 || r.maximum <= 0)
-        return {};
-    return QString::number(100.0 * r.points / r.maximum, 'f', 1);
 }
 
 QString tableText(const Overview& o)

@@ -12,7 +12,8 @@ bool wantsResults(const QStringList& arguments);
 
 // Runs it inside the caller's QCoreApplication. Returns the exit status:
 // 0 every record read and nothing to note, 1 notes or unreadable records,
-// 2 the folder is missing (or an option or an export file is wrong).
+// 2 the folder is missing (or an option, the teacher's file of --config or an
+// export file is wrong).
 int runResults(const QStringList& arguments);
 
 } // namespace course
