@@ -62,11 +62,9 @@ struct Overview {
 // and checked; without it, each record is scored on its own sensor.
 Overview readFolder(const QString& folder, Counting counting, const TeacherFile* teacher = nullptr);
 
-// Where a column is written.
-enum class Output { Terminal, Csv, Html };
-
-// One column of the overview: its head (context "course") and its cell in
-// each output; a column an output leaves out has no cell there.
+// One column of the overview: its head (context "course") and its cell on
+// the terminal, in the grade file and on the page; nullptr where that
+// output leaves the column out.
 struct Column {
     using Cell = QString (*)(const StudentRow&);
     const char* head;
@@ -74,8 +72,6 @@ struct Column {
     Cell terminal;
     Cell csv;
     Cell html; // plain text; the page escapes it
-    // The cell of `output`, nullptr where it leaves the column out.
-    Cell in(Output output) const { return output == Output::Terminal ? terminal : output == Output::Csv ? csv : html; }
 };
 
 // The columns in their order, the one table behind every output.

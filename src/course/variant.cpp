@@ -24,16 +24,13 @@ struct NoWindow : model::ConfigTarget {
     void selectSensor(int) override {}
 };
 
-// Stands in for the clock's draw of a run that kept no seed: the lower end
-// of each range, and a mark when a range was open, because then the run's
-// values cannot be known again.
+// Stands in for the clock's draw of a run that kept no seed: one end of
+// each range. Where the sensor comes out the same at both ends, the run's
+// values are known without the seed.
 struct NoSeed : model::Class1 {
-    bool drew = false;
-    double RAND(double a, double b) override
-    {
-        drew = drew || a != b;
-        return a;
-    }
+    explicit NoSeed(bool upper) : upper(upper) {}
+    bool upper;
+    double RAND(double a, double b) override { return upper ? b : a; }
 };
 
 // The reader's own pass over the file, then what the start computes from
@@ -62,28 +59,34 @@ TeacherFile::TeacherFile(QByteArray bytes)
     : bytes_(std::move(bytes)),
       sha256_(QString::fromLatin1(QCryptographicHash::hash(bytes_, QCryptographicHash::Sha256).toHex()))
 {
-    NoSeed draw;
+    NoSeed draw(false);
     settings_ = applied(bytes_, draw, &choiceHidden_).course;
 }
 
 std::optional<SensorRecord> TeacherFile::variantOf(const RunRecord& r) const
 {
-    model::ExperimentState s;
     if (!settings_.schluessel.empty()) {
         model::PersonalDraw draw(settings_.schluessel, model::normalizedMatrikel(r.id.toStdString()));
-        s = applied(bytes_, draw);
-    } else if (bool ok = false; !r.seed.isEmpty()) {
+        return chosen(applied(bytes_, draw), r);
+    }
+    if (!r.seed.isEmpty()) {
+        bool ok = false;
         const qulonglong seed = r.seed.toULongLong(&ok);
         if (!ok)
             return std::nullopt;
         model::SeededDraw draw(seed);
-        s = applied(bytes_, draw);
-    } else {
-        NoSeed draw;
-        s = applied(bytes_, draw);
-        if (draw.drew)
-            return std::nullopt;
+        return chosen(applied(bytes_, draw), r);
     }
+    NoSeed lower(false), upper(true);
+    const std::optional<SensorRecord> atLower = chosen(applied(bytes_, lower), r);
+    const std::optional<SensorRecord> atUpper = chosen(applied(bytes_, upper), r);
+    if (!atLower || !atUpper || !sameSensor(*atLower, *atUpper))
+        return std::nullopt;
+    return atLower;
+}
+
+std::optional<SensorRecord> TeacherFile::chosen(model::ExperimentState s, const RunRecord& r) const
+{
     // A choice counts only where the bench showed it; a hidden choice was
     // the file's, whatever a record claims.
     if (r.choice && !choiceHidden_) {

@@ -7,6 +7,7 @@
 
 #include "course/record.h"
 #include "model/coursesettings.h"
+#include "model/state.h"
 
 #include <QByteArray>
 #include <QString>
@@ -22,10 +23,13 @@ public:
     const QString& sha256() const { return sha256_; }
 
     // The sensor this record's run drew, or nothing when its draw cannot be
-    // repeated (no key word, no seed, and the file draws).
+    // repeated (no key word, no seed, and the sensor's values are drawn).
     std::optional<SensorRecord> variantOf(const RunRecord& r) const;
 
 private:
+    // The sensor of `s`, or the one the student chose where the bench shows the choice.
+    std::optional<SensorRecord> chosen(model::ExperimentState s, const RunRecord& r) const;
+
     QByteArray bytes_;
     QString sha256_;
     model::CourseSettings settings_;
