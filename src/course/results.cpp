@@ -57,8 +57,8 @@ int runResults(const QStringList& arguments)
     const QCommandLineOption csv(QStringLiteral("csv"), tr("Notendatei (CSV)"), tr("DATEI"));
     const QCommandLineOption html(QStringLiteral("html"), tr("Übersicht (HTML)"), tr("DATEI"));
     const QCommandLineOption counting(QStringLiteral("wertung"), tr("erster, bester oder letzter"), tr("ART"), QStringLiteral("erster"));
-    const QCommandLineOption config(QStringLiteral("config"), tr("die cmmup.dlx des Kurses, um die Varianten zu prüfen"),
-                                    tr("DATEI"));
+    const QCommandLineOption config(QStringLiteral("config"),
+                                    tr("die cmmup.dlx des Kurses, um die Varianten zu prüfen"), tr("DATEI"));
     parser.addOptions({folder, csv, html, counting, config});
     if (!parser.parse(arguments))
         return refuse(parser.errorText());

@@ -42,8 +42,8 @@ model::ExperimentState applied(const QByteArray& bytes, model::Class1& draw, boo
     NoWindow window;
     model::ProblemList problems;
     problems.keep = 0;
-    model::applyConfigText(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), false, s,
-                           window, draw, problems);
+    model::applyConfigText(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), false,
+                           s, window, draw, problems);
     model::buildFormulaTexts(s, '.');
     model::f_alpha(s);
     if (choiceHidden)
@@ -51,7 +51,10 @@ model::ExperimentState applied(const QByteArray& bytes, model::Class1& draw, boo
     return s;
 }
 
-bool near(double a, double b) { return a == b || std::fabs(a - b) <= 1e-9 * std::max(std::fabs(a), std::fabs(b)); }
+bool near(double a, double b)
+{
+    return a == b || std::fabs(a - b) <= 1e-9 * std::max(std::fabs(a), std::fabs(b));
+}
 
 } // namespace
 
@@ -103,7 +106,8 @@ bool sameSensor(const SensorRecord& a, const SensorRecord& b)
         !near(a.tolerance, b.tolerance) || !near(a.alpha, b.alpha))
         return false;
     for (std::size_t i = 0; i < a.parameters.size(); ++i)
-        if (a.parameters[i].first != b.parameters[i].first || !near(a.parameters[i].second, b.parameters[i].second))
+        if (a.parameters[i].first != b.parameters[i].first ||
+            !near(a.parameters[i].second, b.parameters[i].second))
             return false;
     return true;
 }
