@@ -870,10 +870,6 @@ Settings for student ID %1:
 <context>
     <name>course</name>
     <message>
-        <source>Verteilung der Punkte (gewerteter Versuch)</source>
-        <translation>Distribution of scores (run that counts)</translation>
-    </message>
-    <message>
         <source>Studierende</source>
         <translation>Students</translation>
     </message>
@@ -1084,6 +1080,56 @@ Help: kora --help
 </source>
         <translation>The folder %1 does not exist.
 </translation>
+    </message>
+    <message>
+        <source>Verteilung in Prozent der Höchstpunktzahl (gewerteter Versuch)</source>
+        <translation>Distribution in percent of the maximum (counted attempt)</translation>
+    </message>
+    <message>
+        <source>Die Varianten sind nicht geprüft; das tut --config mit der cmmup.dlx des Kurses.</source>
+        <translation>The variants are not checked; --config with the course&apos;s cmmup.dlx does that.</translation>
+    </message>
+    <message>
+        <source>eine Prüfung lässt sich nur mit --config nachrechnen</source>
+        <translation>an exam can be re-scored only with --config</translation>
+    </message>
+    <message>
+        <source>die Variante lässt sich nicht neu ziehen (der Datensatz hat keinen Startwert)</source>
+        <translation>the variant cannot be drawn again (the record has no seed)</translation>
+    </message>
+    <message>
+        <source>Sensor passt nicht zur Variante</source>
+        <translation>sensor does not match the variant</translation>
+    </message>
+    <message>
+        <source>Kopie</source>
+        <translation>copy</translation>
+    </message>
+    <message>
+        <source>weiterer Durchlauf nach der Abgabe</source>
+        <translation>another run after handing in</translation>
+    </message>
+    <message>
+        <source>Sensor nach der Auswertung zerstört</source>
+        <translation>sensor destroyed after the evaluation</translation>
+    </message>
+    <message>
+        <source>Prozent</source>
+        <translation>Percent</translation>
+    </message>
+    <message>
+        <source>die cmmup.dlx des Kurses, um die Varianten zu prüfen</source>
+        <translation>the course&apos;s cmmup.dlx, to check the variants</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 lässt sich nicht lesen.
+</source>
+        <translation>The file %1 cannot be read.
+</translation>
+    </message>
+    <message>
+        <source>der Datensatz hat keinen Sensor und lässt sich nur mit --config nachrechnen</source>
+        <translation>the record has no sensor and can be re-scored only with --config</translation>
     </message>
 </context>
 <context>

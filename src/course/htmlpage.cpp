@@ -58,20 +58,21 @@ QString barChart(const QString& title, const QList<Bar>& bars, double top, const
            QStringLiteral("</svg></figure>\n");
 }
 
+// In tenths of the maximum, so that types scored out of 8 and out of 10
+// stand on one scale; full marks join the top tenth.
 QString histogram(const Overview& o)
 {
-    int top = 0;
+    QList<int> count(10, 0);
     for (const StudentRow& r : o.students)
-        top = std::max({top, r.maximum, r.points});
-    QList<int> count(top + 1, 0);
-    for (const StudentRow& r : o.students)
-        if (r.points >= 0)
-            ++count[r.points];
+        if (r.points >= 0 && r.maximum > 0)
+            ++count[std::min(9, 10 * r.points / r.maximum)];
     QList<Bar> bars;
-    for (int p = 0; p <= top; ++p)
-        bars.append({QString::number(p), double(count[p]), QString::number(count[p])});
+    for (int tenth = 0; tenth < 10; ++tenth)
+        bars.append({QStringLiteral("%1–%2").arg(10 * tenth).arg(10 * tenth + 10), double(count[tenth]),
+                     QString::number(count[tenth])});
     const int most = *std::max_element(count.begin(), count.end());
-    return barChart(tr("Verteilung der Punkte (gewerteter Versuch)"), bars, std::max(most, 1), tr("Studierende"));
+    return barChart(tr("Verteilung in Prozent der Höchstpunktzahl (gewerteter Versuch)"), bars, std::max(most, 1),
+                    tr("Studierende"));
 }
 
 // Horizontal bars: the sensor names are long, so they stand on the left.
@@ -121,18 +122,17 @@ QString meanPerSensor(const Overview& o)
 QString table(const Overview& o)
 {
     QString t = QStringLiteral("<table><thead><tr>");
-    for (const QString& head : {tr("Matrikelnummer"), tr("Name"), tr("Punkte"), tr("Versuche"), tr("Sensor"),
-                                tr("Beginn"), tr("Hinweis")})
-        t += QStringLiteral("<th>%1</th>").arg(esc(head));
+    for (const Column& c : columns())
+        if (c.html)
+            t += QStringLiteral("<th>%1</th>").arg(esc(tr(c.head)));
     t += QStringLiteral("</tr></thead><tbody>\n");
     for (const StudentRow& r : o.students) {
-        const QString points = r.points < 0 ? QStringLiteral("–") : QStringLiteral("%1 / %2").arg(r.points).arg(r.maximum);
-        t += QStringLiteral("<tr%1><td>%2</td><td>%3</td><td class=\"n\">%4</td><td class=\"n\">%5</td>"
-                            "<td>%6</td><td>%7</td><td>%8</td></tr>\n")
-                 .arg(r.notes.isEmpty() ? QString() : QStringLiteral(" class=\"note\""), esc(r.id), esc(r.name), points,
-                      esc(runsText(r)), esc(r.sensor),
-                      esc(r.started.toString(QStringLiteral("yyyy-MM-dd HH:mm"))),
-                      esc(r.notes.join(QStringLiteral("; "))));
+        t += r.suspect() ? QStringLiteral("<tr class=\"note\">") : QStringLiteral("<tr>");
+        for (const Column& c : columns())
+            if (c.html)
+                t += (c.number ? QStringLiteral("<td class=\"n\">%1</td>") : QStringLiteral("<td>%1</td>"))
+                         .arg(esc(c.html(r)));
+        t += QStringLiteral("</tr>\n");
     }
     t += QStringLiteral("</tbody></table>\n");
     if (!o.unreadable.isEmpty()) {
@@ -163,6 +163,9 @@ QByteArray htmlPage(const Overview& o, const QString& folder)
                                 .arg(QStringLiteral("<code>%1</code>").arg(esc(QDir::toNativeSeparators(folder))),
                                      QString::number(o.students.size()),
                                      QDateTime::currentDateTime().toString(tr("dd.MM.yyyy HH:mm"))));
+    if (!o.variantsChecked)
+        page += QStringLiteral("<p>%1</p>\n")
+                    .arg(esc(tr("Die Varianten sind nicht geprüft; das tut --config mit der cmmup.dlx des Kurses.")));
     page += histogram(o) + meanPerSensor(o) + table(o);
     page += QStringLiteral("</body></html>\n");
     return page.toUtf8();

@@ -3,7 +3,7 @@
 // the student's program and read by the teacher's grade export. The keys are
 // English, so that other tools can read it too.
 
-#include "evaluation/answers.h"
+#include "scoring/answers.h"
 #include "model/state.h"
 
 #include <QDateTime>

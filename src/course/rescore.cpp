@@ -1,5 +1,6 @@
 #include "course/rescore.h"
 
+#include "model/sensortypes.h"
 #include "scoring/comparison.h"
 #include "scoring/scoring.h"
 
@@ -7,15 +8,11 @@
 
 namespace course {
 
-Rescored rescore(const RunRecord& r)
+Rescored rescore(const evaluation::Answers& a, const SensorRecord& sensor)
 {
     // The same calls that scored the run in the evaluation window, on the
-    // record's sensor values and its answers as typed.
-    // A record without its sensor is scored by the caller, who draws it again.
-    if (!r.sensor)
-        return {};
-    const model::ExperimentState s = stateOf(*r.sensor);
-    const evaluation::Answers& a = r.answers;
+    // sensor's values and the answers as typed.
+    const model::ExperimentState s = stateOf(sensor);
     Rescored out;
     if (a.type)
         out.typePoints = scoring::typePoints(s, *a.type);
@@ -25,7 +22,7 @@ Rescored rescore(const RunRecord& r)
         const std::string upper = QString::fromStdString(*a.equation).toUpper().toStdString();
         out.equationPoints = scoring::scoreEquation(s, upper).points;
     }
-    if (a.alpha && a.alphaDeviation && r.sensor->index <= 3)
+    if (a.alpha && a.alphaDeviation && model::sensorType(sensor.index).alphaAsked)
         out.alphaPoints = scoring::scoreAlpha(s, *a.alpha).points;
     return out;
 }

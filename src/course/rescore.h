@@ -1,7 +1,7 @@
 #pragma once
 // A stored run scored again from its answers and its sensor values, with
-// the evaluation's own comparison and scoring, so that points typed into a
-// record by hand show.
+// the evaluation's own comparison and scoring: these points are the grade,
+// and points typed into a record by hand only show as a difference.
 
 #include "course/record.h"
 
@@ -14,7 +14,8 @@ struct Rescored {
     int total() const { return typePoints + equationPoints + alphaPoints; }
 };
 
-Rescored rescore(const RunRecord& r);
+// `sensor` is the record's own or, for a record without it, the drawn one.
+Rescored rescore(const evaluation::Answers& a, const SensorRecord& sensor);
 
 // Whether the stored points are the ones the answers earn.
 bool pointsMatch(const RunRecord& r, const Rescored& again);

@@ -2,6 +2,8 @@
 
 #include "course/overview.h"
 #include "course/text.h"
+#include "course/variant.h"
+#include "model/config.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -9,6 +11,7 @@
 #include <QSaveFile>
 
 #include <cstdio>
+#include <optional>
 
 namespace course {
 
@@ -54,7 +57,9 @@ int runResults(const QStringList& arguments)
     const QCommandLineOption csv(QStringLiteral("csv"), tr("Notendatei (CSV)"), tr("DATEI"));
     const QCommandLineOption html(QStringLiteral("html"), tr("Übersicht (HTML)"), tr("DATEI"));
     const QCommandLineOption counting(QStringLiteral("wertung"), tr("erster, bester oder letzter"), tr("ART"), QStringLiteral("erster"));
-    parser.addOptions({folder, csv, html, counting});
+    const QCommandLineOption config(QStringLiteral("config"),
+                                    tr("die cmmup.dlx des Kurses, um die Varianten zu prüfen"), tr("DATEI"));
+    parser.addOptions({folder, csv, html, counting, config});
     if (!parser.parse(arguments))
         return refuse(parser.errorText());
     if (!parser.positionalArguments().isEmpty())
@@ -70,7 +75,19 @@ int runResults(const QStringList& arguments)
     const Counting c = how == QLatin1String("bester")    ? Counting::Best
                        : how == QLatin1String("letzter") ? Counting::Last
                                                           : Counting::First;
-    const Overview o = readFolder(dir, c);
+    std::optional<TeacherFile> teacher;
+    if (parser.isSet(config)) {
+        // The reader's own way into the file: a regular file only, and no
+        // more of it than the program reads at its start.
+        const QString name = parser.value(config);
+        const model::ConfigFile file = model::readConfigFile(QFile::encodeName(name).toStdString());
+        if (file.kind != model::ConfigFile::Kind::Read) {
+            print(stderr, tr("Die Datei %1 lässt sich nicht lesen.\n").arg(QDir::toNativeSeparators(name)));
+            return 2;
+        }
+        teacher.emplace(QByteArray::fromStdString(file.bytes));
+    }
+    const Overview o = readFolder(dir, c, teacher ? &*teacher : nullptr);
     print(stdout, tableText(o));
     if (parser.isSet(csv) && !save(parser.value(csv), csvText(o)))
         return 2;

@@ -1,5 +1,6 @@
 #pragma once
-// kora --ergebnisse ORDNER [--csv DATEI] [--html DATEI] [--wertung erster|bester|letzter]:
+// kora --ergebnisse ORDNER [--csv DATEI] [--html DATEI] [--wertung erster|bester|letzter]
+// [--config DATEI]:
 // the teacher's class overview, answered without a window.
 
 #include <QStringList>
@@ -11,7 +12,8 @@ bool wantsResults(const QStringList& arguments);
 
 // Runs it inside the caller's QCoreApplication. Returns the exit status:
 // 0 every record read and nothing to note, 1 notes or unreadable records,
-// 2 the folder is missing (or an option or an export file is wrong).
+// 2 the folder is missing (or an option, the teacher's file of --config or an
+// export file is wrong).
 int runResults(const QStringList& arguments);
 
 } // namespace course

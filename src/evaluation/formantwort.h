@@ -3,7 +3,7 @@
 // characteristic and, for the resistive sensors, alpha; scores each answer,
 // plots both curves and prints the report.
 
-#include "evaluation/answers.h"
+#include "scoring/answers.h"
 #include "model/state.h"
 #include "scoring/comparison.h"
 #include "ui/services.h"

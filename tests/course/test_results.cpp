@@ -6,7 +6,11 @@
 
 #include "course/record.h"
 #include "course/recordfile.h"
+#include "course/variant.h"
+#include "model/configcheck.h"
+#include "model/coursesettings.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QJsonDocument>
@@ -24,6 +28,10 @@
 namespace {
 
 const QByteArray exam = "sensor:nr=3:off\nergebnisse:ordner=abgabe\npruefung:on\n";
+
+// A course with personal variants of a Pt 1000.
+const QByteArray personal = "variante:schluessel=physik\nsensor:nr=3:off\nergebnisse:ordner=abgabe\n"
+                            "typ3:r0=rand(900,1100):a=rand(3.5,4):Pt 1000:0.05\n";
 
 struct Result {
     int status = -1;
@@ -102,6 +110,47 @@ QString recordOf(const QString& folder, const QString& id)
     return files.size() == 1 ? QDir(folder).filePath(files.first()) : QString();
 }
 
+// A student's sensor as the teacher's answer key (kora --check-config
+// --matrikel) gives it.
+course::SensorRecord answerKey(const QString& config, const QString& id)
+{
+    const std::string matrikel = model::normalizedMatrikel(id.toStdString());
+    model::ConfigCheck check = model::checkConfig(config.toStdString(), "cmmup.dlx", &matrikel);
+    model::f_alpha(check.state);
+    return course::sensorOf(check.state);
+}
+
+// A Pt 1000 run written by the program's own writer: the right type, the
+// right equation unless `equation` is false, the right alpha if `alpha`,
+// with the points these answers earn.
+course::RunRecord pt1000Run(const QString& id, const QString& name, const course::SensorRecord& sensor,
+                            bool equation, bool alpha)
+{
+    course::RunRecord r;
+    r.id = id;
+    r.name = name;
+    r.host = QStringLiteral("pc") + id.right(2);
+    r.runId = QStringLiteral("run-") + id;
+    r.sensor = sensor;
+    r.maximum = 10;
+    r.state = course::ausgewertet;
+    const double r0 = sensor.parameters[0].second, a = sensor.parameters[1].second;
+    r.answers.type = 3;
+    r.answers.typePoints = 2;
+    r.answers.equation = QStringLiteral("%1+%2*(T-273)").arg(r0, 0, 'g', 17).arg(a, 0, 'g', 17).toStdString();
+    r.answers.equationDeviation = equation ? 0 : 40;
+    if (!equation)
+        r.answers.equation = "1000+4*(T-273)";
+    r.answers.equationPoints = equation ? 6 : 0;
+    if (alpha) {
+        r.answers.alpha = QString::number(a / r0, 'g', 17).toStdString();
+        r.answers.alphaDeviation = 0;
+        r.answers.alphaPoints = 2;
+    }
+    r.total = r.answers.typePoints + r.answers.equationPoints + r.answers.alphaPoints;
+    return r;
+}
+
 QStringList lines(const QString& text) { return text.split(QLatin1Char('\n'), Qt::SkipEmptyParts); }
 
 // The notices about the course folder among what a student was shown.
@@ -156,6 +205,8 @@ private slots:
         eva.insert(QStringLiteral("student"), QJsonObject{{QStringLiteral("name"), QStringLiteral("Eva Eis")},
                                                           {QStringLiteral("id"), QStringLiteral("4711005")}});
         eva.insert(QStringLiteral("state"), course::zerstoert);
+        eva.remove(QStringLiteral("moments")); // read as its one moment: destroyed, never evaluated
+        eva.remove(QStringLiteral("run_id"));
         eva.insert(QStringLiteral("answers"), QJsonObject{});
         eva.insert(QStringLiteral("points"), QJsonObject{{QStringLiteral("total"), 0}, {QStringLiteral("max"), 10}});
         writeFile(abgabe + QStringLiteral("/KORA-4711005-pc-20261209-100000-1.json"), QJsonDocument(eva).toJson());
@@ -166,14 +217,19 @@ private slots:
 
         const QString csv = path(QStringLiteral("noten.csv"));
         const QString html = path(QStringLiteral("uebersicht.html"));
-        const Result r = kora({QStringLiteral("--ergebnisse"), abgabe, QStringLiteral("--csv"), csv,
+        // The teacher's file of the course, as it was before the room next door changed its copy.
+        const QString course = path(QStringLiteral("kurs.dlx"));
+        writeFile(course, exam);
+        const Result r = kora({QStringLiteral("--ergebnisse"), abgabe, QStringLiteral("--config"), course,
+                               QStringLiteral("--csv"), csv,
                                QStringLiteral("--html"), html});
         QCOMPARE(r.err, QString());
         QCOMPARE(r.status, 1);
         const QStringList out = lines(r.out);
         QCOMPARE(out.value(0).simplified(), QStringLiteral("Matrikelnummer Name Punkte Versuche Sensor Hinweis"));
         QCOMPARE(out.value(1).simplified(), QStringLiteral("4711001 Anna Muster 10 von 10 1 (1 ausgewertet) Pt 1000"));
-        QCOMPARE(out.value(2).simplified(), QStringLiteral("4711002 Bea Beispiel 10 von 10 1 (1 ausgewertet) Pt 1000 "
+        // Her raised total is no grade: her answers earn 0.
+        QCOMPARE(out.value(2).simplified(), QStringLiteral("4711002 Bea Beispiel 0 von 10 1 (1 ausgewertet) Pt 1000 "
                                                            "Punkte passen nicht zur Nachrechnung"));
         QCOMPARE(out.value(3).simplified(), QStringLiteral("4711003 Carl Probe 10 von 10 2 (1 ausgewertet) Pt 1000 "
                                                            "verschiedene Namen: Carl Probe, Carla Probe"));
@@ -191,11 +247,18 @@ private slots:
                              }));
 
         const QStringList grades = QString::fromUtf8(readFile(csv)).split(QStringLiteral("\r\n"));
-        QCOMPARE(grades.value(0), QStringLiteral("Matrikelnummer,Name,Punkte,Höchstpunktzahl,Versuche,Sensor,Beginn,Hinweis"));
-        QVERIFY2(grades.value(1).startsWith(QStringLiteral("4711001,Anna Muster,10,10,1,Pt 1000,")), qPrintable(grades.value(1)));
+        QCOMPARE(grades.value(0),
+                 QStringLiteral("Matrikelnummer,Name,Punkte,Höchstpunktzahl,Prozent,Versuche,Sensor,Beginn,Hinweis"));
+        QVERIFY2(grades.value(1).startsWith(QStringLiteral("4711001,Anna Muster,10,10,100.0,1,Pt 1000,")),
+                 qPrintable(grades.value(1)));
+        QVERIFY2(grades.value(2).startsWith(QStringLiteral("4711002,Bea Beispiel,0,10,0.0,1,Pt 1000,")),
+                 qPrintable(grades.value(2)));
         QVERIFY(grades.value(1).endsWith(QLatin1Char(',')));
+        // The README's import recipe names the columns as the grade file writes them.
+        const QString readme = QString::fromUtf8(readFile(QStringLiteral(KORA_README)));
+        QVERIFY2(readme.contains(QLatin1Char('`') + grades.value(0) + QLatin1Char('`')), qPrintable(grades.value(0)));
         QVERIFY(grades.value(3).endsWith(QStringLiteral(",\"verschiedene Namen: Carl Probe, Carla Probe\"")));
-        QVERIFY2(grades.value(5).startsWith(QStringLiteral("4711005,Eva Eis,,10,1,Pt 1000,")), qPrintable(grades.value(5)));
+        QVERIFY2(grades.value(5).startsWith(QStringLiteral("4711005,Eva Eis,,10,,1,Pt 1000,")), qPrintable(grades.value(5)));
         QCOMPARE(grades.size(), 7); // five rows and the empty rest after the last line end
 
         const QString page = QString::fromUtf8(readFile(html));
@@ -208,21 +271,203 @@ private slots:
 
         // The same folder for a teacher who reads English.
         const Result en = kora({QStringLiteral("--sprache=en"), QStringLiteral("--ergebnisse"), abgabe,
+                                QStringLiteral("--config"), course,
                                 QStringLiteral("--csv"), csv, QStringLiteral("--html"), html});
         QCOMPARE(en.status, 1);
         const QStringList table = lines(en.out);
         QCOMPARE(table.value(0).simplified(), QStringLiteral("Student ID Name Points Runs Sensor Note"));
-        QCOMPARE(table.value(2).simplified(), QStringLiteral("4711002 Bea Beispiel 10 of 10 1 (1 evaluated) Pt 1000 "
+        QCOMPARE(table.value(2).simplified(), QStringLiteral("4711002 Bea Beispiel 0 of 10 1 (1 evaluated) Pt 1000 "
                                                              "points do not match the re-scoring"));
         QCOMPARE(table.value(5).simplified(), QStringLiteral("4711005 Eva Eis – 1 (0 evaluated) Pt 1000 sensor destroyed"));
         QCOMPARE(table.mid(6, 2), (QStringList{QStringLiteral("5 students"), QStringLiteral("Unreadable (4 files):")}));
         QCOMPARE(table.value(9), QStringLiteral("  KORA-neu.json: the record comes from a newer version (kora-result/2)"));
         QCOMPARE(QString::fromUtf8(readFile(csv)).section(QStringLiteral("\r\n"), 0, 0),
-                 QStringLiteral("Student ID,Name,Points,Maximum points,Runs,Sensor,Started,Note"));
+                 QStringLiteral("Student ID,Name,Points,Maximum points,Percent,Runs,Sensor,Started,Note"));
+        QVERIFY(readFile(csv).startsWith("\xEF\xBB\xBFStudent ID,"));
+        const QString englishHead = QString::fromUtf8(readFile(csv)).section(QStringLiteral("\r\n"), 0, 0);
+        QVERIFY2(readme.contains(QLatin1Char('`') + englishHead + QLatin1Char('`')), qPrintable(englishHead));
         const QString englishPage = QString::fromUtf8(readFile(html));
         for (const char* shown : {"<html lang=\"en\">", "<h1>KORA – Class overview</h1>", "<th>Student ID</th>",
                                   "Mean score per sensor type (count)", "<h2>Unreadable files</h2>"})
             QVERIFY2(englishPage.contains(QString::fromUtf8(shown)), shown);
+    }
+
+    // A class graded against the teacher's file: the grade is what the
+    // answers earn on the student's own variant, and each kind of record
+    // that must not count as it stands says why.
+    void gradedAgainstTheTeachersFile()
+    {
+        const QString abgabe = path(QStringLiteral("abgabe"));
+        const QString config = path(QStringLiteral("cmmup.dlx"));
+        writeFile(config, personal);
+        const QByteArray sha = QCryptographicHash::hash(personal, QCryptographicHash::Sha256).toHex();
+        const QDateTime t0 = QDateTime::fromString(QStringLiteral("2026-12-09T10:00:00+01:00"), Qt::ISODate);
+        int written = 0;
+        auto write = [&](course::RunRecord r, int minute) {
+            r.configSha256 = QString::fromLatin1(sha);
+            r.started = t0.addSecs(60 * minute);
+            if (r.moments.empty())
+                r.moments = {{course::begonnen, r.started}, {r.state, r.started.addSecs(30)}};
+            r.updated = r.moments.back().time;
+            QCOMPARE(course::writeRecordFile(abgabe, course::recordFileName(r.id, r.host, r.started, ++written),
+                                             course::toJson(r)),
+                     QString());
+        };
+        auto key = [&](const char* id) { return answerKey(config, QString::fromLatin1(id)); };
+
+        write(pt1000Run("4711001", "Anna Muster", key("4711001"), true, true), 0);
+        // Bea raised 2 points to 10 by hand; her second run earned 6, and the
+        // best attempt is chosen by what the answers earn.
+        course::RunRecord bea = pt1000Run("4711002", "Bea Beispiel", key("4711002"), false, false);
+        bea.total = 10;
+        write(bea, 1);
+        write(pt1000Run("4711002", "Bea Beispiel", key("4711002"), true, false), 20);
+        // Carl put the right equation into his record afterwards.
+        course::RunRecord carl = pt1000Run("4711003", "Carl Probe", key("4711003"), false, false);
+        carl.answers.equation = pt1000Run("", "", key("4711003"), true, false).answers.equation;
+        write(carl, 2);
+        // Dora ran with Anna's variant.
+        write(pt1000Run("4711004", "Dora Test", key("4711001"), true, true), 3);
+        // Emil handed in Fritz's record under his own number.
+        const course::RunRecord fritz = pt1000Run("4711006", "Fritz Fleiss", key("4711006"), true, true);
+        write(fritz, 4);
+        course::RunRecord emil = fritz;
+        emil.id = QStringLiteral("4711005");
+        emil.name = QStringLiteral("Emil Kopie");
+        write(emil, 4);
+        // Gina took Hans's record and took its run identifier out.
+        const course::RunRecord hans = pt1000Run("4711010", "Hans Held", key("4711010"), true, true);
+        write(hans, 5);
+        course::RunRecord gina = hans;
+        gina.id = QStringLiteral("4711011");
+        gina.name = QStringLiteral("Gina Gleich");
+        gina.runId.clear();
+        write(gina, 5);
+        // Ida destroyed her sensor after the evaluation, as the task page suggests.
+        course::RunRecord ida = pt1000Run("4711007", "Ida Ende", key("4711007"), true, false);
+        ida.state = course::zerstoert;
+        ida.moments = {{course::begonnen, t0.addSecs(360)}, {course::ausgewertet, t0.addSecs(900)},
+                       {course::zerstoert, t0.addSecs(960)}};
+        write(ida, 6);
+        // Karl typed his number four ways; only the second run was evaluated.
+        const char* spellings[] = {"04711008", "4711008", "4711-008", " 4711008 "};
+        for (int n = 0; n < 4; ++n) {
+            course::RunRecord karl =
+                pt1000Run(QString::fromLatin1(spellings[n]), "Karl Vier", key("4711008"), true, true);
+            karl.runId += QString::number(n);
+            if (n != 1) {
+                karl.state = n == 0 ? course::begonnen : course::beendet;
+                karl.answers = {};
+                karl.total = 0;
+                karl.sensor.reset();
+            }
+            write(karl, 7 + 10 * n);
+        }
+        // Jana's exam: no sensor in the records; her first evaluated run
+        // (8 points) is the one handed in, the second scored 10.
+        for (int n = 0; n < 2; ++n) {
+            course::RunRecord jana = pt1000Run("4711009", "Jana Pruefung", key("4711009"), true, n == 1);
+            jana.runId += QString::number(n);
+            jana.exam = true;
+            jana.sensor.reset();
+            write(jana, 8 + 20 * n);
+        }
+
+        const QString csv = path(QStringLiteral("noten.csv"));
+        const QString html = path(QStringLiteral("uebersicht.html"));
+        const Result r = kora({QStringLiteral("--ergebnisse"), abgabe, QStringLiteral("--config"), config,
+                               QStringLiteral("--wertung"), QStringLiteral("bester"), QStringLiteral("--csv"), csv,
+                               QStringLiteral("--html"), html});
+        QCOMPARE(r.err, QString());
+        QCOMPARE(r.status, 1);
+        QCOMPARE(lines(r.out).replaceInStrings(QRegularExpression(QStringLiteral(" +")), QStringLiteral(" ")),
+                 (QStringList{
+                     "Matrikelnummer Name Punkte Versuche Sensor Hinweis",
+                     "4711001 Anna Muster 10 von 10 1 (1 ausgewertet) Pt 1000",
+                     "4711002 Bea Beispiel 8 von 10 2 (2 ausgewertet) Pt 1000 Punkte passen nicht zur Nachrechnung",
+                     "4711003 Carl Probe 8 von 10 1 (1 ausgewertet) Pt 1000 Punkte passen nicht zur Nachrechnung",
+                     "4711004 Dora Test – 1 (1 ausgewertet) Pt 1000 Sensor passt nicht zur Variante",
+                     "4711005 Emil Kopie – 1 (1 ausgewertet) Pt 1000 Sensor passt nicht zur Variante; Kopie",
+                     "4711006 Fritz Fleiss – 1 (1 ausgewertet) Pt 1000 Kopie",
+                     "4711007 Ida Ende 8 von 10 1 (1 ausgewertet) Pt 1000 Sensor nach der Auswertung zerstört",
+                     "04711008 Karl Vier 10 von 10 4 (1 ausgewertet) Pt 1000",
+                     "4711009 Jana Pruefung 8 von 10 2 (2 ausgewertet) Pt 1000 weiterer Durchlauf nach der Abgabe",
+                     "4711010 Hans Held – 1 (1 ausgewertet) Pt 1000 Kopie",
+                     "4711011 Gina Gleich – 1 (1 ausgewertet) Pt 1000 Sensor passt nicht zur Variante; Kopie",
+                     "11 Studierende",
+                 }));
+        // The byte order mark, for spreadsheets.
+        QVERIFY(readFile(csv).startsWith("\xEF\xBB\xBFMatrikelnummer,"));
+        const QStringList grades = QString::fromUtf8(readFile(csv)).split(QStringLiteral("\r\n"));
+        QCOMPARE(grades.value(0),
+                 QStringLiteral("Matrikelnummer,Name,Punkte,Höchstpunktzahl,Prozent,Versuche,Sensor,Beginn,Hinweis"));
+        QVERIFY2(grades.value(2).startsWith(QStringLiteral("4711002,Bea Beispiel,8,10,80.0,2,")), qPrintable(grades.value(2)));
+        QVERIFY2(grades.value(4).startsWith(QStringLiteral("4711004,Dora Test,,10,,1,")), qPrintable(grades.value(4)));
+        QVERIFY2(grades.value(7).startsWith(QStringLiteral("4711007,Ida Ende,8,10,80.0,1,")), qPrintable(grades.value(7)));
+
+        // The distribution in percent: 8 of 10 in the tenth from 80, full marks in the top one.
+        const QString page = QString::fromUtf8(readFile(html));
+        for (const char* bar : {"<title>80–90: 4</title>", "<title>90–100: 2</title>", "<title>0–10: 0</title>"})
+            QVERIFY2(page.contains(QString::fromUtf8(bar)), bar);
+
+        // Without the teacher's file the variants go unchecked, and an exam
+        // cannot be scored at all: it has no sensor to score on.
+        const Result unchecked = kora({QStringLiteral("--ergebnisse"), abgabe});
+        QCOMPARE(unchecked.status, 1);
+        const QStringList out = lines(unchecked.out);
+        QVERIFY2(out.value(4).simplified().startsWith(QStringLiteral("4711004 Dora Test 10 von 10 ")), qPrintable(out.value(4)));
+        QCOMPARE(out.filter(QStringLiteral("Jana")), QStringList());
+        QCOMPARE(out.filter(QStringLiteral(": eine Prüfung lässt sich nur mit --config nachrechnen")).size(), 2);
+        QVERIFY(out.contains(
+            QStringLiteral("Die Varianten sind nicht geprüft; das tut --config mit der cmmup.dlx des Kurses.")));
+    }
+
+    // A course without a key word: each run draws from a seed its record
+    // keeps. The export draws from that seed again; a record that cannot say
+    // which variant it had is not scored on a guess.
+    void variantFromTheSeed_data()
+    {
+        QTest::addColumn<QString>("seed");       // the record's
+        QTest::addColumn<QString>("sensorSeed"); // whose draw the record's sensor is; "" none
+        QTest::addColumn<bool>("withConfig");
+        QTest::addColumn<QString>("shown");      // the row, or the unreadable line
+        QTest::newRow("its own draw") << "17" << "17" << true << "4711001 Anna Muster 10 von 10 1 (1 ausgewertet) Pt 1000";
+        QTest::newRow("another seed's draw")
+            << "18" << "17" << true
+            << "4711001 Anna Muster – 1 (1 ausgewertet) Pt 1000 Sensor passt nicht zur Variante";
+        QTest::newRow("no sensor, scored on the seed's draw")
+            << "17" << "" << true << "4711001 Anna Muster 10 von 10 1 (1 ausgewertet) Pt 1000";
+        QTest::newRow("no sensor, no seed")
+            << "" << "" << true
+            << "KORA-4711001.json: die Variante lässt sich nicht neu ziehen (der Datensatz hat keinen Startwert)";
+        QTest::newRow("no sensor, no --config")
+            << "17" << "" << false
+            << "KORA-4711001.json: der Datensatz hat keinen Sensor und lässt sich nur mit --config nachrechnen";
+    }
+    void variantFromTheSeed()
+    {
+        QFETCH(QString, seed);
+        QFETCH(QString, sensorSeed);
+        QFETCH(bool, withConfig);
+        const QByteArray drawn = "sensor:nr=3:off\nergebnisse:ordner=abgabe\n"
+                                 "typ3:r0=rand(900,1100):a=rand(3.5,4):Pt 1000:0.05\n";
+        writeFile(path(QStringLiteral("cmmup.dlx")), drawn);
+        const course::TeacherFile teacher(drawn);
+        course::RunRecord ofSeed;
+        ofSeed.seed = sensorSeed.isEmpty() ? QStringLiteral("17") : sensorSeed;
+        course::RunRecord r = pt1000Run(QStringLiteral("4711001"), QStringLiteral("Anna Muster"),
+                                        *teacher.variantOf(ofSeed), true, true);
+        r.seed = seed;
+        r.configSha256 = teacher.sha256();
+        if (sensorSeed.isEmpty())
+            r.sensor.reset();
+        writeFile(path(QStringLiteral("abgabe/KORA-4711001.json")), course::toJson(r));
+        QStringList args = {QStringLiteral("--ergebnisse"), path(QStringLiteral("abgabe"))};
+        if (withConfig)
+            args << QStringLiteral("--config") << path(QStringLiteral("cmmup.dlx"));
+        const QStringList out = lines(kora(args).out).replaceInStrings(QRegularExpression(QStringLiteral("^ +| +$")), QString());
+        QFETCH(QString, shown);
+        QVERIFY2(out.contains(shown) || out.value(1).simplified() == shown, qPrintable(out.join(QLatin1Char('\n'))));
     }
 
     void countingFirstBestOrLast_data()
@@ -286,6 +531,8 @@ private slots:
         QTest::newRow("unknown counting") << QStringList{"--ergebnisse", ".", "--wertung", "mittel"}
                                           << QStringLiteral("--wertung kennt erster, bester oder letzter, nicht "
                                                             "\"mittel\".\nHilfe: kora --help\n");
+        QTest::newRow("missing teacher's file") << QStringList{"--ergebnisse", ".", "--config", "/gibt/es/nicht.dlx"}
+                                                << QStringLiteral("Die Datei /gibt/es/nicht.dlx lässt sich nicht lesen.\n");
         QTest::newRow("missing folder, English") << QStringList{"--ergebnisse", "/gibt/es/nicht", "--sprache", "en"}
                                                  << QStringLiteral("The folder /gibt/es/nicht does not exist.\n");
     }
@@ -314,7 +561,9 @@ private slots:
             QCOMPARE(r.status, 0);
             QCOMPARE(notices(r.out), QStringList());
         }
-        const Result r = kora({QStringLiteral("--ergebnisse"), path(QStringLiteral("abgabe"))});
+        const Result r = kora({QStringLiteral("--ergebnisse"), path(QStringLiteral("abgabe")), QStringLiteral("--config"),
+                               path(QStringLiteral("cmmup.dlx"))});
+        QCOMPARE(r.err, QString());
         QCOMPARE(r.status, 0);
         const QStringList out = lines(r.out);
         QCOMPARE(out.size(), 32);
