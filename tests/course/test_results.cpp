@@ -20,6 +20,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
 #include <memory>
 
 #include <sys/stat.h>
@@ -231,8 +232,10 @@ private slots:
         // Her raised total is no grade: her answers earn 0.
         QCOMPARE(out.value(2).simplified(), QStringLiteral("4711002 Bea Beispiel 0 von 10 1 (1 ausgewertet) Pt 1000 "
                                                            "Punkte passen nicht zur Nachrechnung"));
+        // An exam: the run after Carl's evaluated one does not count, and says so.
         QCOMPARE(out.value(3).simplified(), QStringLiteral("4711003 Carl Probe 10 von 10 2 (1 ausgewertet) Pt 1000 "
-                                                           "verschiedene Namen: Carl Probe, Carla Probe"));
+                                                           "verschiedene Namen: Carl Probe, Carla Probe; "
+                                                           "weiterer Durchlauf nach der Abgabe"));
         QCOMPARE(out.value(4).simplified(),
                  QStringLiteral("4711004 Dora Test 10 von 10 1 (1 ausgewertet) Pt 1000 andere cmmup.dlx"));
         QCOMPARE(out.value(5).simplified(), QStringLiteral("4711005 Eva Eis – 1 (0 ausgewertet) Pt 1000 Sensor zerstört"));
@@ -257,7 +260,8 @@ private slots:
         // The README's import recipe names the columns as the grade file writes them.
         const QString readme = QString::fromUtf8(readFile(QStringLiteral(KORA_README)));
         QVERIFY2(readme.contains(QLatin1Char('`') + grades.value(0) + QLatin1Char('`')), qPrintable(grades.value(0)));
-        QVERIFY(grades.value(3).endsWith(QStringLiteral(",\"verschiedene Namen: Carl Probe, Carla Probe\"")));
+        QVERIFY2(grades.value(3).endsWith(QStringLiteral(",\"verschiedene Namen: Carl Probe, Carla Probe; weiterer Durchlauf nach der Abgabe\"")),
+                 qPrintable(grades.value(3)));
         QVERIFY2(grades.value(5).startsWith(QStringLiteral("4711005,Eva Eis,,10,,1,Pt 1000,")), qPrintable(grades.value(5)));
         QCOMPARE(grades.size(), 7); // five rows and the empty rest after the last line end
 
@@ -596,7 +600,11 @@ private slots:
         QCOMPARE(::stat(QFile::encodeName(mine).constData(), &st), 0);
         QCOMPARE(st.st_uid, 65534u);
         QCOMPARE(st.st_mode & 0777, 0640u);
-        QCOMPARE(course::readRecord(readFile(mine)).record.state, course::ausgewertet);
+        // Evaluated, then ended: the end is added, the evaluation stays.
+        const course::RunRecord record = course::readRecord(readFile(mine)).record;
+        QCOMPARE(record.state, course::beendet);
+        QVERIFY(std::any_of(record.moments.begin(), record.moments.end(),
+                            [](const course::Moment& m) { return m.state == course::ausgewertet; }));
 
         QProcess peek;
         peek.setProcessEnvironment(offscreen());
