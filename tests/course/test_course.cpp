@@ -4,7 +4,9 @@
 
 #include "bench/formexp.h"
 #include "configreport/report.h"
+#include "course/overview.h"
 #include "course/recordfile.h"
+#include "course/variant.h"
 #include "model/configcheck.h"
 #include "recorder.h"
 #include "signin/formanmeldung.h"
@@ -352,6 +354,17 @@ private slots:
         QVERIFY(r.sensor);
         QCOMPARE(r.sensor->index, 3);
         QVERIFY(r.seed.isEmpty()); // the key word and the number draw it again
+        // The teacher's grade file, with the variants checked: the 8 points
+        // count, the destruction is noted, and nothing looks forged.
+        QFile config(path("cmmup.dlx"));
+        QVERIFY(config.open(QIODevice::ReadOnly));
+        const course::TeacherFile teacher(config.readAll());
+        const QString grades = QString::fromUtf8(
+            course::csvText(course::readFolder(path("abgabe"), course::Counting::First, &teacher)));
+        const QString row = grades.split(QLatin1Char('\n')).value(1);
+        QVERIFY2(row.startsWith(QStringLiteral("4711001,Anna Muster,8,10,80.0,")), qPrintable(row));
+        QVERIFY2(row.contains(QStringLiteral("Sensor nach der Auswertung zerstört")), qPrintable(row));
+        QVERIFY2(!row.contains(QStringLiteral("Nachrechnung")), qPrintable(row));
     }
 
     // Before the evaluation no file under the student's home or in the course
