@@ -430,7 +430,8 @@ JournalRow Bench::shownRow() const
 JournalRow Bench::Commandmessen_Click()
 {
     JournalRow row = shownRow();
-    row.nr = ++recorded_;
+    row.nr = static_cast<int>(rows_.size()) + 1;
+    rows_.push_back(row);
     messages_.push_back(
         {message::rowRecorded,
          {std::to_string(row.nr), view_.at("Labelsenstemp").text, view_.at("Labelanz").text}});

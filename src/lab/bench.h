@@ -83,6 +83,8 @@ public:
     // The messages since the last call, in order.
     std::vector<Form> takeMessages();
     JournalRow shownRow() const;
+    // The rows recorded in this run, in order.
+    const std::vector<JournalRow>& rows() const { return rows_; }
 
     model::ExperimentState& state() { return state_; }
     const model::ExperimentState& state() const { return state_; }
@@ -137,7 +139,7 @@ private:
     std::vector<Form> messages_;
     bool destroyed_ = false;
     bool evaluated_ = false;
-    int recorded_ = 0;
+    std::vector<JournalRow> rows_;
 };
 
 } // namespace lab
