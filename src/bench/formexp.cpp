@@ -66,7 +66,7 @@ void Formexp::buildWindow()
     Frame1 = qobject_cast<QFrame*>(get("Frame1"));
     Framesensor = qobject_cast<QFrame*>(get("Framesensor"));
     for (int i = 0; i < model::sensorTypes; ++i)
-        Option1[i] = qobject_cast<QRadioButton*>(get(("Option1_" + std::to_string(i)).c_str()));
+        Option1[i] = qobject_cast<QRadioButton*>(get(lab::Bench::optionName(i).c_str()));
     UpDownVoltmeter = qobject_cast<ui::UpDown*>(get("UpDownVoltmeter"));
     UpDownT = qobject_cast<ui::UpDown*>(get("UpDownT"));
     UpDownV = qobject_cast<ui::UpDown*>(get("UpDownV"));
@@ -114,12 +114,11 @@ void Formexp::describeForScreenReaders(QWidget* circuit)
     Picture2->setPresentation(ui::DrawingSurface::Presentation::Switch);
     Labelanz->setFocusableReading(true);
     Labelsenstemp->setFocusableReading(true);
-    UpDownV->setValueText([](int v) { return QString::number(v) + QStringLiteral(" V"); });
-    UpDownT->setValueText([](int t) { return QString::number(t) + QStringLiteral(" °C"); });
-    // The resistor's caption is the one its label shows.
-    UpDownR->setValueText([this](int) { return LabelR->text(); });
-    // Named "Messbereich" already: the position says the range alone.
-    UpDownVoltmeter->setValueText([](int p) { return qs(model::rangeName(p)); });
+    // Up-downs tell the meaning of their position, as the lab words it.
+    for (ui::UpDown* updown : {UpDownV, UpDownT, UpDownR, UpDownVoltmeter})
+        updown->setValueText([this, name = updown->objectName().toStdString()](int p) {
+            return qs(lab_.positionText(name, p));
+        });
     UpDownVoltmeter->setAccessibleDescription(tr("Messbereich des Voltmeters wählen"));
     circuit->setAccessibleDescription(
         tr("Spannungsquelle, Vorwiderstand und Sensor in Reihe; ein Schalter überbrückt den "
@@ -151,7 +150,7 @@ void Formexp::connectHandlers()
 
 void Formexp::Form_Load()
 {
-    Picture1->move(ui::px(15), ui::px(10));
+    Picture1->move(ui::px(lab::taskPageLeft), ui::px(lab::taskPageTop));
     // The working directory travels with the window as a property of its own;
     // the student never sees it.
     setProperty("pfad", QDir::currentPath());
@@ -347,14 +346,9 @@ void Formexp::updateKeyboardReach()
 {
     const bool pageUp = !Picture1->isHidden();
     Picture1->setFocusPolicy(pageUp ? Qt::StrongFocus : Qt::NoFocus);
-    // Along the circuit: source, resistor and its bypass, thermostat and the
-    // sensor's temperature, meter range and reading, then the sensor choice
-    // and the buttons, the journal's where it is built. The readings take
-    // the focus so that a screen reader reaches them and speaks each change.
-    QList<QWidget*> chain = {UpDownV, UpDownR, Picture2, UpDownT, Labelsenstemp, UpDownVoltmeter, Labelanz};
-    for (QRadioButton* option : Option1)
-        chain << option;
-    chain << ToggleButton1 << Command1 << Commandmessen << Commandprotokoll;
+    QList<QWidget*> chain;
+    for (const char* name : lab::benchTabOrder())
+        chain << controls_.value(QString::fromLatin1(name));
     for (QWidget* control : chain)
         control->setFocusPolicy(pageUp ? Qt::NoFocus : Qt::StrongFocus);
     if (pageUp)

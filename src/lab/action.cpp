@@ -30,7 +30,7 @@ bool act(Bench& bench, const Action& a)
             bench.step(a.control, a.value);
     } else if (kind == "choose") {
         if (a.value >= 0 && a.value < model::sensorTypes &&
-            reachable(bench, "Option1_" + std::to_string(a.value), "Framesensor"))
+            reachable(bench, Bench::optionName(a.value), "Framesensor"))
             bench.choose(a.value);
     } else if (kind == "bypass") {
         if (reachable(bench, "Picture2"))

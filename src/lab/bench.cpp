@@ -21,17 +21,6 @@ Form rangeTip(int position)
     return {QT_TRANSLATE_NOOP("bench::Formexp", "Messbereich: %1"), {model::rangeName(position)}};
 }
 
-// The bypass is locked until the evaluation is over; its tooltip says so.
-Form bypassTip()
-{
-    return {QT_TRANSLATE_NOOP("bench::Formexp", "Vorwiderstand überbrücken"), {}};
-}
-Form lockedBypassTip()
-{
-    return {QT_TRANSLATE_NOOP("bench::Formexp", "Vorwiderstand überbrücken (möglich nach der Auswertung)"),
-            {}};
-}
-
 Range rangeOf(std::string_view name)
 {
     for (const ControlSpec& row : benchControls())
@@ -40,43 +29,27 @@ Range rangeOf(std::string_view name)
     return {};
 }
 
-std::string optionName(int index)
+} // namespace
+
+std::string Bench::optionName(int index)
 {
     return "Option1_" + std::to_string(index);
 }
 
-bool isSpace(char c)
+std::string Bench::positionText(std::string_view updown, int p) const
 {
-    return c == ' ' || (c >= '\t' && c <= '\r');
+    if (updown == "UpDownV")
+        return std::to_string(p) + " V";
+    if (updown == "UpDownT")
+        return std::to_string(p) + " °C";
+    // The resistor's caption is the one its label shows.
+    if (updown == "UpDownR")
+        return view_.at("LabelR").text;
+    // Named "Messbereich" already: the position says the range alone.
+    if (updown == "UpDownVoltmeter")
+        return model::rangeName(p);
+    return std::to_string(p);
 }
-
-std::string trimmed(std::string_view t)
-{
-    while (!t.empty() && isSpace(t.front()))
-        t.remove_prefix(1);
-    while (!t.empty() && isSpace(t.back()))
-        t.remove_suffix(1);
-    return std::string(t);
-}
-
-// A caption in the journal's number form: "." as decimal point.
-std::string neutral(std::string t, char separator)
-{
-    if (separator != '.')
-        std::replace(t.begin(), t.end(), separator, '.');
-    return t;
-}
-
-// A caption without its unit, in the journal's number form.
-std::string withoutUnit(const std::string& caption, std::string_view unit, char separator)
-{
-    std::string t = trimmed(caption);
-    if (t.size() >= unit.size() && t.compare(t.size() - unit.size(), unit.size(), unit) == 0)
-        t.resize(t.size() - unit.size());
-    return neutral(trimmed(t), separator);
-}
-
-} // namespace
 
 const ControlView& View::at(std::string_view name) const
 {
@@ -106,7 +79,7 @@ Bench::Bench(char separator) : separator_(separator)
     view_.controls.emplace("Line1", lever);
     view_.controls.emplace("Labelstatus", ControlView{});
     control("Picture2").enabled = false;
-    control("Picture2").tip = lockedBypassTip();
+    control("Picture2").tip = bypassTip(false);
     control("UpDownVoltmeter").tip = rangeTip(value("UpDownVoltmeter"));
     control(optionName(0)).value = 1;
 }
@@ -365,112 +338,6 @@ void Bench::Picture2_Click()
     // The lever, from its pivot at 180 twips, stands upright while closed.
     control("Line1").value = state_.rvor_kurz ? 180 : 45;
     f_anzeige();
-}
-
-// ---------------------------------------------------------------- evaluation and journal
-
-bool Bench::Command1_Click()
-{
-    ControlView& c = control("Command1");
-    if (!c.enabled)
-        return false;
-    c.enabled = false;
-    view_.enabled = false;
-    enableJournalButtons(false);
-    return true;
-}
-
-void Bench::evaluationClosed()
-{
-    evaluated_ = true;
-    if (destroyed_)
-        return; // the experiment is over
-    view_.enabled = true;
-    enableJournalButtons(true);
-    // In an exam the hidden sensor stays hidden: nobody measures the other
-    // types and passes the readings on.
-    if (!state_.course.pruefung) {
-        control("Framesensor").visible = true;
-        control("ToggleButton1").visible = true;
-    }
-    control("Picture2").enabled = true;
-    control("Picture2").tip = bypassTip();
-}
-
-void Bench::enableJournalButtons(bool on)
-{
-    control("Commandmessen").enabled = on;
-    control("Commandprotokoll").enabled = on;
-}
-
-bool Bench::mayRecord() const
-{
-    const ControlView& button = view_.at("Commandmessen");
-    return !view_.at("Picture1").visible && button.visible && button.enabled && view_.enabled;
-}
-
-JournalRow Bench::shownRow() const
-{
-    JournalRow r;
-    r.sensor = hiddenSensor;
-    if (view_.at("Framesensor").visible)
-        for (int i = 0; i < model::sensorTypes; ++i)
-            if (value(optionName(i)) == 1)
-                r.sensor = std::to_string(i + 1);
-    r.thermostat = withoutUnit(view_.at("LabelT").text, "°C", separator_);
-    r.sensorTemp = withoutUnit(view_.at("Labelsenstemp").text, "°C", separator_);
-    r.quelle = withoutUnit(view_.at("LabelV").text, "V", separator_);
-    r.vorwiderstand = value("Line1") == 180 ? bypassed : neutral(view_.at("LabelR").text, separator_);
-    r.messbereich = model::rangeName(value("UpDownVoltmeter"));
-    r.anzeige = neutral(view_.at("Labelanz").text, separator_);
-    r.eigenerwaermung = thermostat_.eigen_ein;
-    return r;
-}
-
-JournalRow Bench::Commandmessen_Click()
-{
-    JournalRow row = shownRow();
-    row.nr = static_cast<int>(rows_.size()) + 1;
-    rows_.push_back(row);
-    messages_.push_back(
-        {message::rowRecorded,
-         {std::to_string(row.nr), view_.at("Labelsenstemp").text, view_.at("Labelanz").text}});
-    return row;
-}
-
-// ---------------------------------------------------------------- the teacher's file
-
-void Bench::showSelfHeatingSwitch()
-{
-    control("ToggleButton1").visible = true;
-}
-
-void Bench::pressSelfHeatingSwitch()
-{
-    press(true);
-}
-
-void Bench::hideSensorChoice()
-{
-    control("Framesensor").visible = false;
-}
-
-void Bench::selectSensor(int index)
-{
-    if (index < 0 || index >= model::sensorTypes)
-        return;
-    // Selecting by program runs the click handler, also for the button that
-    // is already selected.
-    if (value(optionName(index)) == 1)
-        Option1_Click(index);
-    else
-        select(index);
-}
-
-void Bench::hideJournal()
-{
-    for (const char* name : {"Commandmessen", "Commandprotokoll", "Labelstatus"})
-        control(name).visible = false;
 }
 
 } // namespace lab

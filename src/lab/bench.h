@@ -97,6 +97,12 @@ public:
     bool mayClose() const { return view_.enabled || destroyed_; }
     char separator() const { return separator_; }
 
+    // The name of the sensor choice's option of this index, "Option1_<index>".
+    static std::string optionName(int index);
+    // What an up-down's position means, in words and units ("10 kOhm", "20 V"),
+    // as assistive tools tell it.
+    std::string positionText(std::string_view updown, int position) const;
+
     // The circuit and the meter, by their given names.
     void f_anzeige();
     void f_voltmeter(float u);
@@ -114,6 +120,7 @@ private:
     void Option1_Click(int index);
     void ToggleButton1_Click();
     void enableJournalButtons(bool on);
+    static Form bypassTip(bool open);
 
     // The controls as the design's: a caption set runs its label's handler;
     // a position, clamped to the range, runs the up-down's when it changes.

@@ -262,7 +262,17 @@ const std::array<PageLine, 24> page = {{
     {7354, margin, 14, true, QT_TRANSLATE_NOOP("TaskPage", "<<Start durch Doppelklick>>")},
 }};
 
+const std::array<const char*, 18> tabOrder = {
+    "UpDownV",   "UpDownR",   "Picture2",      "UpDownT",   "Labelsenstemp", "UpDownVoltmeter",
+    "Labelanz",  "Option1_0", "Option1_1",     "Option1_2", "Option1_3",     "Option1_4",
+    "Option1_5", "Option1_6", "ToggleButton1", "Command1",  "Commandmessen", "Commandprotokoll"};
+
 } // namespace
+
+std::span<const char* const> benchTabOrder()
+{
+    return tabOrder;
+}
 
 std::span<const ControlSpec> benchControls()
 {

@@ -16,6 +16,16 @@ inline constexpr const char* benchContext = "bench::Formexp";
 // The controls from back to front: a row listed later covers the ones before it.
 std::span<const ControlSpec> benchControls();
 
+// Where the task page stands once the window has started, in twips.
+inline constexpr int taskPageLeft = 15;
+inline constexpr int taskPageTop = 10;
+
+// The keyboard's way through the bench once the task page is gone, along
+// the circuit: source, resistor and its bypass, thermostat and the sensor's
+// temperature, meter range and reading, then the sensor choice and the
+// buttons. The readings are in it so that a screen reader reaches them.
+std::span<const char* const> benchTabOrder();
+
 // A line of the task page, in Times New Roman bold; its text is a key of
 // the context "TaskPage".
 struct PageLine {

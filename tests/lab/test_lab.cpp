@@ -173,6 +173,12 @@ TEST(BenchLayout, TableAndViewAgree)
     }
     // The lever and the confirmation line are the window's own additions.
     EXPECT_EQ(bench.view().controls.size(), names.size() + 2);
+    // The keyboard's way names each control once, and only controls of the table.
+    std::set<std::string> reached;
+    for (const char* name : lab::benchTabOrder()) {
+        EXPECT_TRUE(names.count(name)) << name;
+        EXPECT_TRUE(reached.insert(name).second) << name;
+    }
 }
 
 } // namespace
