@@ -87,7 +87,6 @@ void Formexp::buildWindow()
     Line1->setObjectName(QStringLiteral("Line1"));
     controls_.insert(Line1->objectName(), Line1);
     pressGuard_ = new ui::PressGuard(this);
-    senstempColour_ = Labelsenstemp->palette().color(QPalette::WindowText);
 
     QPalette white = Frame1->palette();
     white.setColor(QPalette::Window, Qt::white);
@@ -175,6 +174,8 @@ void Formexp::render()
             continue;
         const auto before = shown_.controls.find(name);
         const lab::ControlView* was = before == shown_.controls.end() ? nullptr : &before->second;
+        if (!was)
+            designColours_.insert(w, w->palette().color(QPalette::WindowText));
         if (!was || was->text != c.text || was->words != c.words) {
             const QString text =
                 c.words ? QCoreApplication::translate(lab::benchContext, c.text.c_str()) : qs(c.text);
@@ -199,7 +200,8 @@ void Formexp::render()
             w->setHidden(!c.visible);
         if (!was || was->colour != c.colour) {
             QPalette p = w->palette();
-            p.setColor(QPalette::WindowText, c.colour >= 0 ? ui::paletteColor(c.colour) : senstempColour_);
+            p.setColor(QPalette::WindowText,
+                       c.colour >= 0 ? ui::paletteColor(c.colour) : designColours_.value(w));
             if (c.colour >= 0 || was)
                 w->setPalette(p);
         }

@@ -138,8 +138,8 @@ private:
     ui::Label* LabelR = nullptr;
     QPushButton* ToggleButton1 = nullptr;
     QPointer<evaluation::Formantwort> formantwort_;
-    ui::PressGuard* pressGuard_ = nullptr; // the second click of the start page's double click
-    QColor senstempColour_;                // the sensor temperature's colour below the warning
+    ui::PressGuard* pressGuard_ = nullptr;        // the second click of the start page's double click
+    QHash<const QWidget*, QColor> designColours_; // the captions' colours where the lab sets none
 
     QPushButton* Commandmessen = nullptr;
     QPushButton* Commandprotokoll = nullptr;
