@@ -3,12 +3,17 @@
 // student takes the reading: the displays' texts without their units, with
 // "." as decimal point, never a hidden value.
 
+#include "lab/words.h"
+
 #include <string>
 
 namespace lab {
 
-inline constexpr const char* hiddenSensor = "–";      // the sensor choice is hidden
-inline constexpr const char* bypassed = "überbrückt"; // the series resistor is bridged
+// The sensor column while the sensor choice is hidden.
+inline constexpr const char* hiddenSensor = "–";
+// The series resistor's column while it is bridged, as a file of the source
+// language holds it; the journal words it in the chosen language.
+inline constexpr const char* bypassed = QT_TRANSLATE_NOOP("journal::Row", "überbrückt");
 
 struct JournalRow {
     int nr = 0;                // counted from 1 in the order of recording
