@@ -4,6 +4,8 @@
 // with "." as decimal point and written with the separator of the place
 // they go to (the table, a file, the clipboard, the printed page).
 
+#include "lab/journalrow.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -47,12 +49,12 @@ struct Row {
     bool operator==(const Row&) const = default;
 };
 
-inline const QString hiddenSensor = QStringLiteral("–");
+inline const QString hiddenSensor = QString::fromUtf8(lab::hiddenSensor);
 // The words of the self-heating and series-resistor columns, as a file of
 // the source language holds them.
 inline constexpr const char* switchedOn = QT_TRANSLATE_NOOP("journal::Row", "ein");
 inline constexpr const char* switchedOff = QT_TRANSLATE_NOOP("journal::Row", "aus");
-inline constexpr const char* bypassedWord = QT_TRANSLATE_NOOP("journal::Row", "überbrückt");
+inline constexpr const char* bypassedWord = lab::bypassed;
 inline const QString bypassed = QString::fromUtf8(bypassedWord);
 
 // The column names, the header row of every file.

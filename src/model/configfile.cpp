@@ -72,10 +72,11 @@ ConfigFile readConfigFile(const std::string& path)
     return file;
 }
 
+std::string configPath(const std::string& pfad) { return (std::filesystem::path(pfad) / configFileName).string(); }
+
 void f_connect(ExperimentState& s, ConfigTarget& target, Class1& random, ProblemList& problems)
 {
-    const auto path = std::filesystem::path(s.pfad) / configFileName;
-    applyConfigFile(readConfigFile(path.string()), configFileName, s, target, random, problems);
+    applyConfigFile(readConfigFile(configPath(s.pfad)), configFileName, s, target, random, problems);
 }
 
 std::vector<ConfigProblem> f_connect(ExperimentState& s, ConfigTarget& target, Class1& random)
