@@ -430,7 +430,7 @@ Language: --sprache de|en beside any option; German if not given.</translation>
     </message>
     <message>
         <source>Mit --ergebnisse: zieht jede Variante aus der Lehrerdatei DATEI neu und prüft sie.</source>
-        <translation>With --ergebnisse: draws every variant again from the teacher's file FILE and checks it.</translation>
+        <translation>With --ergebnisse: draws every variant again from the teacher&apos;s file FILE and checks it.</translation>
     </message>
     <message>
         <source>Sprache der Ausgabe (ohne Angabe Deutsch).</source>
@@ -1130,6 +1130,28 @@ Help: kora --help
     <message>
         <source>der Datensatz hat keinen Sensor und lässt sich nur mit --config nachrechnen</source>
         <translation>the record has no sensor and can be re-scored only with --config</translation>
+    </message>
+    <message>
+        <source>die ZIP-Datei ist zu groß: mehr als %1 MB entpackt oder mehr als %2 Einträge</source>
+        <translation>the zip file is too large: more than %1 MB unpacked or more than %2 entries</translation>
+    </message>
+    <message>
+        <source>die ZIP-Datei ist beschädigt (%1)</source>
+        <translation>the zip file is damaged (%1)</translation>
+    </message>
+    <message>
+        <source>der Eintrag »%1« der ZIP-Datei zeigt aus seinem Ordner hinaus</source>
+        <translation>the zip entry “%1” points out of its folder</translation>
+    </message>
+    <message>
+        <source>die ZIP-Datei ist beschädigt (%1: %2)</source>
+        <translation>the zip file is damaged (%1: %2)</translation>
+    </message>
+    <message>
+        <source>Die ZIP-Datei %1 wird nicht gelesen: %2.
+</source>
+        <translation>The zip file %1 is not read: %2.
+</translation>
     </message>
 </context>
 <context>

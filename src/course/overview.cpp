@@ -1,6 +1,7 @@
 #include "course/overview.h"
 
 #include "configreport/typenames.h"
+#include "course/archive.h"
 #include "course/record.h"
 #include "course/rescore.h"
 #include "course/text.h"
@@ -16,6 +17,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <functional>
 #include <thread>
 #include <vector>
 
@@ -190,14 +192,9 @@ Scored judge(Run run, const TeacherFile* teacher)
     return {std::move(run), {}};
 }
 
-Scored readAndJudge(const QString& path, const TeacherFile* teacher)
+Scored judgeBytes(const QByteArray& data, const TeacherFile* teacher)
 {
-    QFile f(path);
-    if (f.size() > largestRecord)
-        return {{}, tr("die Datei ist zu groß für einen Datensatz")};
-    if (!f.open(QIODevice::ReadOnly))
-        return {{}, tr("die Datei lässt sich nicht öffnen")};
-    ReadRecord read = readRecord(f.readAll());
+    ReadRecord read = readRecord(data);
     if (!read.error.isEmpty())
         return {{}, read.error};
     Run run;
@@ -205,16 +202,26 @@ Scored readAndJudge(const QString& path, const TeacherFile* teacher)
     return judge(std::move(run), teacher);
 }
 
+Scored readAndJudge(const QString& path, const TeacherFile* teacher)
+{
+    QFile f(path);
+    if (f.size() > largestRecord)
+        return {{}, tr("die Datei ist zu groß für einen Datensatz")};
+    if (!f.open(QIODevice::ReadOnly))
+        return {{}, tr("die Datei lässt sich nicht öffnen")};
+    return judgeBytes(f.readAll(), teacher);
+}
+
 // Re-scoring runs the whole comparison for every evaluated record, and the
 // teacher's file is read again for every variant; the records are
 // independent, so every core takes its share.
-std::vector<Scored> readAll(const QDir& dir, const QStringList& names, const TeacherFile* teacher)
+std::vector<Scored> readAll(std::size_t count, const std::function<Scored(std::size_t)>& readOne)
 {
-    std::vector<Scored> scored(static_cast<std::size_t>(names.size()));
+    std::vector<Scored> scored(count);
     std::atomic<std::size_t> next{0};
     auto work = [&] {
         for (std::size_t i = next++; i < scored.size(); i = next++)
-            scored[i] = readAndJudge(dir.filePath(names[static_cast<qsizetype>(i)]), teacher);
+            scored[i] = readOne(i);
     };
     const unsigned helpers = std::min<unsigned>(std::max(1u, std::thread::hardware_concurrency()) - 1, 15);
     std::vector<std::thread> threads;
@@ -285,14 +292,16 @@ int Overview::status() const
     return noted || !unreadable.isEmpty() ? 1 : 0;
 }
 
-Overview readFolder(const QString& folder, Counting counting, const TeacherFile* teacher)
+namespace {
+
+// The overview of the records named `names`, the i-th read by readOne(i).
+Overview overviewOf(const QStringList& names, const std::function<Scored(std::size_t)>& readOne, Counting counting,
+                    const TeacherFile* teacher)
 {
     Overview o;
     o.variantsChecked = teacher != nullptr;
     QMap<QString, QList<Run>> byStudent;
-    const QDir dir(folder);
-    const QStringList names = dir.entryList({QStringLiteral("*.json")}, QDir::Files, QDir::Name);
-    std::vector<Scored> scored = readAll(dir, names, teacher);
+    std::vector<Scored> scored = readAll(static_cast<std::size_t>(names.size()), readOne);
     markCopies(scored);
     for (std::size_t i = 0; i < scored.size(); ++i) {
         if (!scored[i].error.isEmpty())
@@ -304,6 +313,32 @@ Overview readFolder(const QString& folder, Counting counting, const TeacherFile*
     for (auto& runs : byStudent)
         o.students.append(rowOf(runs, counting, usual));
     return o;
+}
+
+} // namespace
+
+Overview readFolder(const QString& folder, Counting counting, const TeacherFile* teacher)
+{
+    const QDir dir(folder);
+    const QStringList names = dir.entryList({QStringLiteral("*.json")}, QDir::Files, QDir::Name);
+    return overviewOf(
+        names, [&](std::size_t i) { return readAndJudge(dir.filePath(names[static_cast<qsizetype>(i)]), teacher); },
+        counting, teacher);
+}
+
+Overview readZip(const ZipContents& zip, Counting counting, const TeacherFile* teacher)
+{
+    QStringList names;
+    for (const ZipFile& f : zip.records)
+        names << f.name;
+    return overviewOf(
+        names,
+        [&](std::size_t i) {
+            const QByteArray& data = zip.records[i].data;
+            return data.size() > largestRecord ? Scored{{}, tr("die Datei ist zu groß für einen Datensatz")}
+                                               : judgeBytes(data, teacher);
+        },
+        counting, teacher);
 }
 
 } // namespace course

@@ -10,6 +10,8 @@
 
 namespace course {
 
+struct ZipContents;
+
 class TeacherFile;
 
 // Which evaluated run counts: the first, the best or the last.
@@ -61,6 +63,8 @@ struct Overview {
 // With `teacher`, each run's variant is drawn again from the teacher's file
 // and checked; without it, each record is scored on its own sensor.
 Overview readFolder(const QString& folder, Counting counting, const TeacherFile* teacher = nullptr);
+// The same for the records in a learning platform's zip, as read whole.
+Overview readZip(const ZipContents& zip, Counting counting, const TeacherFile* teacher = nullptr);
 
 // One column of the overview: its head (context "course") and its cell on
 // the terminal, in the grade file and on the page; nullptr where that

@@ -1,5 +1,6 @@
 #include "course/results.h"
 
+#include "course/archive.h"
 #include "course/overview.h"
 #include "course/text.h"
 #include "course/variant.h"
@@ -67,8 +68,10 @@ int runResults(const QStringList& arguments)
     const QString how = parser.value(counting);
     if (how != QLatin1String("erster") && how != QLatin1String("bester") && how != QLatin1String("letzter"))
         return refuse(tr("--wertung kennt erster, bester oder letzter, nicht \"%1\".").arg(how));
+    // A folder of records, or the zip a learning platform gives for all submissions.
     const QString dir = parser.value(folder);
-    if (!QFileInfo(dir).isDir()) {
+    const bool zipped = !QFileInfo(dir).isDir() && isZipFile(dir);
+    if (!QFileInfo(dir).isDir() && !zipped) {
         print(stderr, tr("Den Ordner %1 gibt es nicht.\n").arg(QDir::toNativeSeparators(dir)));
         return 2;
     }
@@ -87,7 +90,17 @@ int runResults(const QStringList& arguments)
         }
         teacher.emplace(QByteArray::fromStdString(file.bytes));
     }
-    const Overview o = readFolder(dir, c, teacher ? &*teacher : nullptr);
+    ZipContents zip;
+    if (zipped) {
+        zip = readRecordZip(dir);
+        // A refused zip writes nothing: no table, no grade file, no page.
+        if (!zip.error.isEmpty()) {
+            print(stderr, tr("Die ZIP-Datei %1 wird nicht gelesen: %2.\n").arg(QDir::toNativeSeparators(dir), zip.error));
+            return 2;
+        }
+    }
+    const Overview o = zipped ? readZip(zip, c, teacher ? &*teacher : nullptr)
+                              : readFolder(dir, c, teacher ? &*teacher : nullptr);
     print(stdout, tableText(o));
     if (parser.isSet(csv) && !save(parser.value(csv), csvText(o)))
         return 2;

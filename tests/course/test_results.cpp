@@ -22,9 +22,12 @@
 
 #include <algorithm>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include <sys/stat.h>
 #include <unistd.h>
+#include <zip.h>
 
 namespace {
 
@@ -102,6 +105,23 @@ QByteArray readFile(const QString& path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+using Entries = std::vector<std::pair<QString, QByteArray>>;
+
+// A zip as a learning platform writes it, by libzip's own writer.
+void writeZip(const QString& path, const Entries& entries)
+{
+    int err = 0;
+    zip_t* z = zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_TRUNCATE, &err);
+    if (!z)
+        qFatal("cannot write %s", qPrintable(path));
+    for (const auto& [name, data] : entries) {
+        zip_source_t* src = zip_source_buffer(z, data.constData(), static_cast<zip_uint64_t>(data.size()), 0);
+        zip_file_add(z, name.toUtf8().constData(), src, ZIP_FL_ENC_UTF_8);
+    }
+    if (zip_close(z) != 0)
+        qFatal("cannot write %s", qPrintable(path));
 }
 
 // The one record of a Matrikelnummer in `folder`.
@@ -413,6 +433,32 @@ private slots:
         const QString page = QString::fromUtf8(readFile(html));
         for (const char* bar : {"<title>80–90: 4</title>", "<title>90–100: 2</title>", "<title>0–10: 0</title>"})
             QVERIFY2(page.contains(QString::fromUtf8(bar)), bar);
+
+        // The same records as a learning platform hands them out: a folder
+        // per student, one flat. The grade file is the folder's, byte for byte.
+        const QString zip = path(QStringLiteral("abgaben.zip"));
+        Entries entries;
+        int n = 0;
+        for (const QString& file : QDir(abgabe).entryList({QStringLiteral("*.json")}, QDir::Files, QDir::Name))
+            entries.emplace_back((n++ % 2 ? QStringLiteral("Student %1_%1_assignsubmission_file/").arg(n)
+                                          : QStringLiteral("Student %1_%1_assignsubmission_file_").arg(n)) + file,
+                                 readFile(QDir(abgabe).filePath(file)));
+        writeZip(zip, entries);
+        const QString zipCsv = path(QStringLiteral("noten-zip.csv"));
+        const Result zipped = kora({QStringLiteral("--ergebnisse"), zip, QStringLiteral("--config"), config,
+                                    QStringLiteral("--wertung"), QStringLiteral("bester"), QStringLiteral("--csv"), zipCsv});
+        QCOMPARE(zipped.status, 1);
+        QCOMPARE(zipped.out, r.out);
+        QCOMPARE(readFile(zipCsv), readFile(csv));
+        // A zip with an entry that leaves its folder is refused whole, and nothing is written.
+        entries.emplace_back(QStringLiteral("../../KORA-4711001.json"), entries.front().second);
+        writeZip(zip, entries);
+        QFile::remove(zipCsv);
+        const Result refused = kora({QStringLiteral("--ergebnisse"), zip, QStringLiteral("--csv"), zipCsv});
+        QCOMPARE(refused.status, 2);
+        QCOMPARE(refused.out, QString());
+        QVERIFY2(refused.err.contains(QStringLiteral("zeigt aus seinem Ordner hinaus")), qPrintable(refused.err));
+        QVERIFY(!QFile::exists(zipCsv));
 
         // Without the teacher's file the variants go unchecked, and an exam
         // cannot be scored at all: it has no sensor to score on.
