@@ -1,15 +1,14 @@
 #include "evaluation/formantwort.h"
 
 #include "configreport/typenames.h"
-#include "evaluation/layout.h"
 #include "evaluation/reasons.h"
 #include "evaluation/report.h"
 #include "evaluation/texts.h"
 #include "journal/journal.h"
+#include "lab/evaluationlayout.h"
+#include "lab/evaluationtexts.h"
 #include "model/sensortypes.h"
 #include "numbers/numbers.h"
-#include "scoring/comparison.h"
-#include "scoring/scoring.h"
 #include "ui/controls.h"
 #include "ui/decimal.h"
 #include "ui/input.h"
@@ -24,15 +23,27 @@
 #include <QPalette>
 #include <QPushButton>
 
+#include <utility>
+
 namespace evaluation {
 
-Formantwort::Formantwort(model::ExperimentState& state, QWidget* parent) : QWidget(parent), state_(state)
+Formantwort::Formantwort(model::ExperimentState& state, QWidget* parent)
+    : QWidget(parent), state_(state),
+      lab_(state, ui::decimalSeparator().toLatin1(),
+           {[&state](int t) {
+                return configreport::shownSensorName(t, state.sensorname[static_cast<std::size_t>(t)])
+                    .toStdString();
+            },
+            [&state](int t) {
+                return configreport::sensorWithArticle(t, state.sensorname[static_cast<std::size_t>(t)])
+                    .toStdString();
+            }})
 {
     setObjectName(QStringLiteral("Formantwort"));
     setWindowTitle(tr("KORA - Temperatursensoren als Zweipol - Auswertung"));
-    ui::setUpWindow(this, windowWidth, windowHeight, QColor(224, 224, 224));
+    ui::setUpWindow(this, lab::evaluationWidth, lab::evaluationHeight, QColor(224, 224, 224));
 
-    const auto made = ui::buildControls(this, formantwortRows(), "evaluation::Formantwort");
+    const auto made = ui::buildControls(this, lab::evaluationControls(), lab::evaluationContext);
     Labelmeldung = qobject_cast<ui::Label*>(made.value(QStringLiteral("Labelmeldung")));
     Listsensoren = qobject_cast<ui::ListBox*>(made.value(QStringLiteral("Listsensoren")));
     Command1 = qobject_cast<QPushButton*>(made.value(QStringLiteral("Command1")));
@@ -67,24 +78,25 @@ Formantwort::Formantwort(model::ExperimentState& state, QWidget* parent) : QWidg
     });
     connect(Command1, &QPushButton::clicked, this, &Formantwort::Command1_Click);
     Textformel->setKeyFilter([this](int& keyAscii) { Textformel_KeyPress(keyAscii); });
+    connect(Textformel, &QLineEdit::textEdited, this,
+            [this](const QString& text) { lab_.setText(text.toStdString()); });
 
     Form_Load();
 }
 
 QString Formantwort::display(double value) const
 {
-    return QString::fromStdString(numbers::displayText(value, separator()));
+    return QString::fromStdString(lab_.display(value));
 }
 
 QString Formantwort::sensorName(int type) const
 {
-    return configreport::shownSensorName(type, state_.sensorname[static_cast<std::size_t>(type)]);
+    return QString::fromStdString(lab_.sensorName(type));
 }
 
-QString Formantwort::pointsLine(int points) const
+QString Formantwort::worded(const std::vector<lab::Form>& lines) const
 {
-    return tr("Sie erhalten dafür %1 Punkte und haben insgesamt %2 Punkte")
-        .arg(QString::number(points), display(state_.punkte));
+    return evaluation::worded(lab::evaluationContext, lines, cr);
 }
 
 void Formantwort::showMessage(const QString& text)
@@ -99,7 +111,6 @@ void Formantwort::showMessage(const QString& text)
     for (QWidget* input : {static_cast<QWidget*>(Listsensoren), static_cast<QWidget*>(Command1),
                            static_cast<QWidget*>(Commanddruck)})
         input->setAccessibleDescription(said);
-    describeAnswerBox();
 }
 
 void Formantwort::describeAnswerBox()
@@ -116,274 +127,114 @@ void Formantwort::describeAnswerBox()
     Textformel->setAccessibleDescription(parts.join(QLatin1Char('\n')));
 }
 
-void Formantwort::showSlip(const QString& text)
-{
-    Labelkorrektur->setText(text);
-    Labelkorrektur->setVisible(!text.isEmpty());
-    describeAnswerBox();
-}
-
 void Formantwort::Form_Load()
 {
-    state_.punkte = 0;
-    f_antwortablauf();
+    shown_ = lab_.view();
+    lab_.Form_Load();
+    render();
     for (int i = 0; i < model::sensorTypes; ++i) {
         Imagesensor[i]->move(ui::px(3500), ui::px(200));
         Imagesensor[i]->setAccessibleDescription(sensorName(i));
     }
 }
 
-void Formantwort::f_antwortablauf()
+void Formantwort::render()
 {
-    f_antwortschritt1();
+    for (const lab::Box& box : lab_.takeBoxes()) {
+        renderView(box.view);
+        // The curves are drawn once the plot is in sight, before its verdict.
+        if (std::exchange(curvesDue_, false))
+            drawComparison();
+        QString text = worded(box.text);
+        if (!box.reason.empty())
+            text += cr + evaluation::worded(lab::reasonsContext, box.reason, QString());
+        if (box.besidePlot)
+            showBesidePlot(text);
+        else
+            ui::services().message(this, text);
+    }
+    renderView(lab_.view());
+    const std::string focus = lab_.takeFocus();
+    if (!focus.empty())
+        findChild<QWidget*>(QString::fromStdString(focus))->setFocus();
 }
 
-void Formantwort::f_antwortschritt1()
+void Formantwort::renderView(const lab::View& view)
 {
-    schritt_ = 1;
-    showMessage(lines({tr("So, Sie glauben also, fertig zu sein."), tr("Dann wollen wir sehen."), QString(),
-                       tr("Verraten Sie mir zunächst,"), tr("welchen Sensortyp Sie hier vermuten."),
-                       tr("Suchen Sie einen aus der Liste aus"), tr("und bestätigen Sie mit OK")}));
-    const QSignalBlocker quiet(Listsensoren);
-    Listsensoren->clear();
-    for (int i = 0; i < model::sensorTypes; ++i)
-        Listsensoren->addItem(sensorName(i));
-    Listsensoren->setFocus();
+    for (const auto& [name, c] : view.controls) {
+        const lab::ControlView& was = shown_.at(name);
+        if (c == was)
+            continue;
+        QWidget* w = findChild<QWidget*>(QString::fromStdString(name));
+        if (name == "Labelmeldung" && c.lines != was.lines)
+            showMessage(worded(c.lines));
+        if (name == "Labelkorrektur")
+            Labelkorrektur->setText(worded(c.lines));
+        if (name == "Listsensoren" && c.lines != was.lines) {
+            const QSignalBlocker quiet(Listsensoren);
+            Listsensoren->clear();
+            for (const lab::Form& item : c.lines)
+                Listsensoren->addItem(evaluation::worded(lab::evaluationContext, item));
+        }
+        if ((name == "Labelglseite" || name == "Labelhinweis") && c.text != was.text)
+            qobject_cast<ui::Label*>(w)->setText(
+                c.words ? QCoreApplication::translate(lab::evaluationContext, c.text.c_str())
+                        : QString::fromStdString(c.text));
+        // A text the lab sets is selected, so that the answer typed replaces it.
+        if (name == "Textformel" && QString::fromStdString(c.text) != Textformel->text()) {
+            Textformel->setText(QString::fromStdString(c.text));
+            Textformel->selectAll();
+        }
+        if (c.visible != was.visible)
+            w->setVisible(c.visible);
+    }
+    // A screen reader names the box as the student sees it: by the
+    // left-hand side before it, or by the unit asked for.
+    const lab::ControlView& before =
+        view.at(view.at("Labelglseite").visible ? "Labelglseite" : "Labelhinweis");
+    if (before.visible && !before.words)
+        Textformel->setAccessibleName(QString::fromStdString(before.text));
+    shown_ = view;
+    describeAnswerBox();
 }
 
 void Formantwort::Listsensoren_Click()
 {
-    // Only the type question takes a choice: a screen reader can still
-    // select in the hidden list, which must not bring back "OK".
     const QList<QListWidgetItem*> chosen = Listsensoren->selectedItems();
-    if (chosen.isEmpty() || schritt_ != 1)
+    if (chosen.isEmpty())
         return;
-    Command1->show();
-    auswahl_ = static_cast<std::uint8_t>(Listsensoren->row(chosen.first()));
+    lab_.Listsensoren_Click(Listsensoren->row(chosen.first()));
+    render();
 }
 
 void Formantwort::Command1_Click()
 {
-    f_antwortschritt2();
-}
-
-void Formantwort::f_antwortschritt2()
-{
-    schritt_ = 2;
-    const int t = state_.sensortyp;
-    const int points = scoring::typePoints(state_, auswahl_);
-    state_.punkte += static_cast<std::uint8_t>(points);
-    answers_.type = auswahl_;
-    answers_.typePoints = points;
-    // An exam tells the points, never the type.
-    const QString named =
-        configreport::sensorWithArticle(t, state_.sensorname[static_cast<std::size_t>(t)]);
-    const bool right = points > 0;
-    QStringList said{right ? tr("Das war richtig.") : tr("Das war glattweg falsch.")};
-    if (!exam())
-        said << (right ? tr("Es handelt sich um %1") : tr("Eigentlich handelt es sich um %1")).arg(named);
-    said << (right ? tr("Dafür gibt es zwei Punkte.") : tr("Dafür gibt es nichts, kann nur besser werden."));
-    showMessage(said.join(cr));
-
-    QString first, second, third;
-    if (t == 4) {
-        // The prompt names the current at which the curve is scored.
-        first = tr("Geben Sie jetzt die Gleichung für die Diode bei einem Strom von %1 mA an.")
-                    .arg(display(state_.diode_i * 1000));
-        second = tr("Setzen Sie für alle Konstanten die numerischen Werte ein,");
-        third = tr("also z.B. Ud(T)= 500 + 1,4*T.");
-    } else {
-        first = tr("Geben Sie jetzt die Gleichung an.");
-        second = tr("Setzen Sie für alle Konstanten die numerischen Werte ein!");
-        third = tr("Also z.B. R(T)=0.4*T+25");
-    }
-    const QString prompt = lines({first, second, third, tr("Als Operatoren stehen zur Verfügung + - * / ^ "),
-                                  tr("Funktionen: SIN(), COS(), TAN() "), tr("EXP() - e-Fkt."),
-                                  tr("LN() - log-naturalis-Fkt."), tr("LG() - dek. Logarithmus."),
-                                  tr("LD() - dualer Logarithmus."), tr("Bestätigen Sie mit <Enter>.")});
-    prompt_ = Labelmeldung->text() + cr + cr + prompt;
-    showMessage(prompt_);
-
-    Listsensoren->hide();
-    Command1->hide();
-    f_antwortschritt3();
-}
-
-void Formantwort::f_antwortschritt3()
-{
-    schritt_ = 3;
-    const QString leftHandSide = fromTable(model::sensorType(state_.sensortyp).leftHandSide);
-    // A screen reader names the box as the student sees it.
-    Textformel->setAccessibleName(leftHandSide);
-    Labelglseite->show();
-    Textformel->show();
-    Labelhinweis->setText(tr("T: absolute Temperatur in K"));
-    Labelhinweis->show();
-    Frametable->hide();
-    Labelglseite->setText(leftHandSide);
-    describeAnswerBox();
-    Textformel->setFocus();
+    lab_.Command1_Click();
+    render();
 }
 
 void Formantwort::Textformel_KeyPress(int& keyAscii)
 {
-    // The left-hand side stands before the box already; typed along, it
-    // would count as 0 at every sample.
-    if (keyAscii == '=' && schritt_ == 3)
-        showSlip(tr("Nur die rechte Seite eingeben: »%1« steht schon davor.").arg(Labelglseite->text()));
-    // An empty box takes its first character as typed.
-    if (Textformel->text().isEmpty())
-        return;
-    if (keyAscii == ',')
-        keyAscii = '.';
-    if (keyAscii >= 40 && keyAscii <= 57)
-        return;
-    // Function names and T typed in lower case count as capitals: dropped,
-    // "exp(5000/t)" would become "(5000/T)" without a word.
-    if (keyAscii >= 'a' && keyAscii <= 'x')
-        keyAscii -= 'a' - 'A';
-    if ((keyAscii >= 'A' && keyAscii <= 'X') || keyAscii == '^' || keyAscii == 8)
-        return;
-    if (keyAscii == 13) {
-        if (schritt_ < 5)
-            f_anzeige();
-        else
-            f_antwortschritt6();
-        return;
-    }
-    keyAscii = 0;
-}
-
-void Formantwort::f_anzeige()
-{
-    if (schritt_ != 3)
-        return;
-    answers_.equation = Textformel->text().toStdString();
-    state_.eingabeformel = Textformel->text().toUpper().toStdString();
-    Frametable->show();
-    Textformel->hide();
-    Labelglseite->hide();
-    Labelhinweis->hide();
-    showSlip(QString());
-    showMessage(lines({tr("Die richtige Kurve ist rot, "), tr("Ihre Kurve cyan.")}));
-    compareCurves();
-}
-
-void Formantwort::f_antwortschritt4(const scoring::Comparison& c)
-{
-    schritt_ = 4;
-    const int t = state_.sensortyp;
-    abweichung_ = c.deviation;
-    const int p = c.points;
-    state_.punkte += static_cast<std::uint8_t>(p);
-    answers_.equationPoints = p;
-    answers_.equationDeviation = abweichung_;
-    describePlot(tr(" Die Abweichung Ihrer Formel beträgt %1 %.").arg(display(abweichung_)));
-    const QString deviation =
-        lines({tr("Die Abweichung Ihrer Formel beträgt %1 %").arg(display(abweichung_)), pointsLine(p)});
-    QString verdict = exam() ? deviation
-                             : lines({tr("Die richtige Formel lautet:"), QString::fromStdString(state_.formeltext[t]),
-                                      deviation});
-    // The most likely slip behind a miss; the points stand.
-    if (c.fitsInCelsius)
-        verdict += cr + tr("Hinweis: Ihre Gleichung passt, wenn T in °C eingesetzt wird. "
-                           "T ist die absolute Temperatur in K.");
-    showBesidePlot(verdict);
-    if (model::sensorType(t).alphaAsked)
-        f_antwortschritt5();
-    else
-        f_sensoransicht();
-}
-
-void Formantwort::f_antwortschritt5()
-{
-    schritt_ = 5;
-    Frametable->hide();
-    Textformel->show();
-    Textformel->setText(QStringLiteral("0"));
-    Textformel->setAccessibleName(QStringLiteral("alpha in 1/K"));
-    Textformel->setFocus();
-    // Selected, so that the answer typed replaces the preset "0": typed
-    // behind it, "-0,058" would read as 0.
-    Textformel->selectAll();
-    Labelhinweis->setText(QStringLiteral("alpha in 1/K"));
-    Labelhinweis->show();
-    showMessage(lines({tr("Jetzt möchte ich von Ihnen noch den Temperaturkoeffizienten"),
-                       tr("alpha aus der Näherung für die Temperatur Teta = %1 °C").arg(display(state_.teta)),
-                       QStringLiteral(" R(To+dT) = R(To)(1 + alpha*dT) "), tr("wissen:")}) +
-                cr);
-}
-
-void Formantwort::f_antwortschritt6()
-{
-    const scoring::AlphaScore score = scoring::scoreAlpha(state_, Textformel->text().toStdString());
-    state_.punkte += static_cast<std::uint8_t>(score.points);
-    abweichung_alpha_ = score.deviation;
-    answers_.alpha = Textformel->text().toStdString();
-    answers_.alphaPoints = score.points;
-    answers_.alphaDeviation = score.deviation;
-    alphaReference_ = score.reference.alpha;
-    const auto shown = [this](double a) { return display(numbers::roundSignificant(a, 3)); };
-    QString verdict = exam() ? QString() : tr("Richtig ist: alpha = %1").arg(shown(score.reference.alpha)) + cr;
-    // A platinum sensor has a second right value; it is named as well.
-    if (score.other && !exam())
-        verdict +=
-            tr("Bei %1 °C: alpha = %2").arg(display(score.other->celsius), shown(score.other->alpha)) + cr;
-    ui::services().message(
-        this,
-        verdict + lines({tr("Die Abweichung Ihres Faktors beträgt %1 %").arg(display(abweichung_alpha_)),
-                         pointsLine(score.points)}));
-    Textformel->hide();
-    Labelhinweis->hide();
-    Frametable->hide();
-    f_sensoransicht();
-}
-
-void Formantwort::f_sensoransicht()
-{
-    // The plot leaves the window but keeps its drawing for the report.
-    finalView_ = true;
-    Frametable->hide();
-    // The picture would name the type an exam keeps secret.
-    if (!exam()) {
-        showMessage(tr("Sensorvariante: "));
-        Imagesensor[state_.sensortyp]->show();
-    } else {
-        showMessage(QString());
-    }
-    Commanddruck->show();
-    Commanddruck->setFocus();
+    curvesDue_ = keyAscii == 13 && lab_.schritt() == 3;
+    keyAscii = lab_.Textformel_KeyPress(keyAscii, Textformel->text().toStdString());
+    render();
 }
 
 void Formantwort::Form_Unload()
 {
-    ui::services().message(this, tr(" Sie haben in diesem virtuellen Experiment %1 von %2 Punkten erreicht")
-                                     .arg(display(state_.punkte))
-                                     .arg(scoring::maximumPoints(state_.sensortyp)));
+    ui::services().message(this, worded(lab_.Form_Unload().text));
     emit unloaded();
 }
 
 bool Formantwort::mayClose()
 {
-    // The evaluation runs once per run: a close box clicked too early
-    // would end it for good.
-    if (!finalView_) {
-        const QString most = QString::number(scoring::maximumPoints(state_.sensortyp));
-        return ui::services().ask(this,
-                                  tr("Die Auswertung ist noch nicht abgeschlossen. Wenn Sie jetzt schließen, "
-                                     "bleibt es bei %1 von %2 "
-                                     "Punkten; die Auswertung lässt sich in diesem Durchlauf nicht "
-                                     "wiederholen. Trotzdem schließen?")
-                                      .arg(display(state_.punkte), most),
-                                  tr("Schließen"), tr("Weiter auswerten"));
-    }
-    // The report can be printed only from this window; asked once.
-    if (reportKept_ || reportAsked_)
+    const std::optional<lab::Question> q = lab_.closeQuestion();
+    if (!q)
         return true;
-    reportAsked_ = true;
-    return ui::services().ask(
-        this, tr("Das Ergebnisblatt wurde weder gedruckt noch gespeichert. Trotzdem schließen?"),
-        tr("Schließen"), tr("Zurück"));
+    const auto word = [](const char* key) {
+        return QCoreApplication::translate(lab::evaluationContext, key);
+    };
+    return ui::services().ask(this, worded(q->text), word(q->yes), word(q->no));
 }
 
 void Formantwort::closeEvent(QCloseEvent* e)
@@ -406,23 +257,22 @@ void Formantwort::Commanddruck_Click()
         student_ = asked;
         studentAsked_ = true;
     }
-    // One report per click, always the same.
-    const int t = state_.sensortyp;
+    // One report per click, always the same; an exam's page holds the
+    // points, not the right answers.
+    const lab::ReportFacts facts = lab_.report();
     ReportData d;
     d.date = QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
-    // An exam's page holds the points, not the right answers.
-    d.exam = exam();
-    d.sensorname = exam() ? QString() : sensorName(t);
-    d.formeltext = exam() ? QString() : QString::fromStdString(state_.formeltext[t]);
-    d.eingabeformel = QString::fromStdString(state_.eingabeformel);
-    d.abweichung = display(abweichung_);
-    d.withAlpha = model::sensorType(t).alphaAsked;
-    // The value the answer was scored against, as the verdict named it.
-    d.alpha = exam() ? QString() : display(alphaReference_);
+    d.exam = facts.exam;
+    d.sensorname = facts.sensorType < 0 ? QString() : sensorName(facts.sensorType);
+    d.formeltext = QString::fromStdString(facts.formeltext);
+    d.eingabeformel = QString::fromStdString(facts.eingabeformel);
+    d.abweichung = QString::fromStdString(facts.abweichung);
+    d.withAlpha = facts.withAlpha;
+    d.alpha = QString::fromStdString(facts.alpha);
     d.alphaEingabe = Textformel->QLineEdit::text();
-    d.abweichungAlpha = display(abweichung_alpha_);
-    d.punkte = QString::number(state_.punkte);
-    d.hoechstpunkte = QString::number(scoring::maximumPoints(t));
+    d.abweichungAlpha = QString::fromStdString(facts.abweichungAlpha);
+    d.punkte = QString::number(facts.punkte);
+    d.hoechstpunkte = QString::number(facts.hoechstpunkte);
     d.plot = Picture1->image();
     d.name = student_.name;
     d.matrikel = student_.matrikel;
@@ -430,7 +280,7 @@ void Formantwort::Commanddruck_Click()
         d.journal = journal_->rows();
     Report report(std::move(d));
     if (ui::services().printPage(this, report))
-        reportKept_ = true;
+        lab_.reportKept();
 }
 
 } // namespace evaluation

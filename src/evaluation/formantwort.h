@@ -3,8 +3,9 @@
 // characteristic and, for the resistive sensors, alpha; scores each answer,
 // plots both curves and prints the report.
 
-#include "scoring/answers.h"
+#include "lab/evaluation.h"
 #include "model/state.h"
+#include "scoring/answers.h"
 #include "scoring/comparison.h"
 #include "ui/services.h"
 
@@ -37,14 +38,14 @@ public:
     explicit Formantwort(model::ExperimentState& state, QWidget* parent = nullptr);
 
     // What the report needs once the questions are answered.
-    std::uint8_t schritt() const { return schritt_; }
+    std::uint8_t schritt() const { return lab_.schritt(); }
     // The equation's deviation in whole percent after its scoring (during a
     // comparison, and after a failed one, the running sum).
-    double abweichung() const { return abweichung_; }
+    double abweichung() const { return lab_.abweichung(); }
     // The alpha answer's deviation in whole percent after its scoring.
-    double abweichungAlpha() const { return abweichung_alpha_; }
+    double abweichungAlpha() const { return lab_.abweichungAlpha(); }
     // An exam: each answer's points are shown, the right answers are not.
-    bool exam() const { return state_.course.pruefung; }
+    bool exam() const { return lab_.exam(); }
     const model::ExperimentState& state() const { return state_; }
     // The run's measurement journal, printed after the report's first page.
     void setJournal(const journal::Journal* j) { journal_ = j; }
@@ -55,7 +56,7 @@ public:
         studentAsked_ = true;
     }
     // The answers so far and their points, for the result record.
-    const Answers& answers() const { return answers_; }
+    const Answers& answers() const { return lab_.answers(); }
 
 signals:
     // Raised by Form_Unload after the closing message, before the window goes.
@@ -67,22 +68,18 @@ protected:
 private:
     void Form_Load();
     void Form_Unload();
-    void f_antwortablauf();
-    void f_antwortschritt1();
-    void f_antwortschritt2();
-    void f_antwortschritt3();
-    void f_antwortschritt4(const scoring::Comparison& c);
-    void f_antwortschritt5();
-    void f_antwortschritt6();
-    void f_sensoransicht();
     void Commanddruck_Click();
-    void f_anzeige();
     void Listsensoren_Click();
     void Command1_Click();
     void Textformel_KeyPress(int& keyAscii);
 
-    // Scores the equation against the hidden sensor and draws both curves.
-    void compareCurves();
+    // Sets the controls to the lab's view; each box the lab raised is shown
+    // over the view it was raised in.
+    void render();
+    void renderView(const lab::View& view);
+    QString worded(const std::vector<lab::Form>& lines) const;
+    // Both curves of the lab's last comparison.
+    void drawComparison();
     void drawScale(double top, const QString& unit);
     void drawSamples(const std::vector<scoring::Sample>& samples);
     void showMessage(const QString& text);
@@ -90,27 +87,18 @@ private:
     void showBesidePlot(const QString& text);
     // What a screen reader says of the answer box: its hint, a slip, the message.
     void describeAnswerBox();
-    void showSlip(const QString& text);
     // Whether the student, asked where it matters, lets the window close.
     bool mayClose();
     void describePlot(const QString& deviation);
     QString display(double value) const;
     // A type's name as the list, the verdict and the report show it.
     QString sensorName(int type) const;
-    // "Sie erhalten dafür ... Punkte und haben insgesamt ... Punkte"
-    QString pointsLine(int points) const;
 
     model::ExperimentState& state_;
-    std::uint8_t schritt_ = 0;
-    std::uint8_t auswahl_ = 0;
-    double abweichung_ = 0;
-    double abweichung_alpha_ = 0;
-    QString plotAxes_;          // the plot's axes, as a screen reader says them
-    QString prompt_;            // the message that asks for the equation
-    double alphaReference_ = 0; // the alpha the answer was scored against
-    bool finalView_ = false;
-    bool reportKept_ = false;  // printed, or saved as a PDF file
-    bool reportAsked_ = false; // asked once about an unkept report
+    lab::Evaluation lab_;
+    lab::View shown_;        // the view the controls show
+    QString plotAxes_;       // the plot's axes, as a screen reader says them
+    bool curvesDue_ = false; // an equation was confirmed: its curves are to be drawn
 
     ui::Label* Labelmeldung = nullptr;
     ui::ListBox* Listsensoren = nullptr;
@@ -128,7 +116,6 @@ private:
     ui::Student student_;
     bool studentAsked_ = false;
     const journal::Journal* journal_ = nullptr;
-    Answers answers_;
 };
 
 } // namespace evaluation

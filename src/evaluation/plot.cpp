@@ -1,39 +1,24 @@
-// The evaluation window's comparison: both curves on the plot, the scale,
-// the plot's text alternative, and the boxes that open while it is in sight.
+// The evaluation window's comparison: both curves of the lab's samples on
+// the plot, the scale, the plot's text alternative, and the boxes that open
+// while it is in sight.
 
 #include "evaluation/formantwort.h"
-#include "evaluation/reasons.h"
-#include "evaluation/texts.h"
-#include "model/sensortypes.h"
 #include "scoring/comparison.h"
 #include "ui/controls.h"
 #include "ui/services.h"
 
 namespace evaluation {
 
-void Formantwort::compareCurves()
+void Formantwort::drawComparison()
 {
-    const scoring::Comparison c = scoring::scoreEquation(state_, state_.eingabeformel);
-    // The running sum until it is scored, and after a failure.
-    abweichung_ = c.sumOfSquares;
-    if (c.scaleTop)
-        drawScale(*c.scaleTop, fromTable(model::sensorType(state_.sensortyp).unit));
-    drawSamples(c.samples);
-    if (c.failure) {
-        // The first line is the one students know; the second says what
-        // failed. The partial points stay drawn.
-        QString message = tr("Fehler in Formel");
-        const QString reason = reasonSentence(*c.failure, separator());
-        if (!reason.isEmpty())
-            message += cr + reason;
-        showBesidePlot(message);
-        // No curve stays in sight: the prompt with its operators and
-        // functions comes back for the correction.
-        showMessage(prompt_);
-        f_antwortschritt3();
+    const std::optional<scoring::Comparison>& c = lab_.comparison();
+    if (!c)
         return;
-    }
-    f_antwortschritt4(c);
+    if (c->scaleTop)
+        drawScale(*c->scaleTop, QString::fromStdString(lab_.unit()));
+    drawSamples(c->samples);
+    if (!c->failure)
+        describePlot(tr(" Die Abweichung Ihrer Formel beträgt %1 %.").arg(display(lab_.abweichung())));
 }
 
 void Formantwort::showBesidePlot(const QString& text)
@@ -46,7 +31,8 @@ void Formantwort::showBesidePlot(const QString& text)
 void Formantwort::drawScale(double top, const QString& unit)
 {
     Picture1->setScale(20, top, 110.0625, -top);
-    plotAxes_ = tr("Waagerecht die Temperatur von 20 °C bis 100 °C, senkrecht 0 bis %1.").arg(display(top) + unit);
+    plotAxes_ =
+        tr("Waagerecht die Temperatur von 20 °C bis 100 °C, senkrecht 0 bis %1.").arg(display(top) + unit);
     describePlot(QString());
     // Five labels from the top down, each with its top at the height it
     // names, in whatever colour the surface draws with at the moment; the
@@ -78,8 +64,8 @@ void Formantwort::drawSamples(const std::vector<scoring::Sample>& samples)
 // The plot's text alternative: the colours, the axes and, once scored, the deviation.
 void Formantwort::describePlot(const QString& deviation)
 {
-    Picture1->setAccessibleDescription(tr("Die richtige Kurve ist rot, Ihre Kurve cyan. ") +
-                                       plotAxes_ + deviation);
+    Picture1->setAccessibleDescription(tr("Die richtige Kurve ist rot, Ihre Kurve cyan. ") + plotAxes_ +
+                                       deviation);
 }
 
 } // namespace evaluation

@@ -21,6 +21,9 @@ struct ControlView {
     bool visible = true;
     int colour = -1; // an index into the 16-colour palette where the window changes it; -1: the design's
     Form tip;        // the tooltip where the window changes it; empty: the layout's
+    // A text made of several forms, one a line (a message, a list's items);
+    // empty where `text` says it all.
+    std::vector<Form> lines;
     bool operator==(const ControlView&) const = default;
 };
 

@@ -1,13 +1,14 @@
 #include "signin/formanmeldung.h"
 
 #include "model/config.h"
-#include "model/coursesettings.h"
 #include "ui/layout.h"
 #include "ui/services.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,58 +16,58 @@
 
 namespace signin {
 
-namespace {
-
-QLineEdit* textBox(QWidget* parent, const char* name, int maxLength)
-{
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setMaxLength(maxLength);
-    return box;
-}
-
-QPushButton* button(QWidget* parent, const char* name, const QString& text)
-{
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    return b;
-}
-
-} // namespace
-
-Formanmeldung::Formanmeldung(int digits, QWidget* parent) : QDialog(parent), digits_(digits)
+Formanmeldung::Formanmeldung(int digits, QWidget* parent) : QDialog(parent), lab_(digits)
 {
     setObjectName(QStringLiteral("Formanmeldung"));
     setWindowTitle(ui::appTitle() + tr(" - Anmeldung"));
     setFont(ui::designFont({}));
-    auto* intro = new QLabel(tr("Bitte melden Sie sich für diesen Versuch an."), this);
-    TextName = textBox(this, "TextName", 80);
-    TextMatrikel = textBox(this, "TextMatrikel", 20);
+    const auto word = [](const char* key) { return QCoreApplication::translate(lab::signInContext, key); };
+    QHash<QString, QWidget*> made;
+    for (const lab::ControlSpec& row : lab::signInControls()) {
+        QWidget* w = nullptr;
+        if (row.kind == lab::Kind::TextBox) {
+            auto* box = new QLineEdit(this);
+            box->setMaxLength(QLatin1String(row.name) == QLatin1String("TextName") ? lab::nameLength
+                                                                                   : lab::matrikelLength);
+            w = box;
+        } else if (row.kind == lab::Kind::Button) {
+            auto* b = new QPushButton(word(row.text), this);
+            b->setAutoDefault(false);
+            w = b;
+        } else {
+            w = new QLabel(*row.text ? word(row.text) : QString(), this);
+        }
+        w->setObjectName(QString::fromLatin1(row.name));
+        if (row.accessibleName)
+            w->setAccessibleName(word(row.accessibleName));
+        made.insert(w->objectName(), w);
+    }
+    const auto label = [&made](const char* name) {
+        return qobject_cast<QLabel*>(made.value(QLatin1String(name)));
+    };
+    TextName = qobject_cast<QLineEdit*>(made.value(QStringLiteral("TextName")));
+    TextMatrikel = qobject_cast<QLineEdit*>(made.value(QStringLiteral("TextMatrikel")));
+    CommandOK = qobject_cast<QPushButton*>(made.value(QStringLiteral("CommandOK")));
+    CommandAbbrechen = qobject_cast<QPushButton*>(made.value(QStringLiteral("CommandAbbrechen")));
+    Labelhinweis = label("Labelhinweis");
+    label("Labelname")->setBuddy(TextName);
+    label("Labelmatrikel")->setBuddy(TextMatrikel);
+    const lab::Form expected = lab_.expected();
+    QString description = word(expected.key.c_str());
+    for (const std::string& value : expected.values)
+        description = description.arg(QString::fromStdString(value));
+    TextMatrikel->setAccessibleDescription(description);
     auto* form = new QFormLayout;
-    // The labels name the boxes for a screen reader; Alt+N and Alt+M reach them.
-    auto* nameLabel = new QLabel(tr("&Name"), this);
-    auto* idLabel = new QLabel(tr("&Matrikelnummer"), this);
-    nameLabel->setBuddy(TextName);
-    idLabel->setBuddy(TextMatrikel);
-    TextName->setAccessibleName(tr("Name"));
-    TextMatrikel->setAccessibleName(tr("Matrikelnummer"));
-    TextMatrikel->setAccessibleDescription(digits_ > 0 ? tr("genau %1 Ziffern").arg(digits_)
-                                                       : tr("3 bis 20 Buchstaben, Ziffern oder Bindestriche"));
-    form->addRow(nameLabel, TextName);
-    form->addRow(idLabel, TextMatrikel);
-    Labelhinweis = new QLabel(this);
-    Labelhinweis->setObjectName(QStringLiteral("Labelhinweis"));
+    form->addRow(label("Labelname"), TextName);
+    form->addRow(label("Labelmatrikel"), TextMatrikel);
     Labelhinweis->setWordWrap(true);
-    CommandOK = button(this, "CommandOK", tr("OK"));
-    CommandAbbrechen = button(this, "CommandAbbrechen", tr("Abbrechen"));
     CommandOK->setDefault(true);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(CommandOK);
     buttons->addWidget(CommandAbbrechen);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(intro);
+    layout->addWidget(label("Labelintro"));
     layout->addLayout(form);
     layout->addWidget(Labelhinweis);
     layout->addLayout(buttons);
@@ -74,8 +75,14 @@ Formanmeldung::Formanmeldung(int digits, QWidget* parent) : QDialog(parent), dig
     setTabOrder(TextMatrikel, CommandOK);
     setTabOrder(CommandOK, CommandAbbrechen);
 
-    connect(TextName, &QLineEdit::textChanged, this, &Formanmeldung::checkEntries);
-    connect(TextMatrikel, &QLineEdit::textChanged, this, &Formanmeldung::checkEntries);
+    connect(TextName, &QLineEdit::textChanged, this, [this](const QString& t) {
+        lab_.setName(t.toStdString());
+        checkEntries();
+    });
+    connect(TextMatrikel, &QLineEdit::textChanged, this, [this](const QString& t) {
+        lab_.setMatrikel(t.toStdString());
+        checkEntries();
+    });
     connect(CommandOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(CommandAbbrechen, &QPushButton::clicked, this, &QDialog::reject);
     checkEntries();
@@ -85,25 +92,20 @@ Formanmeldung::Formanmeldung(int digits, QWidget* parent) : QDialog(parent), dig
 
 course::Student Formanmeldung::student() const
 {
-    return {TextName->text().simplified(), TextMatrikel->text().trimmed()};
+    return {QString::fromStdString(lab_.name()), QString::fromStdString(lab_.matrikel())};
 }
 
-// OK takes only complete entries; the hint says what is still missing, and
-// a screen reader finds it as the button's description.
+// The hint says what is still missing, and a screen reader finds it as the
+// button's description.
 void Formanmeldung::checkEntries()
 {
-    const course::Student s = student();
-    QString hint;
-    if (s.name.isEmpty())
-        hint = tr("Bitte geben Sie Ihren Namen ein.");
-    else if (s.id.isEmpty())
-        hint = tr("Bitte geben Sie Ihre Matrikelnummer ein.");
-    else if (digits_ > 0 && !model::hasDigits(s.id.toStdString(), digits_))
-        hint = tr("Die Matrikelnummer besteht aus genau %1 Ziffern.").arg(digits_);
-    else if (!model::validMatrikel(s.id.toStdString()))
-        hint = tr("Die Matrikelnummer besteht aus 3 bis 20 Buchstaben, Ziffern oder \"-\".");
+    const lab::Form& missing = lab_.missing();
+    QString hint =
+        missing.empty() ? QString() : QCoreApplication::translate(lab::signInContext, missing.key.c_str());
+    for (const std::string& value : missing.values)
+        hint = hint.arg(QString::fromStdString(value));
     Labelhinweis->setText(hint);
-    CommandOK->setEnabled(hint.isEmpty());
+    CommandOK->setEnabled(lab_.okEnabled());
     CommandOK->setAccessibleDescription(hint);
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 // The sign-in before the bench of a course: name and Matrikelnummer, both
-// required. "Abbrechen" ends the program before anything is written.
+// required, checked by the lab's rules. "Abbrechen" ends the program before
+// anything is written.
 
 #include "course/session.h"
+#include "lab/signin.h"
 #include "model/configcheck.h"
 
 #include <QDialog>
@@ -32,7 +34,7 @@ private:
     QPushButton* CommandOK = nullptr;
     QPushButton* CommandAbbrechen = nullptr;
     QLabel* Labelhinweis = nullptr;
-    int digits_ = 0;
+    lab::SignIn lab_;
 };
 
 struct Start {

@@ -7,6 +7,10 @@
 #include "lab/action.h"
 #include "lab/bench.h"
 #include "lab/benchlayout.h"
+#include "lab/evaluation.h"
+#include "lab/evaluationlayout.h"
+#include "lab/signin.h"
+#include "model/sensortypes.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -19,15 +23,17 @@ using nlohmann::json;
 
 namespace {
 
-json scripts()
+json scripts(const char* file = KORA_LAB_SCRIPTS)
 {
-    std::ifstream in(KORA_LAB_SCRIPTS);
+    std::ifstream in(file);
     return json::parse(in).at("scripts");
 }
 
 lab::Form formOf(const json& j)
 {
     lab::Form f;
+    if (j.empty())
+        return f;
     f.key = j.at(0).get<std::string>();
     for (std::size_t i = 1; i < j.size(); ++i)
         f.values.push_back(j.at(i).get<std::string>());
@@ -48,6 +54,8 @@ std::string text(const lab::ControlView& c)
     o << "text \"" << c.text << "\"" << (c.words ? " (words)" : "") << ", value " << c.value << ", "
       << (c.enabled ? "enabled" : "disabled") << ", " << (c.visible ? "visible" : "hidden") << ", colour "
       << c.colour << ", tip " << text(c.tip);
+    for (const lab::Form& line : c.lines)
+        o << "\n  " << text(line);
     return o.str();
 }
 
@@ -70,6 +78,11 @@ lab::View expected(lab::View view, const json& changes)
         c.colour = fields.value("colour", c.colour);
         if (fields.contains("tip"))
             c.tip = formOf(fields.at("tip"));
+        if (fields.contains("lines")) {
+            c.lines.clear();
+            for (const json& line : fields.at("lines"))
+                c.lines.push_back(formOf(line));
+        }
     }
     return view;
 }
@@ -87,6 +100,16 @@ lab::JournalRow rowOf(const json& j)
     r.anzeige = j.at("anzeige").get<std::string>();
     r.eigenerwaermung = j.at("eigenerwaermung").get<bool>();
     return r;
+}
+
+// A script's name as a test's name.
+std::string nameOf(const testing::TestParamInfo<json>& info)
+{
+    std::string name = info.param.at("name").get<std::string>();
+    for (char& c : name)
+        if (!std::isalnum(static_cast<unsigned char>(c)))
+            c = '_';
+    return name;
 }
 
 class LabScript : public testing::TestWithParam<json> {};
@@ -141,14 +164,104 @@ TEST_P(LabScript, EveryStepChangesTheViewAsWritten)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Scripts, LabScript, testing::ValuesIn(scripts().get<std::vector<json>>()),
-                         [](const testing::TestParamInfo<json>& info) {
-                             std::string name = info.param.at("name").get<std::string>();
-                             for (char& c : name)
-                                 if (!std::isalnum(static_cast<unsigned char>(c)))
-                                     c = '_';
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Scripts, LabScript, testing::ValuesIn(scripts().get<std::vector<json>>()), nameOf);
+
+std::string text(const std::vector<lab::Form>& forms)
+{
+    std::string t;
+    for (const lab::Form& f : forms)
+        t += text(f);
+    return t;
+}
+
+std::string text(const json& forms)
+{
+    std::vector<lab::Form> f;
+    for (const json& j : forms)
+        f.push_back(formOf(j));
+    return text(f);
+}
+
+// The evaluation without a window: a hidden sensor, the type chosen, the
+// equation and alpha typed key by key, the close question; each step with
+// what it changes in the view, the boxes it raises and the points so far.
+class EvaluationScript : public testing::TestWithParam<json> {};
+
+TEST_P(EvaluationScript, EveryStepChangesTheViewAsWritten)
+{
+    const json& script = GetParam();
+    model::ExperimentState state;
+    const char separator = script.at("separator").get<std::string>().at(0);
+    model::setStartValues(state, separator);
+    model::f_alpha(state);
+    state.sensortyp = script.at("sensor").get<std::uint8_t>();
+    state.course.pruefung = script.value("exam", false);
+    lab::Evaluation ev(state, separator);
+    lab::View before = ev.view();
+    int n = 0;
+    for (const json& step : script.at("steps")) {
+        const std::string kind = step.at("do").get<std::string>();
+        SCOPED_TRACE("step " + std::to_string(++n) + ": " + kind);
+        std::string asked;
+        if (kind == "load") {
+            ev.Form_Load();
+        } else if (kind == "choose") {
+            ev.Listsensoren_Click(step.at("value").get<int>());
+        } else if (kind == "ok") {
+            ev.Command1_Click();
+        } else if (kind == "type") {
+            // Typed into the emptied box, key by key as the box takes them, then Enter.
+            std::string box;
+            for (char c : step.at("text").get<std::string>()) {
+                const int k = ev.Textformel_KeyPress(static_cast<unsigned char>(c), box);
+                if (k != 0)
+                    box += static_cast<char>(k);
+                ev.setText(box);
+            }
+            ev.Textformel_KeyPress(13, box);
+        } else if (kind == "close") {
+            if (const auto q = ev.closeQuestion())
+                asked = text(q->text);
+        }
+        const json changes = step.value("expect", json::object());
+        const lab::View want = expected(before, changes);
+        for (const auto& [name, c] : want.controls)
+            EXPECT_EQ(text(ev.view().at(name)), text(c)) << name;
+        std::vector<std::string> raised, meant;
+        for (const lab::Box& box : ev.takeBoxes())
+            raised.push_back(text(box.text) + text(box.reason));
+        for (const json& box : changes.value("boxes", json::array()))
+            meant.push_back(text(box));
+        EXPECT_EQ(raised, meant);
+        EXPECT_EQ(asked, text(changes.value("question", json::array())));
+        EXPECT_EQ(state.punkte, changes.value("punkte", static_cast<int>(state.punkte)));
+        before = ev.view();
+    }
+    EXPECT_EQ(ev.answers().typePoints + ev.answers().equationPoints + ev.answers().alphaPoints,
+              script.at("total").get<int>());
+}
+
+INSTANTIATE_TEST_SUITE_P(Scripts, EvaluationScript,
+                         testing::ValuesIn(scripts(KORA_LAB_EVALUATION).get<std::vector<json>>()), nameOf);
+
+// The sign-in's rules: each row a name and number as typed, the line that
+// says what is missing, and the number as the course keeps it.
+TEST(SignIn, MissingLineAndNumber)
+{
+    std::ifstream in(KORA_LAB_EVALUATION);
+    for (const json& row : json::parse(in).at("signin")) {
+        lab::SignIn s(row.value("stellen", 0));
+        s.setName(row.at("name").get<std::string>());
+        s.setMatrikel(row.at("matrikel").get<std::string>());
+        SCOPED_TRACE(row.dump());
+        EXPECT_EQ(text(s.missing()), text(formOf(row.at("missing"))));
+        EXPECT_EQ(s.okEnabled(), s.missing().empty());
+        EXPECT_EQ(s.name(), row.value("kept", s.name()));
+        if (row.contains("normalized")) {
+            EXPECT_EQ(s.normalized(), row.at("normalized").get<std::string>());
+        }
+    }
+}
 
 // The design's table as the view starts from it: every name once, each
 // up-down's start inside its range, each control of the table in the view.

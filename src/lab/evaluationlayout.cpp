@@ -1,18 +1,12 @@
-#include "evaluation/layout.h"
-
-#include <QtGlobal>
+#include "lab/evaluationlayout.h"
 
 #include <array>
 
-namespace evaluation {
-
-using ui::ControlSpec;
-using ui::Face;
-using ui::Kind;
+namespace lab {
 
 namespace {
 
-constexpr ui::FontSpec sansBold975{Face::Sans, 9.75, true};
+constexpr FontSpec sansBold975{Face::Sans, 9.75, true};
 
 // name, kind, left, top, width, height, text, font, parent, visible, accessible name, tooltip
 const std::array<ControlSpec, 17> rows = {{
@@ -173,9 +167,9 @@ const std::array<ControlSpec, 17> rows = {{
 
 } // namespace
 
-std::span<const ControlSpec> formantwortRows()
+std::span<const ControlSpec> evaluationControls()
 {
     return rows;
 }
 
-} // namespace evaluation
+} // namespace lab
