@@ -13,6 +13,14 @@ QString tr(const char* text)
     return QCoreApplication::translate("course", text);
 }
 
+QString worded(const grading::Form& form)
+{
+    QString out = tr(form.key.c_str());
+    for (const std::string& value : form.values)
+        out = out.arg(QString::fromStdString(value));
+    return out;
+}
+
 namespace {
 
 QString noteText(Note note, const StudentRow& r)

@@ -3,8 +3,9 @@
 // the student's program and read by the teacher's grade export. The keys are
 // English, so that other tools can read it too.
 
-#include "scoring/answers.h"
+#include "grading/record.h"
 #include "model/state.h"
+#include "scoring/answers.h"
 
 #include <QDateTime>
 #include <QJsonArray>
@@ -51,9 +52,9 @@ struct RunRecord {
     QDateTime started;
     QDateTime updated;
     QString configSha256;
-    QString state; // the newest moment's state
+    QString state;               // the newest moment's state
     std::vector<Moment> moments; // every moment in order; an old record gives one
-    QString runId;  // random at sign-in: a copied record repeats it
+    QString runId;               // random at sign-in: a copied record repeats it
     bool exam = false;
     // What the teacher's export needs to draw the sensor again: the seed of
     // the run's draw as a decimal text; empty with a personal variant (the
@@ -78,6 +79,11 @@ SensorRecord sensorOf(const model::ExperimentState& s);
 // type, parameters, tolerance and alpha, so that it can be scored again.
 model::ExperimentState stateOf(const SensorRecord& sensor);
 
+// Between the desktop's record and the export's, which the teacher's page shares.
+grading::SensorRecord toGrading(const SensorRecord& s);
+SensorRecord fromGrading(const grading::SensorRecord& g);
+RunRecord fromGrading(const grading::Record& g);
+
 QByteArray toJson(const RunRecord& r);
 
 struct ReadRecord {
@@ -85,7 +91,8 @@ struct ReadRecord {
     QString error; // why the file cannot be used; empty when it was read
 };
 
-// Reads a record; a cut, foreign or newer file gives a reason, never a throw.
+// Reads a record with grading's reader; a cut, foreign or newer file gives
+// a reason in the chosen language, never a throw.
 ReadRecord readRecord(const QByteArray& data);
 
 } // namespace course

@@ -1,37 +1,15 @@
 #include "course/rescore.h"
 
-#include "model/sensortypes.h"
-#include "scoring/comparison.h"
-#include "scoring/scoring.h"
-
-#include <QString>
-
 namespace course {
 
 Rescored rescore(const evaluation::Answers& a, const SensorRecord& sensor)
 {
-    // The same calls that scored the run in the evaluation window, on the
-    // sensor's values and the answers as typed.
-    const model::ExperimentState s = stateOf(sensor);
-    Rescored out;
-    if (a.type)
-        out.typePoints = scoring::typePoints(s, *a.type);
-    // Scored only where the evaluation scored it: a deviation was stored.
-    if (a.equation && a.equationDeviation) {
-        // The window compares the box's text in capitals.
-        const std::string upper = QString::fromStdString(*a.equation).toUpper().toStdString();
-        out.equationPoints = scoring::scoreEquation(s, upper).points;
-    }
-    if (a.alpha && a.alphaDeviation && model::sensorType(sensor.index).alphaAsked)
-        out.alphaPoints = scoring::scoreAlpha(s, *a.alpha).points;
-    return out;
+    return grading::rescore(a, toGrading(sensor));
 }
 
 bool pointsMatch(const RunRecord& r, const Rescored& again)
 {
-    const evaluation::Answers& a = r.answers;
-    return a.typePoints == again.typePoints && a.equationPoints == again.equationPoints &&
-           a.alphaPoints == again.alphaPoints && r.total == again.total();
+    return grading::pointsMatch(r.answers, r.total, again);
 }
 
 } // namespace course

@@ -4,15 +4,11 @@
 // and points typed into a record by hand only show as a difference.
 
 #include "course/record.h"
+#include "grading/rescore.h"
 
 namespace course {
 
-struct Rescored {
-    int typePoints = 0;
-    int equationPoints = 0;
-    int alphaPoints = 0;
-    int total() const { return typePoints + equationPoints + alphaPoints; }
-};
+using grading::Rescored;
 
 // `sensor` is the record's own or, for a record without it, the drawn one.
 Rescored rescore(const evaluation::Answers& a, const SensorRecord& sensor);

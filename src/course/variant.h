@@ -1,13 +1,10 @@
 #pragma once
-// A student's variant drawn again from the teacher's file, as the run drew
-// it at its start: the key word and the Matrikelnummer, or the seed the
-// record keeps, and the sensor the student chose where the bench shows the
-// choice. The grade export checks a record's sensor against it and scores
-// a record without its sensor (an exam) on it.
+// The teacher's file of the desktop's export: grading's variant drawn again,
+// for the desktop's records, with the file's hash to tell another teacher's
+// file apart.
 
 #include "course/record.h"
-#include "model/coursesettings.h"
-#include "model/state.h"
+#include "grading/variant.h"
 
 #include <QByteArray>
 #include <QString>
@@ -18,7 +15,7 @@ namespace course {
 
 class TeacherFile {
 public:
-    explicit TeacherFile(QByteArray bytes);
+    explicit TeacherFile(const QByteArray& bytes);
 
     const QString& sha256() const { return sha256_; }
 
@@ -27,18 +24,11 @@ public:
     std::optional<SensorRecord> variantOf(const RunRecord& r) const;
 
 private:
-    // The sensor of `s`, or the one the student chose where the bench shows the choice.
-    std::optional<SensorRecord> chosen(model::ExperimentState s, const RunRecord& r) const;
-
-    QByteArray bytes_;
+    grading::TeacherFile file_;
     QString sha256_;
-    model::CourseSettings settings_;
-    bool choiceHidden_ = false;
 };
 
-// Whether a record's sensor is the drawn one: the type and every value the
-// scoring uses, alpha included (the name is the teacher's label and the
-// formula is written from the values, so both are left aside).
+// Whether a record's sensor is the drawn one (grading::sameSensor).
 bool sameSensor(const SensorRecord& a, const SensorRecord& b);
 
 } // namespace course
