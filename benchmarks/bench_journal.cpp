@@ -104,22 +104,22 @@ struct Lab {
     }
 };
 
-std::unique_ptr<Lab> lab;
+std::unique_ptr<Lab> rig;
 
 // The same counters for every benchmark (the CSV report wants them so):
 // time-chart points, its paints per iteration, rows in the journal.
 void count(benchmark::State& st, int paintsBefore)
 {
-    st.counters["points"] = lab->w->journalWindow()->timeChart().pointCount();
-    st.counters["paints_per_iteration"] = double(lab->counter.paints - paintsBefore) / double(st.iterations());
-    st.counters["rows"] = static_cast<double>(lab->w->journal().rows().size());
+    st.counters["points"] = rig->w->journalWindow()->timeChart().pointCount();
+    st.counters["paints_per_iteration"] = double(rig->counter.paints - paintsBefore) / double(st.iterations());
+    st.counters["rows"] = static_cast<double>(rig->w->journal().rows().size());
 }
 
 void journalTick(benchmark::State& st)
 {
-    auto* setPoint = lab->w->findChild<QAbstractSlider*>(QStringLiteral("UpDownT"));
+    auto* setPoint = rig->w->findChild<QAbstractSlider*>(QStringLiteral("UpDownT"));
     int n = 0;
-    const int before = lab->counter.paints;
+    const int before = rig->counter.paints;
     for (auto _ : st) {
         // The thermostat moves now and then, so that the axes have work too.
         if (++n % 250 == 0) {
@@ -127,7 +127,7 @@ void journalTick(benchmark::State& st)
             setPoint->setValue(20 + (n / 250 * 13) % 81);
             st.ResumeTiming();
         }
-        lab->tick();
+        rig->tick();
     }
     count(st, before);
 }
@@ -137,8 +137,8 @@ void journalTick(benchmark::State& st)
 // in the event loop is left out here and timed below.
 void journalRecord(benchmark::State& st)
 {
-    auto* take = lab->w->findChild<QPushButton*>(QStringLiteral("Commandmessen"));
-    const int before = lab->counter.paints;
+    auto* take = rig->w->findChild<QPushButton*>(QStringLiteral("Commandmessen"));
+    const int before = rig->counter.paints;
     for (auto _ : st) {
         take->click();
         st.PauseTiming();
@@ -146,20 +146,20 @@ void journalRecord(benchmark::State& st)
         st.ResumeTiming();
     }
     count(st, before);
-    lab->backToStart();
+    rig->backToStart();
 }
 
 // The same with the repaint of the table and both charts that it causes.
 void journalRecordPainted(benchmark::State& st)
 {
-    auto* take = lab->w->findChild<QPushButton*>(QStringLiteral("Commandmessen"));
-    const int before = lab->counter.paints;
+    auto* take = rig->w->findChild<QPushButton*>(QStringLiteral("Commandmessen"));
+    const int before = rig->counter.paints;
     for (auto _ : st) {
         take->click();
         QApplication::processEvents();
     }
     count(st, before);
-    lab->backToStart();
+    rig->backToStart();
 }
 
 BENCHMARK(journalTick)->Unit(benchmark::kMillisecond)->Iterations(600);
@@ -178,22 +178,22 @@ int main(int argc, char** argv)
     SilentServices services;
     ui::setServices(&services);
     const bool memory = argc > 1 && std::strcmp(argv[1], "--memory") == 0;
-    lab = std::make_unique<Lab>();
+    rig = std::make_unique<Lab>();
     // Ten minutes of ticks, so that the time chart is full.
     for (int i = 0; i < 3000; ++i)
-        lab->tick();
+        rig->tick();
     if (memory) {
         const long long start = residentKb();
         for (int i = 0; i < 18000; ++i)
-            lab->tick();
+            rig->tick();
         std::printf("rss_growth_kb %lld\npoints %d\n", residentKb() - start,
-                    lab->w->journalWindow()->timeChart().pointCount());
+                    rig->w->journalWindow()->timeChart().pointCount());
     } else {
         benchmark::Initialize(&argc, argv);
         benchmark::RunSpecifiedBenchmarks();
         benchmark::Shutdown();
     }
-    lab.reset();
+    rig.reset();
     ui::setServices(nullptr);
     return 0;
 }

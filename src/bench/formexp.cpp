@@ -1,15 +1,11 @@
 #include "bench/formexp.h"
 
 #include "bench/layout.h"
-#include "configreport/report.h"
 #include "course/session.h"
 #include "evaluation/formantwort.h"
 #include "journal/formprotokoll.h"
 #include "journal/journal.h"
-#include "model/circuit.h"
-#include "model/sensortypes.h"
 #include "model/voltmeter.h"
-#include "numbers/numbers.h"
 #include "ui/controls.h"
 #include "ui/decimal.h"
 #include "ui/input.h"
@@ -24,36 +20,20 @@
 #include <QRadioButton>
 #include <QTimer>
 
-#include <cmath>
-#include <limits>
-
 namespace bench {
 
 namespace {
-QString qs(const std::string& s) { return QString::fromStdString(s); }
-
-// Above this the sensor temperature turns red: the sensor is destroyed
-// above 150 °C, and with self-heating it gets there within a second.
-constexpr double warningTemperature = 135;
-
-// The range control's tooltip names the range its position selects.
-QString rangeTip(int position)
+QString qs(const std::string& s)
 {
-    return QCoreApplication::translate("bench::Formexp", "Messbereich: %1").arg(qs(model::rangeName(position)));
-}
-
-// The bypass is locked until the evaluation is over; its tooltip says so.
-QString bypassTip() { return QCoreApplication::translate("bench::Formexp", "Vorwiderstand überbrücken"); }
-QString lockedBypassTip()
-{
-    return QCoreApplication::translate("bench::Formexp", "Vorwiderstand überbrücken (möglich nach der Auswertung)");
+    return QString::fromStdString(s);
 }
 } // namespace
 
 Formexp::Formexp(QWidget* parent) : Formexp(nullptr, parent) {}
 
 Formexp::Formexp(std::unique_ptr<course::Session> session, QWidget* parent)
-    : QWidget(parent), session_(std::move(session))
+    : QWidget(parent), lab_(ui::decimalSeparator().toLatin1()), state_(lab_.state()),
+      session_(std::move(session))
 {
     setObjectName(QStringLiteral("Formexp"));
     setWindowTitle(ui::appTitle());
@@ -75,23 +55,18 @@ Formexp::~Formexp()
     delete formantwort_.data();
 }
 
-char Formexp::separator() const
-{
-    return ui::decimalSeparator().toLatin1();
-}
-
 void Formexp::buildWindow()
 {
     ui::setUpWindow(this, windowWidth, windowHeight, Qt::white);
 
-    const auto made = ui::buildControls(this, formexpRows(), "bench::Formexp");
-    auto get = [&made](const char* name) { return made.value(QString::fromLatin1(name)); };
+    controls_ = ui::buildControls(this, formexpRows(), lab::benchContext);
+    auto get = [this](const char* name) { return controls_.value(QString::fromLatin1(name)); };
     Picture1 = qobject_cast<ui::DrawingSurface*>(get("Picture1"));
     Picture2 = qobject_cast<ui::DrawingSurface*>(get("Picture2"));
     Frame1 = qobject_cast<QFrame*>(get("Frame1"));
     Framesensor = qobject_cast<QFrame*>(get("Framesensor"));
     for (int i = 0; i < model::sensorTypes; ++i)
-        Option1[i] = qobject_cast<QRadioButton*>(get(("Option1_" + std::to_string(i)).c_str()));
+        Option1[i] = qobject_cast<QRadioButton*>(get(lab::Bench::optionName(i).c_str()));
     UpDownVoltmeter = qobject_cast<ui::UpDown*>(get("UpDownVoltmeter"));
     UpDownT = qobject_cast<ui::UpDown*>(get("UpDownT"));
     UpDownV = qobject_cast<ui::UpDown*>(get("UpDownV"));
@@ -106,12 +81,11 @@ void Formexp::buildWindow()
 
     Picture1->setBackgroundPainter(paintTaskPage);
     Picture1->setCursor(Qt::PointingHandCursor);
-    Picture2->setEnabled(false);
-    Picture2->setToolTip(lockedBypassTip());
     describeForScreenReaders(get("Image1"));
     // The lever, from its pivot (180, 540) to the moving end (X2, 0); open at 45.
     Line1 = new ui::LineShape(180, 540, 45, 0, Picture2);
     Line1->setObjectName(QStringLiteral("Line1"));
+    controls_.insert(Line1->objectName(), Line1);
     pressGuard_ = new ui::PressGuard(this);
     senstempColour_ = Labelsenstemp->palette().color(QPalette::WindowText);
 
@@ -125,23 +99,6 @@ void Formexp::buildWindow()
     Labelsenstemp->setAlignment(Qt::AlignCenter);
     LabelR->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     LabelV->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-
-    // Design positions, set before any handler listens.
-    struct Range {
-        ui::UpDown* control;
-        int minimum, maximum, step, value;
-    };
-    // The range control starts at position 1, the 20 V range that the meter
-    // starts in, so that control and range agree from the start.
-    for (const Range& r : {Range{UpDownVoltmeter, 0, 3, 1, 1}, Range{UpDownT, 20, 100, 1, 20},
-                           Range{UpDownV, 0, 24, 1, 10}, Range{UpDownR, 20, 70, 2, 40}}) {
-        r.control->setRange(r.minimum, r.maximum);
-        r.control->setSingleStep(r.step);
-        r.control->setPageStep(r.step);
-        r.control->setValue(r.value);
-    }
-    UpDownVoltmeter->setToolTip(rangeTip(UpDownVoltmeter->value()));
-    Option1[0]->setChecked(true);
 }
 
 // What a screen reader says beyond the controls' names: the task page's
@@ -157,12 +114,11 @@ void Formexp::describeForScreenReaders(QWidget* circuit)
     Picture2->setPresentation(ui::DrawingSurface::Presentation::Switch);
     Labelanz->setFocusableReading(true);
     Labelsenstemp->setFocusableReading(true);
-    UpDownV->setValueText([](int v) { return QString::number(v) + QStringLiteral(" V"); });
-    UpDownT->setValueText([](int t) { return QString::number(t) + QStringLiteral(" °C"); });
-    // The resistor's caption is the one its label shows.
-    UpDownR->setValueText([this](int) { return LabelR->text(); });
-    // Named "Messbereich" already: the position says the range alone.
-    UpDownVoltmeter->setValueText([](int p) { return qs(model::rangeName(p)); });
+    // Up-downs tell the meaning of their position, as the lab words it.
+    for (ui::UpDown* updown : {UpDownV, UpDownT, UpDownR, UpDownVoltmeter})
+        updown->setValueText([this, name = updown->objectName().toStdString()](int p) {
+            return qs(lab_.positionText(name, p));
+        });
     UpDownVoltmeter->setAccessibleDescription(tr("Messbereich des Voltmeters wählen"));
     circuit->setAccessibleDescription(
         tr("Spannungsquelle, Vorwiderstand und Sensor in Reihe; ein Schalter überbrückt den "
@@ -194,163 +150,189 @@ void Formexp::connectHandlers()
 
 void Formexp::Form_Load()
 {
-    Picture1->move(ui::px(15), ui::px(10));
+    Picture1->move(ui::px(lab::taskPageLeft), ui::px(lab::taskPageTop));
     // The working directory travels with the window as a property of its own;
     // the student never sees it.
-    state_.pfad = QDir::currentPath().toStdString();
     setProperty("pfad", QDir::currentPath());
-    model::setStartValues(state_, separator());
-    // Only the lines the message lists are kept; a file of bad lines costs
-    // the start no more than that.
-    model::ProblemList problems;
-    problems.keep = model::reportedLines;
-    model::Class1* personal = session_ ? session_->draw() : nullptr;
-    model::f_connect(state_, *this, personal ? *personal : random_, problems);
-    f_instrujust();
-    f_anzeige();
-    // The right formulas, like alpha, follow the configured parameters.
-    model::buildFormulaTexts(state_, separator());
-    model::f_alpha(state_);
+    lab_.Form_Load(QDir::currentPath().toStdString(), session_ ? session_->draw() : nullptr);
+    render();
     // The keyboard starts on the task page.
     updateKeyboardReach();
     Picture1->setFocus();
-    if (problems.total > 0)
-        ui::services().message(this, problemNotice(problems));
+    tell();
     writeRecord(course::begonnen);
 }
 
-void Formexp::f_instrujust()
+// ---------------------------------------------------------------- the lab's view
+
+void Formexp::render()
 {
-    LabelV->setText(QString::number(state_.uquelle));
-    UpDownV->setValue(state_.uquelle);
-    LabelT->setText(qs(numbers::displayText(state_.tsoll, separator())));
-    UpDownT->setValue(static_cast<int>(numbers::roundHalfEven(state_.tsoll)));
+    rendering_ = true;
+    const lab::View& view = lab_.view();
+    for (const auto& [name, c] : view.controls) {
+        QWidget* w = controls_.value(qs(name));
+        if (!w)
+            continue;
+        const auto before = shown_.controls.find(name);
+        const lab::ControlView* was = before == shown_.controls.end() ? nullptr : &before->second;
+        if (!was || was->text != c.text || was->words != c.words) {
+            const QString text =
+                c.words ? QCoreApplication::translate(lab::benchContext, c.text.c_str()) : qs(c.text);
+            if (auto* label = qobject_cast<ui::Label*>(w))
+                label->setText(text);
+            else if (auto* button = qobject_cast<QAbstractButton*>(w))
+                button->setText(text);
+        }
+        if (!was || was->value != c.value) {
+            if (auto* updown = qobject_cast<QAbstractSlider*>(w))
+                updown->setValue(c.value);
+            else if (auto* button = qobject_cast<QAbstractButton*>(w); button && button->isCheckable())
+                button->setChecked(c.value == 1);
+            else if (auto* surface = qobject_cast<ui::DrawingSurface*>(w))
+                surface->setChecked(c.value == 1);
+            else if (auto* line = qobject_cast<ui::LineShape*>(w))
+                line->setX2(c.value);
+        }
+        if (!was || was->enabled != c.enabled)
+            w->setEnabled(c.enabled);
+        if (!was || was->visible != c.visible)
+            w->setHidden(!c.visible);
+        if (!was || was->colour != c.colour) {
+            QPalette p = w->palette();
+            p.setColor(QPalette::WindowText, c.colour >= 0 ? ui::paletteColor(c.colour) : senstempColour_);
+            if (c.colour >= 0 || was)
+                w->setPalette(p);
+        }
+        if ((!was || was->tip != c.tip) && !c.tip.empty())
+            w->setToolTip(worded(c.tip));
+    }
+    if (view.enabled != isEnabled())
+        setEnabled(view.enabled);
+    shown_ = view;
+    rendering_ = false;
+}
+
+QString Formexp::worded(const lab::Form& form) const
+{
+    QString text = QCoreApplication::translate(lab::benchContext, form.key.c_str());
+    for (const std::string& value : form.values)
+        text = text.arg(qs(value));
+    return text;
+}
+
+void Formexp::tell()
+{
+    for (const lab::Form& form : lab_.takeMessages()) {
+        if (form.key == lab::message::destroyed)
+            destroySensor(form);
+        else if (form.key == lab::message::rowRecorded)
+            Labelstatus->setText(
+                worded(form).arg(journal_->file().working() ? QString() : tr(" (nicht gespeichert)")));
+        else if (form.key == lab::message::configProblems)
+            ui::services().message(this, problemNotice(lab_.problems()));
+        else
+            ui::services().message(this, worded(form));
+    }
 }
 
 // ---------------------------------------------------------------- circuit and meter
 
 void Formexp::f_anzeige()
 {
-    if (model::f_anzeige(state_) == model::Reading::Shown)
-        f_voltmeter(static_cast<float>(state_.umess));
-    // A fault leaves the display as it was; the thermostat tick treats it as
-    // the sensor's destruction.
+    lab_.f_anzeige();
+    render();
 }
 
 void Formexp::f_voltmeter(float u)
 {
-    if (const auto text = model::voltmeterText(u, state_.messbereich, separator()))
-        Labelanz->setText(qs(*text));
-}
-
-void Formexp::UpDownVoltmeter_Change()
-{
-    state_.messbereich = model::rangeForPosition(UpDownVoltmeter->value());
-    UpDownVoltmeter->setToolTip(rangeTip(UpDownVoltmeter->value()));
-    f_voltmeter(static_cast<float>(state_.umess));
+    lab_.f_voltmeter(u);
+    render();
 }
 
 // ---------------------------------------------------------------- thermostat
 
 void Formexp::Timer1_Timer()
 {
-    if (destroyed_)
+    if (!lab_.Timer1_Timer())
         return;
-    model::applyPendingStep(state_, thermostat_);
-    const model::Reading reading = model::f_anzeige(state_);
-    if (reading == model::Reading::Shown)
-        f_voltmeter(static_cast<float>(state_.umess));
-    const bool computed = reading != model::Reading::Fault;
-    model::computeNextStep(state_, thermostat_);
-    if (std::isfinite(state_.tsensor))
-        showSensorTemperature();
+    render();
     sampleJournal();
-    // A characteristic that leaves the number range is the same overload.
-    if (!computed || model::isDestroyed(state_))
-        destroySensor();
+    tell();
 }
 
-void Formexp::showSensorTemperature()
+void Formexp::destroySensor(const lab::Form& message)
 {
-    Labelsenstemp->setText(qs(numbers::patternText(state_.tsensor, 1, 1, separator()) + " °C"));
-    QPalette p = Labelsenstemp->palette();
-    const bool hot = state_.tsensor > warningTemperature;
-    p.setColor(QPalette::WindowText, hot ? ui::paletteColor(12) : senstempColour_);
-    Labelsenstemp->setPalette(p);
-}
-
-void Formexp::destroySensor()
-{
-    // Shown once: no later tick reaches the test again.
-    destroyed_ = true;
     Timer1->stop();
     writeRecord(course::zerstoert);
     ui::services().alert();
-    ui::services().message(this, tr("Sie haben den Sensor und damit das Experiment \r"
-                                    "durch thermische Überlastung zerstört!!") +
-                                     journalNote());
+    ui::services().message(this, worded(message) + journalNote());
     // The experiment window goes; with the evaluation window still open the
     // program ends when that one is closed.
     close();
 }
 
-void Formexp::ToggleButton1_Click()
-{
-    model::toggleSelfHeating(state_, thermostat_);
-    ToggleButton1->setText(thermostat_.eigen_ein ? tr("Eigenerwärmung eingeschaltet")
-                                                 : tr("Eigenerwärmung ausgeschaltet"));
-}
+// ---------------------------------------------------------------- the student's actions
 
-// ---------------------------------------------------------------- bench controls
+// A control's notification goes to the lab unless the window itself set
+// the control while drawing the view.
+void Formexp::forward(const std::function<void()>& action)
+{
+    if (rendering_)
+        return;
+    action();
+    render();
+    tell();
+}
 
 void Formexp::UpDownR_Change()
 {
-    const int position = UpDownR->value();
-    if (position < 0 || position > std::numeric_limits<std::uint8_t>::max())
-        return; // no resistor step beyond a byte; the design range is 20..70
-    const double r = model::resistorForPosition(static_cast<std::uint8_t>(position));
-    state_.rvor = r;
-    const char sep = separator();
-    LabelR->setText(qs(numbers::displayText(r / 1000000, sep) + " MOhm"));
-    if (r < 1000000)
-        LabelR->setText(qs(numbers::displayText(r / 1000, sep) + " kOhm"));
-    if (r < 1000)
-        LabelR->setText(qs(numbers::displayText(r, sep) + " Ohm"));
+    forward([&] { lab_.step("UpDownR", UpDownR->value()); });
 }
 
-void Formexp::UpDownT_Change() { LabelT->setText(QString::number(UpDownT->value()) + QStringLiteral("°C")); }
+void Formexp::UpDownT_Change()
+{
+    forward([&] { lab_.step("UpDownT", UpDownT->value()); });
+}
 
-void Formexp::UpDownV_Change() { LabelV->setText(QString::number(UpDownV->value()) + QStringLiteral(" V")); }
+void Formexp::UpDownV_Change()
+{
+    forward([&] { lab_.step("UpDownV", UpDownV->value()); });
+}
 
-void Formexp::LabelR_Change() { f_anzeige(); }
+void Formexp::UpDownVoltmeter_Change()
+{
+    forward([&] { lab_.step("UpDownVoltmeter", UpDownVoltmeter->value()); });
+}
+
+void Formexp::LabelR_Change()
+{
+    forward([&] { lab_.setCaption("LabelR", LabelR->text().toStdString()); });
+}
 
 void Formexp::LabelT_Change()
 {
-    const auto reading = numbers::readLeadingNumber(LabelT->text().toStdString());
-    if (!reading.overflow)
-        state_.tsoll = reading.value;
-    f_anzeige();
+    forward([&] { lab_.setCaption("LabelT", LabelT->text().toStdString()); });
 }
 
 void Formexp::LabelV_Change()
 {
-    const double v = numbers::roundHalfEven(numbers::leadingNumber(LabelV->text().toStdString()));
-    // A voltage the 16-bit source cannot hold is refused, never wrapped.
-    if (v >= std::numeric_limits<std::int16_t>::min() && v <= std::numeric_limits<std::int16_t>::max())
-        state_.uquelle = static_cast<std::int16_t>(v);
-    f_anzeige();
+    forward([&] { lab_.setCaption("LabelV", LabelV->text().toStdString()); });
 }
 
 void Formexp::Option1_Click(int index)
 {
-    state_.sensortyp = static_cast<std::uint8_t>(index);
-    f_anzeige();
+    forward([&] { lab_.choose(index); });
+}
+
+void Formexp::ToggleButton1_Click()
+{
+    forward([&] { lab_.press(ToggleButton1->isChecked()); });
 }
 
 void Formexp::Picture1_Click()
 {
-    Picture1->hide();
-    Frame1->hide();
+    lab_.Picture1_Click();
+    render();
     // The page asks for a double click, and its start line lies over
     // "Auswertung": the second click must not land on the bench.
     pressGuard_->start(QApplication::doubleClickInterval());
@@ -364,14 +346,9 @@ void Formexp::updateKeyboardReach()
 {
     const bool pageUp = !Picture1->isHidden();
     Picture1->setFocusPolicy(pageUp ? Qt::StrongFocus : Qt::NoFocus);
-    // Along the circuit: source, resistor and its bypass, thermostat and the
-    // sensor's temperature, meter range and reading, then the sensor choice
-    // and the buttons, the journal's where it is built. The readings take
-    // the focus so that a screen reader reaches them and speaks each change.
-    QList<QWidget*> chain = {UpDownV, UpDownR, Picture2, UpDownT, Labelsenstemp, UpDownVoltmeter, Labelanz};
-    for (QRadioButton* option : Option1)
-        chain << option;
-    chain << ToggleButton1 << Command1 << Commandmessen << Commandprotokoll;
+    QList<QWidget*> chain;
+    for (const char* name : lab::benchTabOrder())
+        chain << controls_.value(QString::fromLatin1(name));
     for (QWidget* control : chain)
         control->setFocusPolicy(pageUp ? Qt::NoFocus : Qt::StrongFocus);
     if (pageUp)
@@ -383,25 +360,14 @@ void Formexp::updateKeyboardReach()
 
 void Formexp::Picture2_Click()
 {
-    // Only closing the bypass can destroy the diode or the thermocouple;
-    // opening it is always allowed.
-    if (!state_.rvor_kurz && model::sensorType(state_.sensortyp).bypassDestroys) {
-        ui::services().message(this, tr("Sie versuchen, den Sensor zu zerstören!"));
-        return;
-    }
-    state_.rvor_kurz = !state_.rvor_kurz;
-    UpDownR->setEnabled(!state_.rvor_kurz);
-    Picture2->setChecked(state_.rvor_kurz);
-    state_.rvor = state_.rvor_kurz ? 0.01 : model::resistorForPosition(static_cast<std::uint8_t>(UpDownR->value()));
-    Line1->setX2(state_.rvor_kurz ? 180 : 45);
-    f_anzeige();
+    forward([this] { lab_.Picture2_Click(); });
 }
 
 void Formexp::Command1_Click()
 {
-    Command1->setEnabled(false);
-    setEnabled(false);
-    enableJournalButtons(false);
+    if (!lab_.Command1_Click())
+        return;
+    render();
     if (!formantwort_) {
         formantwort_ = new evaluation::Formantwort(state_);
         formantwort_->setJournal(journal_);
@@ -418,57 +384,26 @@ void Formexp::Command1_Click()
 
 void Formexp::evaluationClosed()
 {
-    evaluated_ = true;
-    writeRecord(destroyed_ ? course::zerstoert : course::ausgewertet);
-    if (destroyed_)
+    lab_.evaluationClosed();
+    writeRecord(lab_.destroyed() ? course::zerstoert : course::ausgewertet);
+    if (lab_.destroyed())
         return; // the experiment is over; the program ends with this window
-    setEnabled(true);
-    enableJournalButtons(true);
-    // In an exam the hidden sensor stays hidden: nobody measures the other
-    // types and passes the readings on.
-    if (!state_.course.pruefung) {
-        Framesensor->show();
-        ToggleButton1->show();
-    }
-    Picture2->setEnabled(true);
-    Picture2->setToolTip(bypassTip());
+    render();
     activateWindow();
 }
 
 void Formexp::closeEvent(QCloseEvent* e)
 {
-    // While the evaluation runs the bench cannot be closed; after the
-    // sensor's destruction it always can.
-    if (!isEnabled() && !destroyed_) {
+    if (!lab_.mayClose()) {
         e->ignore();
         return;
     }
     // The journal window belongs to the bench; its rows are in the file.
     if (formprotokoll_)
         formprotokoll_->close();
-    if (!evaluated_ && !destroyed_)
+    if (!lab_.evaluated() && !lab_.destroyed())
         writeRecord(course::beendet);
     e->accept();
-}
-
-// ---------------------------------------------------------------- configuration
-
-void Formexp::showSelfHeatingSwitch() { ToggleButton1->show(); }
-
-void Formexp::pressSelfHeatingSwitch() { ToggleButton1->setChecked(true); }
-
-void Formexp::hideSensorChoice() { Framesensor->hide(); }
-
-void Formexp::selectSensor(int index)
-{
-    if (index < 0 || index >= model::sensorTypes)
-        return;
-    // Selecting by program runs the click handler, also for the button that
-    // is already selected.
-    if (Option1[index]->isChecked())
-        Option1_Click(index);
-    else
-        Option1[index]->setChecked(true);
 }
 
 } // namespace bench

@@ -1,18 +1,20 @@
 #pragma once
 // The experiment window: the bench drawn as a circuit with live displays,
-// the thermostat's timer and the controls the student operates.
+// the thermostat's timer and the controls the student operates. The lab
+// decides what the bench does; the window draws the lab's view and forwards
+// what the student does, by the handlers' given names.
 
 #include "evaluation/formantwort.h"
+#include "lab/bench.h"
 #include "model/config.h"
-#include "model/random.h"
-#include "model/state.h"
-#include "model/thermal.h"
 
 #include <QColor>
+#include <QHash>
 #include <QPointer>
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 class QAbstractButton;
@@ -39,10 +41,9 @@ class PressGuard;
 class UpDown;
 } // namespace ui
 
-
 namespace bench {
 
-class Formexp : public QWidget, private model::ConfigTarget {
+class Formexp : public QWidget {
     Q_OBJECT
 public:
     explicit Formexp(QWidget* parent = nullptr);
@@ -51,11 +52,11 @@ public:
     explicit Formexp(std::unique_ptr<course::Session> session, QWidget* parent = nullptr);
     ~Formexp() override;
 
-    const model::ExperimentState& state() const { return state_; }
-    model::ExperimentState& state() { return state_; }
-    const model::Thermostat& thermostat() const { return thermostat_; }
+    const model::ExperimentState& state() const { return lab_.state(); }
+    model::ExperimentState& state() { return lab_.state(); }
+    const model::Thermostat& thermostat() const { return lab_.thermostat(); }
     const course::Session* session() const { return session_.get(); }
-    bool destroyed() const { return destroyed_; }
+    bool destroyed() const { return lab_.destroyed(); }
     evaluation::Formantwort* evaluationWindow() const { return formantwort_; }
     journal::Journal& journal() const { return *journal_; }
     // The journal window once it has been opened.
@@ -74,10 +75,15 @@ private:
     void describeForScreenReaders(QWidget* circuit);
     void connectHandlers();
     void Form_Load();
-    void f_instrujust();
-    void destroySensor();
+    // Sets the controls to the lab's view where it changed since the last
+    // time, without their notifications reaching the lab again.
+    void render();
+    // The lab's messages in the chosen language.
+    void tell();
+    QString worded(const lab::Form& form) const;
+    void destroySensor(const lab::Form& message);
     void updateKeyboardReach();
-    void showSensorTemperature();
+    void forward(const std::function<void()>& action);
 
     void UpDownR_Change();
     void UpDownT_Change();
@@ -98,30 +104,20 @@ private:
     void buildJournal();
     void Commandmessen_Click();
     void Commandprotokoll_Click();
-    journal::Row shownRow() const;
     void sampleJournal();
-    void enableJournalButtons(bool on);
     QString journalNote() const;
 
     // The course's result record (course.cpp), written at the run's moments.
     void writeRecord(const QString& state);
     QString problemNotice(const model::ProblemList& problems) const;
 
-    // ConfigTarget: the configuration file acting on the window.
-    void showSelfHeatingSwitch() override;
-    void pressSelfHeatingSwitch() override;
-    void hideSensorChoice() override;
-    void selectSensor(int index) override;
-    void hideJournal() override;
-
-    char separator() const;
-
-    model::ExperimentState state_;
-    model::Thermostat thermostat_;
-    model::Class1 random_;
-    bool destroyed_ = false;
-    bool evaluated_ = false;
+    lab::Bench lab_;
+    // The run's state, the lab's, under the name the course's record reads.
+    model::ExperimentState& state_;
     std::unique_ptr<course::Session> session_;
+    QHash<QString, QWidget*> controls_; // by their given names
+    lab::View shown_;                   // the view as last drawn
+    bool rendering_ = false;
 
     QTimer* Timer1 = nullptr;
     ui::DrawingSurface* Picture1 = nullptr;

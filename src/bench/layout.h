@@ -1,6 +1,8 @@
 #pragma once
-// The experiment window's design: its controls as a table, and the task page.
+// The experiment window's design on the desktop: the lab's table of
+// controls, and the task page drawn and read from the lab's lines.
 
+#include "lab/benchlayout.h"
 #include "ui/layout.h"
 
 #include <span>
@@ -11,11 +13,14 @@ class QString;
 
 namespace bench {
 
-inline constexpr int windowWidth = 10980;  // twips, client area
-inline constexpr int windowHeight = 7815;
+inline constexpr int windowWidth = lab::benchWidth; // twips, client area
+inline constexpr int windowHeight = lab::benchHeight;
 
 // The controls from back to front: a row listed later covers the ones before it.
-std::span<const ui::ControlSpec> formexpRows();
+inline std::span<const ui::ControlSpec> formexpRows()
+{
+    return lab::benchControls();
+}
 
 // The task page, drawn unscaled from the top-left corner of its surface.
 void paintTaskPage(QPainter& p, const QSize& surface);

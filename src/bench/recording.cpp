@@ -1,34 +1,42 @@
-// The bench's side of the measurement journal: the two buttons, a row of
-// what the displays show, a line that confirms each recorded row (the
-// journal window may be closed), a sample of the displays at every tick,
-// and the teacher's switch that hides the journal for an exam.
+// The bench's side of the measurement journal: the two buttons, the row
+// the lab reads off the displays, a line that confirms each recorded row
+// (the journal window may be closed), and a sample of the displays at every
+// tick.
 
 #include "bench/formexp.h"
 
 #include "journal/formprotokoll.h"
 #include "journal/journal.h"
-#include "model/voltmeter.h"
 #include "ui/controls.h"
 #include "ui/layout.h"
 #include "ui/services.h"
 
 #include <QDir>
-#include <QFrame>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QShortcut>
 
 namespace bench {
 
 namespace {
 
-// A caption without its unit, in the journal's number form.
-QString withoutUnit(const QString& caption, const QString& unit, QChar decimal)
+QString qs(const std::string& s)
 {
-    QString t = caption.trimmed();
-    if (t.endsWith(unit))
-        t.chop(unit.size());
-    return journal::neutral(t.trimmed(), decimal);
+    return QString::fromStdString(s);
+}
+
+// The lab's row in the journal's own type; its words are the journal's.
+journal::Row journalRow(const lab::JournalRow& shown)
+{
+    journal::Row r;
+    r.sensor = qs(shown.sensor);
+    r.thermostat = qs(shown.thermostat);
+    r.sensorTemp = qs(shown.sensorTemp);
+    r.quelle = qs(shown.quelle);
+    r.vorwiderstand = qs(shown.vorwiderstand);
+    r.messbereich = qs(shown.messbereich);
+    r.anzeige = qs(shown.anzeige);
+    r.eigenerwaermung = shown.eigenerwaermung;
+    return r;
 }
 
 } // namespace
@@ -47,42 +55,21 @@ void Formexp::buildJournal()
                              Commandprotokoll->height());
     Labelstatus->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     Labelstatus->stackUnder(Picture1);
+    controls_.insert(Labelstatus->objectName(), Labelstatus);
     connect(Commandmessen, &QPushButton::clicked, this, &Formexp::Commandmessen_Click);
     connect(Commandprotokoll, &QPushButton::clicked, this, &Formexp::Commandprotokoll_Click);
     // The key works exactly when the button could be clicked.
     auto* key = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_M), this);
     connect(key, &QShortcut::activated, this, [this] {
-        if (Picture1->isHidden() && Commandmessen->isVisible() && Commandmessen->isEnabled())
+        if (lab_.mayRecord())
             Commandmessen_Click();
     });
 }
 
-journal::Row Formexp::shownRow() const
-{
-    const QChar decimal = QLatin1Char(separator());
-    journal::Row r;
-    r.sensor = journal::hiddenSensor;
-    if (!Framesensor->isHidden())
-        for (int i = 0; i < model::sensorTypes; ++i)
-            if (Option1[i]->isChecked())
-                r.sensor = QString::number(i + 1);
-    r.thermostat = withoutUnit(LabelT->text(), QStringLiteral("°C"), decimal);
-    r.sensorTemp = withoutUnit(Labelsenstemp->text(), QStringLiteral("°C"), decimal);
-    r.quelle = withoutUnit(LabelV->text(), QStringLiteral("V"), decimal);
-    // The lever stands upright while the series resistor is bridged.
-    r.vorwiderstand = Line1->x2() == 180 ? journal::bypassed : journal::neutral(LabelR->text(), decimal);
-    r.messbereich = QString::fromStdString(model::rangeName(UpDownVoltmeter->value()));
-    r.anzeige = journal::neutral(Labelanz->text(), decimal);
-    r.eigenerwaermung = thermostat_.eigen_ein;
-    return r;
-}
-
 void Formexp::Commandmessen_Click()
 {
-    const journal::Row& row = journal_->record(shownRow());
-    Labelstatus->setText(tr("Zeile %1 übernommen: %2, %3%4")
-                             .arg(QString::number(row.nr), Labelsenstemp->text(), Labelanz->text(),
-                                  journal_->file().working() ? QString() : tr(" (nicht gespeichert)")));
+    journal_->record(journalRow(lab_.Commandmessen_Click()));
+    tell();
 }
 
 void Formexp::Commandprotokoll_Click()
@@ -94,19 +81,11 @@ void Formexp::Commandprotokoll_Click()
 
 void Formexp::sampleJournal()
 {
-    const QChar decimal = QLatin1Char(separator());
-    journal::Row shown;
-    shown.anzeige = journal::neutral(Labelanz->text(), decimal);
-    journal_->sample(thermostat_.zeitschritt,
-                     journal::numberOf(withoutUnit(Labelsenstemp->text(), QStringLiteral("°C"), decimal)),
-                     journal::numberOf(withoutUnit(LabelT->text(), QStringLiteral("°C"), decimal)),
-                     journal::readingVolts(shown));
-}
-
-void Formexp::enableJournalButtons(bool on)
-{
-    Commandmessen->setEnabled(on);
-    Commandprotokoll->setEnabled(on);
+    const lab::JournalRow shown = lab_.shownRow();
+    journal::Row reading;
+    reading.anzeige = qs(shown.anzeige);
+    journal_->sample(lab_.thermostat().zeitschritt, journal::numberOf(qs(shown.sensorTemp)),
+                     journal::numberOf(qs(shown.thermostat)), journal::readingVolts(reading));
 }
 
 QString Formexp::journalNote() const
@@ -118,13 +97,6 @@ QString Formexp::journalNote() const
         return tr("\rIhr Messprotokoll konnte nicht gespeichert werden: ") +
                journal::reasonText(file.reason());
     return tr("\rIhr Messprotokoll ist gespeichert: ") + QDir::toNativeSeparators(file.path());
-}
-
-void Formexp::hideJournal()
-{
-    Commandmessen->hide();
-    Commandprotokoll->hide();
-    Labelstatus->hide();
 }
 
 } // namespace bench

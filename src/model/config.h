@@ -94,7 +94,10 @@ struct ConfigFile {
 // file (or a link to one) is read, and at most maxConfigBytes of it.
 ConfigFile readConfigFile(const std::string& path);
 
-// Reads pfad + "/cmmup.dlx" if it exists and applies it. Returns the lines
+// The teacher's file in the working folder pfad: pfad + "/cmmup.dlx".
+std::string configPath(const std::string& pfad);
+
+// Reads configPath(pfad) if it exists and applies it. Returns the lines
 // that could not be used.
 std::vector<ConfigProblem> f_connect(ExperimentState& s, ConfigTarget& target, Class1& random);
 // The same, collecting the problems into `problems`.

@@ -72,10 +72,11 @@ ConfigFile readConfigFile(const std::string& path)
     return file;
 }
 
+std::string configPath(const std::string& pfad) { return (std::filesystem::path(pfad) / "cmmup.dlx").string(); }
+
 void f_connect(ExperimentState& s, ConfigTarget& target, Class1& random, ProblemList& problems)
 {
-    const auto path = std::filesystem::path(s.pfad) / "cmmup.dlx";
-    applyConfigFile(readConfigFile(path.string()), "cmmup.dlx", s, target, random, problems);
+    applyConfigFile(readConfigFile(configPath(s.pfad)), "cmmup.dlx", s, target, random, problems);
 }
 
 std::vector<ConfigProblem> f_connect(ExperimentState& s, ConfigTarget& target, Class1& random)

@@ -100,6 +100,12 @@ QHash<QString, QWidget*> buildControls(QWidget* window, std::span<const ControlS
             w->setAccessibleName(shown(row.accessibleName));
         if (row.toolTip)
             w->setToolTip(shown(row.toolTip));
+        if (auto* updown = qobject_cast<UpDown*>(w); updown && !row.range.empty()) {
+            updown->setRange(row.range.minimum, row.range.maximum);
+            updown->setSingleStep(row.range.step);
+            updown->setPageStep(row.range.step);
+            updown->setValue(row.range.value);
+        }
         w->setVisible(row.visible);
         made.insert(w->objectName(), w);
     }
