@@ -115,8 +115,14 @@ export function buildControl(row, { context, images, send }) {
       inner = document.createElement("fieldset");
       break;
     case "surface":
-      inner = row.name === "Picture2" ? leverSwitch(row) : document.createElement("button");
-      if (inner.tagName === "BUTTON") inner.type = "button";
+      // The bypass switch is a switch; the task page a document that takes
+      // a click, Space and Enter, as the desktop presents them.
+      if (row.name === "Picture2") inner = leverSwitch(row);
+      else {
+        inner = document.createElement("div");
+        inner.setAttribute("role", "document");
+        inner.tabIndex = 0;
+      }
       break;
     case "image":
     case "imagestretched":

@@ -21,6 +21,7 @@ async function start() {
   const catalogues = JSON.parse(document.getElementById("kora-catalogues").textContent);
   document.documentElement.lang = chooseLanguage(location.search, catalogues);
   document.title = tr("ui::Services", document.title);
+  document.getElementById("kora-title").textContent = document.title;
   const [core, file] = await Promise.all([createKoraCore(), teachersFile()]);
   const bench = new BenchWindow(core, file, document.getElementById("kora"));
   startClock((count) => bench.ticks(count));

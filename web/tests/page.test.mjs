@@ -12,6 +12,9 @@ import { launch, open, pagePath, pageUrl, root, texts } from "./browser.mjs";
 import { byName, nativeReadings } from "./readings.mjs";
 import { catalogueOf } from "../catalogue.mjs";
 import { build } from "../build.mjs";
+import { createRequire } from "node:module";
+
+const axePath = createRequire(import.meta.url).resolve("axe-core/axe.min.js");
 
 let browser;
 let rows;
@@ -147,4 +150,17 @@ test("the teacher's file: inside the page, or over http beside it; no other requ
   } finally {
     rmSync(dir, { recursive: true, force: true });
   }
+});
+
+test("axe-core finds no violation on the task page and on the bench", async () => {
+  // axe waits on timers of its own: the page's clock runs freely here.
+  const { page, faults } = await open(browser, pageUrl());
+  await page.addScriptTag({ path: axePath });
+  const violations = () => page.evaluate(async () =>
+    (await window.axe.run(document)).violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target).join(" ")}`));
+  assert.deepEqual(await violations(), [], "task page");
+  await page.keyboard.press("Space");
+  assert.deepEqual(await violations(), [], "bench");
+  assert.deepEqual(faults, []);
+  await page.close();
 });
