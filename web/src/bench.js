@@ -62,7 +62,19 @@ export class BenchWindow {
     page.style.setProperty("--l", this.design.taskPageLeft);
     page.style.setProperty("--t", this.design.taskPageTop);
     fillTaskPage(page, this.design.taskPage, this.context);
-    page.addEventListener("click", () => this.send("start"));
+    // The page asks for a double click, and its start line lies over the
+    // buttons: the second click of it must not land on the bench.
+    page.addEventListener("click", (e) => {
+      this.swallow = e.detail === 1;
+      this.send("start");
+    });
+    document.addEventListener("click", (e) => {
+      if (this.swallow && e.detail >= 2) {
+        e.stopPropagation();
+        e.preventDefault();
+      }
+      this.swallow = false;
+    }, true);
     const circuit = this.elements.get("Image1");
     circuit.title = tr(this.context, "Spannungsquelle, Vorwiderstand und Sensor in Reihe; ein Schalter überbrückt den " +
       "Vorwiderstand, der Sensor sitzt im Thermostaten, das Voltmeter misst die Spannung am Sensor.");

@@ -91,6 +91,17 @@ test("clicks, keys and messages work as on the desktop", async () => {
   await page.close();
 });
 
+test("the task page's double click starts the bench and presses nothing beneath", async () => {
+  const { page } = await open(browser, pageUrl(), { held: true });
+  const box = await page.locator("#Commandmessen").boundingBox();
+  await page.mouse.dblclick(box.x + box.width / 2, box.y + box.height / 2);
+  assert.equal(await visible(page, "Picture1"), false);
+  assert.equal(await page.textContent("#Labelstatus"), "");
+  await page.click("#Commandmessen");
+  assert.notEqual(await page.textContent("#Labelstatus"), "");
+  await page.close();
+});
+
 test("Tab walks the bench in the lab's order", async () => {
   const { page } = await open(browser, pageUrl(), { held: true });
   await page.keyboard.press("Enter");
