@@ -1,0 +1,78 @@
+// Builds the page as one file: the stylesheet, the modules, the core module
+// (its wasm inside), the artwork as data addresses and the catalogue, so that
+// it opens by double-click and from any server without a single request.
+//   node web/build.mjs [--core kora_core.js] [--out kora.html] [--config cmmup.dlx]
+// With --config the teacher's file travels inside the page.
+
+import { readFileSync, writeFileSync, mkdirSync } from "node:fs";
+import { createRequire } from "node:module";
+import { dirname, join, resolve } from "node:path";
+import { fileURLToPath } from "node:url";
+import { catalogueOf } from "./catalogue.mjs";
+
+const here = dirname(fileURLToPath(import.meta.url));
+const root = resolve(here, "..");
+
+// The modules in the order they need each other; the page runs them as one.
+export const modules = ["words", "clock", "message", "taskpage", "controls", "bench", "main"];
+
+// Scripts and styles are inline, the wasm module is compiled from the
+// page's own bytes, pictures are data addresses. connect-src 'self': over
+// http(s) the teacher's file beside the page is the one thing fetched.
+export const policy = "default-src 'none'; script-src 'unsafe-inline' 'wasm-unsafe-eval'; " +
+  "style-src 'unsafe-inline'; img-src data:; connect-src 'self'; base-uri 'none'; form-action 'none'";
+
+function argument(name, fallback) {
+  const i = process.argv.indexOf(name);
+  return i > 0 ? process.argv[i + 1] : fallback;
+}
+
+const dataUrl = (file) => {
+  const type = file.endsWith(".svg") ? "image/svg+xml" : "image/png";
+  return `data:${type};base64,${readFileSync(file).toString("base64")}`;
+};
+
+// Nothing inside may close the script element it stands in.
+const inScript = (text) => text.replace(/<\/(script)/gi, "<\\/$1").replace(/<!--/g, "<\\!--");
+
+function bundle() {
+  return modules.map((name) => {
+    const text = readFileSync(join(here, "src", `${name}.js`), "utf8");
+    return `// ${name}.js\n` + text.replace(/^import .*;\n/gm, "").replace(/^export /gm, "");
+  }).join("\n");
+}
+
+export function build({ core, out, config }) {
+  const require = createRequire(import.meta.url);
+  const coreText = readFileSync(core, "utf8");
+  return Promise.resolve(require(resolve(core))()).then((kora) => {
+    const images = {};
+    for (const row of kora.benchDesign().controls)
+      if (row.kind.startsWith("image")) images[row.text] = dataUrl(join(root, "assets", row.text.replace(/^:\//, "")));
+    const catalogues = { en: catalogueOf(readFileSync(join(root, "translations", "kora_en.ts"), "utf8")) };
+    const teachers = config
+      ? `<script type="text/plain" id="cmmup.dlx">${inScript(readFileSync(config, "utf8"))}</script>\n` : "";
+    const parts = {
+      CSP: policy,
+      ICON: dataUrl(join(root, "assets", "kora.svg")),
+      STYLE: readFileSync(join(here, "kora.css"), "utf8"),
+      IMAGES: inScript(JSON.stringify(images)),
+      CATALOGUES: inScript(JSON.stringify(catalogues)),
+      TEACHERSFILE: teachers,
+      CORE: inScript(coreText),
+      MODULES: inScript(bundle()),
+    };
+    const page = readFileSync(join(here, "index.html"), "utf8").replace(/@([A-Z]+)@/g, (all, key) => parts[key] ?? all);
+    mkdirSync(dirname(out), { recursive: true });
+    writeFileSync(out, page);
+    return out;
+  });
+}
+
+if (process.argv[1] === fileURLToPath(import.meta.url)) {
+  build({
+    core: argument("--core", join(root, "build/wasm/src/wasm/kora_core.js")),
+    out: argument("--out", join(root, "build/web/kora.html")),
+    config: argument("--config", null),
+  }).then((out) => console.log(out));
+}

@@ -1,0 +1,23 @@
+// The page's words: a text a person reads is a key (the German source text)
+// and its translation context, worded from the catalogue that the build
+// makes of translations/kora_en.ts. German needs no catalogue: the key is
+// the text.
+
+let catalogue = null;
+
+// The language: the page's address (?sprache=en) first, German otherwise.
+export function chooseLanguage(search, catalogues) {
+  const wanted = new URLSearchParams(search).get("sprache");
+  catalogue = wanted && catalogues[wanted] ? catalogues[wanted] : null;
+  return catalogue ? wanted : "de";
+}
+
+export function tr(context, key) {
+  const texts = catalogue && catalogue[context];
+  return (texts && texts[key]) || key;
+}
+
+// A form of the lab, {key, values}: %1, %2 ... take the values as they are.
+export function worded(context, form) {
+  return tr(context, form.key).replace(/%(\d)/g, (all, n) => form.values[n - 1] ?? "");
+}
