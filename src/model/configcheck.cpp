@@ -218,6 +218,14 @@ StartChoices readStartChoices(const std::string& folder)
     return c;
 }
 
+StartChoices startChoicesOf(ConfigFile file)
+{
+    StartChoices c;
+    c.file = std::move(file);
+    choicesOf(c, std::string(configFileName));
+    return c;
+}
+
 std::string configuredLanguage(const std::string& path)
 {
     StartChoices c;

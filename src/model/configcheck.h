@@ -58,6 +58,8 @@ struct StartChoices {
 
 // Reads cmmup.dlx in `folder` (missing: start values, no course).
 StartChoices readStartChoices(const std::string& folder);
+// The same for a file already read (the page has it as text).
+StartChoices startChoicesOf(ConfigFile file);
 
 // The language the file at `path` chooses for the run ("de", "en"), or ""
 // when it chooses none or the file is missing.

@@ -7,10 +7,14 @@
 #include "lab/action.h"
 #include "lab/bench.h"
 #include "lab/benchlayout.h"
+#include "model/configcheck.h"
+#include "model/coursesettings.h"
+#include "model/random.h"
 
 #include <emscripten/bind.h>
 
 #include <algorithm>
+#include <memory>
 #include <string>
 
 namespace {
@@ -139,6 +143,14 @@ class PageBench {
 public:
     // An empty text: no teacher's file, the bench as designed.
     PageBench(const std::string& teachersFile, const std::string& separator)
+        : PageBench(teachersFile, separator, std::string())
+    {
+    }
+
+    // A signed-in student: with the file's key word, the Matrikelnummer
+    // draws the student's own variant, as on the desktop (and as the
+    // teacher's answer key, kora --check-config --matrikel, gives it).
+    PageBench(const std::string& teachersFile, const std::string& separator, const std::string& matrikel)
         : bench_(binding::separator(separator))
     {
         model::ConfigFile file;
@@ -147,7 +159,10 @@ public:
             file.bytes = teachersFile.substr(0, std::min(teachersFile.size(), model::maxConfigBytes));
             file.cut = teachersFile.size() > model::maxConfigBytes;
         }
-        bench_.Form_Load(".", file);
+        const std::string key = model::startChoicesOf(file).course.schluessel;
+        if (!key.empty() && !matrikel.empty())
+            personal_ = std::make_unique<model::PersonalDraw>(key, model::normalizedMatrikel(matrikel));
+        bench_.Form_Load(".", file, personal_.get());
     }
 
     // One action as lab::act takes it: false for an unknown kind.
@@ -223,7 +238,35 @@ public:
 
     int rowCount() const { return static_cast<int>(bench_.rows().size()); }
 
+    // An action that carries a text (a caption set from outside).
+    bool actText(const std::string& kind, const std::string& control, int value, const std::string& text)
+    {
+        return lab::act(bench_, {kind, control, value, text});
+    }
+
+    // The recorded rows, with the journal's field names.
+    val rows() const
+    {
+        val out = val::array();
+        int i = 0;
+        for (const lab::JournalRow& r : bench_.rows()) {
+            val row = val::object();
+            row.set("nr", r.nr);
+            row.set("sensor", r.sensor);
+            row.set("thermostat", r.thermostat);
+            row.set("sensorTemp", r.sensorTemp);
+            row.set("quelle", r.quelle);
+            row.set("vorwiderstand", r.vorwiderstand);
+            row.set("messbereich", r.messbereich);
+            row.set("anzeige", r.anzeige);
+            row.set("eigenerwaermung", r.eigenerwaermung);
+            out.set(i++, row);
+        }
+        return out;
+    }
+
 private:
+    std::unique_ptr<model::PersonalDraw> personal_; // before the bench, which draws with it
     lab::Bench bench_;
 };
 
@@ -233,7 +276,10 @@ EMSCRIPTEN_BINDINGS(kora_bench)
 {
     emscripten::class_<PageBench>("Bench")
         .constructor<std::string, std::string>()
+        .constructor<std::string, std::string, std::string>()
         .function("act", &PageBench::act)
+        .function("actText", &PageBench::actText)
+        .function("rows", &PageBench::rows)
         .function("nudge", &PageBench::nudge)
         .function("view", &PageBench::view)
         .function("messages", &PageBench::messages)
