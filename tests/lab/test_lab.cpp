@@ -249,7 +249,8 @@ INSTANTIATE_TEST_SUITE_P(Scripts, EvaluationScript,
 TEST(SignIn, MissingLineAndNumber)
 {
     std::ifstream in(KORA_LAB_EVALUATION);
-    for (const json& row : json::parse(in).at("signin")) {
+    const json rows = json::parse(in); // kept: a range-for would not keep the parsed temporary alive
+    for (const json& row : rows.at("signin")) {
         lab::SignIn s(row.value("stellen", 0));
         s.setName(row.at("name").get<std::string>());
         s.setMatrikel(row.at("matrikel").get<std::string>());
