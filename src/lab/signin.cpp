@@ -41,39 +41,23 @@ std::string trimmed(std::string_view typed)
     return std::string(typed.substr(a, b - a));
 }
 
+// clang-format off
 // name, kind, left, top, width, height, text, font, parent, visible, accessible name
 const std::array<ControlSpec, 8> rows = {{
     {"Labelintro", Kind::Label, 0, 0, 0, 0,
      QT_TRANSLATE_NOOP("signin::Formanmeldung", "Bitte melden Sie sich für diesen Versuch an.")},
     // The labels name the boxes for a screen reader; Alt+N and Alt+M reach them.
     {"Labelname", Kind::Label, 0, 0, 0, 0, QT_TRANSLATE_NOOP("signin::Formanmeldung", "&Name")},
-    {"TextName",
-     Kind::TextBox,
-     0,
-     0,
-     0,
-     0,
-     "",
-     {},
-     nullptr,
-     true,
+    {"TextName", Kind::TextBox, 0, 0, 0, 0, "", {}, nullptr, true,
      QT_TRANSLATE_NOOP("signin::Formanmeldung", "Name")},
     {"Labelmatrikel", Kind::Label, 0, 0, 0, 0, QT_TRANSLATE_NOOP("signin::Formanmeldung", "&Matrikelnummer")},
-    {"TextMatrikel",
-     Kind::TextBox,
-     0,
-     0,
-     0,
-     0,
-     "",
-     {},
-     nullptr,
-     true,
+    {"TextMatrikel", Kind::TextBox, 0, 0, 0, 0, "", {}, nullptr, true,
      QT_TRANSLATE_NOOP("signin::Formanmeldung", "Matrikelnummer")},
     {"Labelhinweis", Kind::Label, 0, 0, 0, 0, ""},
     {"CommandOK", Kind::Button, 0, 0, 0, 0, QT_TRANSLATE_NOOP("signin::Formanmeldung", "OK")},
     {"CommandAbbrechen", Kind::Button, 0, 0, 0, 0, QT_TRANSLATE_NOOP("signin::Formanmeldung", "Abbrechen")},
 }};
+// clang-format on
 
 } // namespace
 
