@@ -14,8 +14,8 @@ const here = dirname(fileURLToPath(import.meta.url));
 const root = resolve(here, "..");
 
 // The modules in the order they need each other; the page runs them as one.
-export const modules = ["words", "clock", "message", "taskpage", "controls", "evaluationplot", "evaluationreport",
-  "evaluation", "bench", "main"];
+export const modules = ["words", "clock", "message", "taskpage", "controls", "evaluationplot", "evaluationstudent",
+  "evaluationreport", "evaluation", "bench", "main"];
 
 // Scripts and styles are inline, the wasm module is compiled from the
 // page's own bytes, pictures are data addresses. connect-src 'self': over

@@ -55,6 +55,17 @@ constexpr lab::ControlSpec saveButton{"Commandspeichern",
                                       false,
                                       QT_TRANSLATE_NOOP("evaluation::Formantwort", "Als PDF speichern")};
 
+// Who prints the report, asked before the first print where nobody signed
+// in: the desktop's dialog's texts, keys of "ui::Services".
+constexpr const char* studentWords[][2] = {
+    {"context", "ui::Services"},
+    {"intro", QT_TRANSLATE_NOOP("ui::Services", "Angaben für das Ergebnisblatt (freiwillig):")},
+    {"name", QT_TRANSLATE_NOOP("ui::Services", "Name")},
+    {"matrikel", QT_TRANSLATE_NOOP("ui::Services", "Matrikelnummer")},
+    {"print", QT_TRANSLATE_NOOP("ui::Services", "Drucken")},
+    {"cancel", QT_TRANSLATE_NOOP("ui::Services", "Abbrechen")},
+};
+
 val evaluationDesign()
 {
     val out = val::object();
@@ -76,6 +87,10 @@ val evaluationDesign()
     plot.set("deviation", std::string(lab::plot::deviation));
     out.set("plot", plot);
     out.set("reportContext", std::string(lab::reportContext));
+    val student = val::object();
+    for (const auto& [key, text] : studentWords)
+        student.set(key, std::string(text));
+    out.set("student", student);
     return out;
 }
 

@@ -235,8 +235,11 @@ export class EvaluationWindow {
   }
 
   print() {
-    this.report.print();
-    this.lab.reportKept();
+    this.window.inert = true;
+    this.report.print((printed) => {
+      this.window.inert = false;
+      if (printed) this.lab.reportKept();
+    });
   }
 
   // The close box: asked where it matters, as on the desktop; then the

@@ -5,6 +5,7 @@
 // is modal: the page stands while it is open); the print stylesheet shows
 // nothing but this page while it exists.
 
+import { askStudent } from "./evaluationstudent.js";
 import { worded } from "./words.js";
 
 export class ReportPrinter {
@@ -12,19 +13,23 @@ export class ReportPrinter {
     this.lab = lab;
     this.context = design.reportContext;
     this.plot = plot;
+    this.words = design.student;
+    this.who = null;
   }
 
-  // The signed-in student, where the page has one.
+  // Who handed it in: the signed-in student where the page has one;
+  // otherwise asked before the first print and kept for the run.
   student() {
     const s = window.kora && window.kora.student;
-    return { name: (s && s.name) || "", matrikel: (s && s.matrikel) || "" };
+    if (s) return { name: s.name || "", matrikel: s.matrikel || "" };
+    return this.who;
   }
 
   // The page as it stands now, in place of the one printed before.
   prepare() {
     const date = new Intl.DateTimeFormat(document.documentElement.lang || "de", { dateStyle: "short" })
       .format(new Date());
-    const { name, matrikel } = this.student();
+    const { name, matrikel } = this.student() || { name: "", matrikel: "" };
     const report = this.lab.reportPage(date, name, matrikel);
     document.getElementById("kora-print")?.remove();
     const root = document.createElement("div");
@@ -64,8 +69,17 @@ export class ReportPrinter {
   }
 
   // "Ergebnisse drucken" and "Als PDF speichern": the browser's print
-  // dialog with the report; its title names the PDF file.
-  print() {
+  // dialog with the report; its title names the PDF file. onDone learns
+  // whether it went to the dialog (not when who prints it was cancelled).
+  print(onDone) {
+    if (!this.student()) {
+      askStudent(this.words, { name: "", matrikel: "" }, (who) => {
+        if (!who) return onDone(false);
+        this.who = who;
+        this.print(onDone);
+      });
+      return;
+    }
     const title = document.title;
     document.title = this.prepare();
     try {
@@ -75,5 +89,6 @@ export class ReportPrinter {
       // The journal's copy carries its id only while it is printed.
       document.getElementById("kora-print")?.remove();
     }
+    onDone(true);
   }
 }

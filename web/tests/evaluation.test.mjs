@@ -13,6 +13,7 @@ import { tmpdir } from "node:os";
 import { join } from "node:path";
 import { launch, open, pageUrl, root } from "./browser.mjs";
 import { build } from "../build.mjs";
+import { catalogueOf } from "../catalogue.mjs";
 
 const scripts = JSON.parse(readFileSync(join(root, "tests/data/lab_evaluation.json"), "utf8")).scripts;
 const axePath = createRequire(import.meta.url).resolve("axe-core/axe.min.js");
@@ -173,6 +174,9 @@ test("axe-core finds no violation at any step of the evaluation", async () => {
   await page.press(id("Textformel"), "Enter");
   await answer(page);
   await check("the final view");
+  await page.click(id("Commanddruck"));
+  await check("who prints the report");
+  await page.keyboard.press("Escape");
   await page.click(id("close"));
   await check("the close question");
   assert.deepEqual(faults, []);
@@ -185,8 +189,16 @@ async function printed(page) {
     window.printed = 0;
     window.print = () => window.printed++;
   });
+  // Who prints it is asked before the first print; "Abbrechen" prints nothing.
   await page.click(id("Commanddruck"));
-  assert.equal(await page.evaluate(() => window.printed), 1, "the print dialog opened");
+  await page.click("#Dialogstudent button[type=button]");
+  assert.equal(await page.evaluate(() => window.printed), 0, "cancelled");
+  await page.click(id("Commandspeichern"));
+  await page.fill("#Textname", "  Erika   Muster ");
+  await page.fill("#Textmatrikel", "123456");
+  await page.keyboard.press("Enter");
+  await page.click(id("Commanddruck"));
+  assert.equal(await page.evaluate(() => window.printed), 2, "printed twice, asked once");
   await page.evaluate(() => window.kora.bench.evaluation.report.prepare());
   await page.emulateMedia({ media: "print" });
   const pdf = join(dir, "report.pdf");
@@ -218,6 +230,7 @@ test("the report prints on one A4 page; an exam's leaves the right answers out",
     const { pages, text } = await printed(page);
     assert.equal(pages, 1, `one page (exam ${exam})`);
     assert.match(text, /Punktzahl = 10 von 10/);
+    assert.match(text, /Name: Erika Muster +Matrikelnummer: 123456/);
     assert.match(text, /f\(T\) = 0\.000357\*EXP\(5000\/T\)/);
     assert.match(text, /Eingabe: -0\.0578/);
     assert.equal(/R\/Ohm = 0,000357\*exp\(5000\/T\)/.test(text), !exam, "the right equation");
@@ -229,4 +242,19 @@ test("the report prints on one A4 page; an exam's leaves the right answers out",
     assert.deepEqual(faults, []);
     await page.close();
   }
+});
+
+test("?sprache=en words the evaluation from translations/kora_en.ts", async () => {
+  const en = catalogueOf(readFileSync(join(root, "translations/kora_en.ts"), "utf8"));
+  const { page, faults } = await open(browser, `${pageUrl()}?sprache=en`, { allowed: [pageUrl()], held: true });
+  await page.keyboard.press("Space");
+  await page.click("#Command1");
+  const said = en["evaluation::Formantwort"];
+  assert.equal((await page.textContent(id("Labelmeldung"))).split("\n")[0], said["So, Sie glauben also, fertig zu sein."]);
+  assert.equal(await page.textContent(`${id("Listsensoren")} option`), en["configreport::TypeName"]["NTC-Widerstand"]);
+  assert.equal(await page.getAttribute(id("Listsensoren"), "aria-label"), said["Sensortypen"]);
+  await page.click(id("close"));
+  assert.deepEqual(await box(page).locator("button").allTextContents(), [said["Schließen"], said["Weiter auswerten"]]);
+  assert.deepEqual(faults, []);
+  await page.close();
 });
