@@ -114,6 +114,8 @@ export class EvaluationWindow {
     if (row.name === "Picture1") {
       this.plot = new EvaluationPlot(row, this.design, images);
       const holder = el("div");
+      // The picture inside carries the name.
+      holder.removeAttribute("aria-label");
       holder.append(this.plot.svg);
       return { outer: holder, inner: holder };
     }
