@@ -20,11 +20,14 @@ export class EvaluationWindow {
     this.onClosed = onClosed;
     const names = core.sensorNames(bench);
     const word = (forms) => forms.map((f) => worded(names.context, f));
-    this.lab = new core.Evaluation(bench, { shown: word(names.shown), withArticle: word(names.withArticle) });
+    const shownNames = word(names.shown);
+    this.lab = new core.Evaluation(bench, { shown: shownNames, withArticle: word(names.withArticle) });
     this.elements = new Map();
     this.outer = new Map();
     this.shown = null;
     this.build();
+    // Each sensor's picture says which type it shows.
+    shownNames.forEach((name, t) => this.elements.get(`Imagesensor_${t}`).setAttribute("aria-description", name));
     this.report = new ReportPrinter(this.lab, this.design, this.plot);
     this.lab.Form_Load();
     this.update();
