@@ -4,6 +4,7 @@
 // draws the same controls at the same places and computes nothing itself.
 
 #include "binding.h"
+#include "journalrow.h"
 #include "lab/action.h"
 #include "lab/bench.h"
 #include "lab/benchlayout.h"
@@ -249,19 +250,17 @@ public:
     {
         val out = val::array();
         int i = 0;
-        for (const lab::JournalRow& r : bench_.rows()) {
-            val row = val::object();
-            row.set("nr", r.nr);
-            row.set("sensor", r.sensor);
-            row.set("thermostat", r.thermostat);
-            row.set("sensorTemp", r.sensorTemp);
-            row.set("quelle", r.quelle);
-            row.set("vorwiderstand", r.vorwiderstand);
-            row.set("messbereich", r.messbereich);
-            row.set("anzeige", r.anzeige);
-            row.set("eigenerwaermung", r.eigenerwaermung);
-            out.set(i++, row);
-        }
+        for (const lab::JournalRow& r : bench_.rows())
+            out.set(i++, binding::journalRow(r));
+        return out;
+    }
+
+    // The row the displays show now and the thermostat's step: what the
+    // journal samples after each tick.
+    val shown() const
+    {
+        val out = binding::journalRow(bench_.shownRow());
+        out.set("step", bench_.thermostat().zeitschritt);
         return out;
     }
 
@@ -280,6 +279,7 @@ EMSCRIPTEN_BINDINGS(kora_bench)
         .function("act", &PageBench::act)
         .function("actText", &PageBench::actText)
         .function("rows", &PageBench::rows)
+        .function("shown", &PageBench::shown)
         .function("nudge", &PageBench::nudge)
         .function("view", &PageBench::view)
         .function("messages", &PageBench::messages)

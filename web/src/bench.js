@@ -3,6 +3,7 @@
 // drawn as it is, and the messages are worded and shown.
 
 import { buildControl } from "./controls.js";
+import { JournalWindow } from "./journal.js";
 import { fillTaskPage } from "./taskpage.js";
 import { showMessage } from "./message.js";
 import { tr, worded } from "./words.js";
@@ -20,6 +21,7 @@ export class BenchWindow {
     this.elements = new Map();
     this.shown = new Map();
     this.build();
+    this.journal = new JournalWindow(core, document.body);
     this.render();
     this.elements.get("Picture1").focus();
     this.tell();
@@ -84,6 +86,7 @@ export class BenchWindow {
     const toggle = this.elements.get("ToggleButton1");
     toggle.addEventListener("click", () => this.send("selfheating", "", toggle.getAttribute("aria-pressed") === "true" ? 0 : 1));
     this.elements.get("Commandmessen").addEventListener("click", () => this.send("record"));
+    this.elements.get("Commandprotokoll").addEventListener("click", () => this.journal.toggle());
     // The line that confirms each recorded row.
     const status = document.createElement("output");
     status.id = "Labelstatus";
@@ -101,10 +104,24 @@ export class BenchWindow {
 
   // One action of the person, then the view and the messages it brings.
   send(kind, control = "", value = 0) {
+    const rows = this.bench.rowCount();
     if (kind === "nudge") this.bench.nudge(control, value);
+    else if (kind === "tick") this.tickEach(value);
     else this.bench.act(kind, control, value);
+    // A recorded row goes into the journal.
+    if (this.bench.rowCount() > rows) this.journal.record(this.bench.rows().at(-1));
     this.render();
     this.tell();
+  }
+
+  // The ticks one by one, the journal sampling the displays after each,
+  // as the desktop's timer does.
+  tickEach(count) {
+    for (let i = 0; i < Math.max(1, count); i++) {
+      if (this.bench.view().destroyed) return;
+      this.bench.act("tick", "", 1);
+      this.journal.sample(this.bench.shown());
+    }
   }
 
   ticks(count) {
@@ -161,6 +178,13 @@ export class BenchWindow {
     else if (el.hasAttribute("aria-pressed")) el.setAttribute("aria-pressed", String(c.value === 1));
   }
 
+  closeBench() {
+    const bench = document.getElementById("Formexp");
+    bench.hidden = true;
+    bench.inert = true;
+    this.journal.open();
+  }
+
   tell() {
     for (const form of this.bench.messages()) {
       if (form.key === this.design.messages.configProblems) {
@@ -169,6 +193,10 @@ export class BenchWindow {
       } else if (form.key === this.design.messages.rowRecorded) {
         // A recorded row is confirmed in the status line, not in a box.
         this.elements.get("Labelstatus").textContent = worded(this.context, { key: form.key, values: [...form.values, ""] });
+      } else if (form.key === this.design.messages.destroyed) {
+        // The sensor is gone and with it the experiment: the bench closes
+        // once the message is read, the journal stays to be saved.
+        showMessage(worded(this.context, form), () => this.closeBench());
       } else showMessage(worded(this.context, form));
     }
   }
