@@ -2,8 +2,6 @@
 
 #include "journal/filewords.h"
 
-#include <algorithm>
-
 namespace journal {
 
 namespace {

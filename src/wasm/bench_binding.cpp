@@ -61,6 +61,19 @@ const char* faceName(lab::Face face)
     return "default";
 }
 
+// A phrase of the model: its context, its key and its parts, each a phrase.
+val phrase(const model::Phrase& p)
+{
+    val out = val::object();
+    out.set("context", p.context);
+    out.set("key", p.key);
+    val parts = val::array();
+    for (std::size_t i = 0; i < p.parts.size(); ++i)
+        parts.set(i, phrase(p.parts[i]));
+    out.set("parts", parts);
+    return out;
+}
+
 val text(const char* s) { return s ? val(std::string(s)) : val::null(); }
 
 // The design's rows, back to front; sizes in twips, font sizes in points.
@@ -223,17 +236,14 @@ public:
         return bench_.positionText(updown, position);
     }
 
-    // The lines of the teacher's file that could not be used.
-    val problems() const
+    // The message about the lines of the teacher's file that could not be
+    // used: its lines as phrases, worded by the page.
+    val problemNotice() const
     {
         val out = val::array();
-        const auto& kept = bench_.problems().kept;
-        for (std::size_t i = 0; i < kept.size(); ++i) {
-            val line = val::object();
-            line.set("line", kept[i].line);
-            line.set("text", kept[i].text);
-            out.set(i, line);
-        }
+        const auto lines = bench_.problemNotice();
+        for (std::size_t i = 0; i < lines.size(); ++i)
+            out.set(i, phrase(lines[i]));
         return out;
     }
 
@@ -284,7 +294,7 @@ EMSCRIPTEN_BINDINGS(kora_bench)
         .function("view", &PageBench::view)
         .function("messages", &PageBench::messages)
         .function("positionText", &PageBench::positionText)
-        .function("problems", &PageBench::problems)
+        .function("problemNotice", &PageBench::problemNotice)
         .function("rowCount", &PageBench::rowCount);
     emscripten::function("benchDesign", &design);
 }

@@ -1,6 +1,7 @@
 // The journal's rules without a toolkit, from tests/data/lab_journal.json:
 // each row's cells and CSV lines in both formats, and whole runs on the
-// bench whose journal must give the file written there. The desktop's
+// bench whose journal must give the file written there; and the start-up
+// message about the teacher's file (lab_notices.json). The desktop's
 // journal and the page run the same rows.
 
 #include "lab/action.h"
@@ -111,4 +112,23 @@ TEST(JournalChart, TheTimeAxisGrowsByMinutesThenSlidesByHalfMinutes)
                 {630, {0.5, 11, 1}}};
     for (const auto& r : rows)
         EXPECT_EQ(lab::timeWindow(r.now), r.want) << r.now;
+}
+
+// The start-up message about a teacher's file, as phrases both skins word.
+TEST(ProblemNotice, ThePhrasesSayWhatTheTableSays)
+{
+    std::ifstream in(KORA_LAB_NOTICES);
+    const json notices = json::parse(in).at("notices");
+    ASSERT_FALSE(notices.empty());
+    for (const json& row : notices) {
+        lab::Bench bench(',');
+        model::ConfigFile file;
+        file.kind = model::ConfigFile::Kind::Read;
+        file.bytes = row.at("config").get<std::string>();
+        bench.Form_Load("", file);
+        std::string text;
+        for (const model::Phrase& line : bench.problemNotice())
+            text += (text.empty() ? "" : "\n") + model::sourceText(line);
+        EXPECT_EQ(text, row.at("notice").get<std::string>()) << row.at("name").get<std::string>();
+    }
 }

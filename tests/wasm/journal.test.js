@@ -70,3 +70,20 @@ for (const run of data.runs) {
     }
   });
 }
+
+// The start-up message about the teacher's file: the lab's phrases, worded
+// by the page's own words.js in the source language.
+test('lab_notices.json: the message about a teacher\'s file', async () => {
+  const kora = await core;
+  const { phrased } = await import('../../web/src/words.js');
+  const notices = JSON.parse(fs.readFileSync(path.join(__dirname, '..', 'data', 'lab_notices.json'), 'utf8')).notices;
+  assert.ok(notices.length > 0);
+  for (const row of notices) {
+    const bench = new kora.Bench(row.config, ',');
+    try {
+      assert.equal(bench.problemNotice().map(phrased).join('\n'), row.notice, row.name);
+    } finally {
+      bench.delete();
+    }
+  }
+});

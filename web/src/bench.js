@@ -6,7 +6,7 @@ import { buildControl } from "./controls.js";
 import { JournalWindow } from "./journal.js";
 import { fillTaskPage } from "./taskpage.js";
 import { showMessage } from "./message.js";
-import { tr, worded } from "./words.js";
+import { phrased, tr, worded } from "./words.js";
 
 // The readings that announce their change while focused.
 const readings = ["Labelanz", "Labelsenstemp"];
@@ -188,8 +188,7 @@ export class BenchWindow {
   tell() {
     for (const form of this.bench.messages()) {
       if (form.key === this.design.messages.configProblems) {
-        const lines = this.bench.problems().map((p) => `${p.line}: ${p.text}`);
-        showMessage(`cmmup.dlx\n${lines.join("\n")}`);
+        showMessage(this.bench.problemNotice().map(phrased).join("\n"));
       } else if (form.key === this.design.messages.rowRecorded) {
         // A recorded row is confirmed in the status line, not in a box.
         this.elements.get("Labelstatus").textContent = worded(this.context, { key: form.key, values: [...form.values, ""] });

@@ -2,12 +2,15 @@
 // recorded by the button and Ctrl+M, the table and the downloaded CSV file
 // equal to the file the native build writes for the same actions
 // (tests/data/lab_journal.json), the rows kept over a reload, axe-core on
-// the window, and a 10-inch tablet's finger.
+// the window, a 10-inch tablet's finger, the bench closed by a destroyed
+// sensor, and the lab's message about a teacher's file (lab_notices.json).
 
 import { after, before, test } from "node:test";
 import assert from "node:assert/strict";
-import { readFileSync } from "node:fs";
+import { mkdtempSync, readFileSync, rmSync, writeFileSync } from "node:fs";
+import { tmpdir } from "node:os";
 import { join } from "node:path";
+import { build } from "../build.mjs";
 import { createRequire } from "node:module";
 import { launch, open, pageUrl, root } from "./browser.mjs";
 
@@ -144,4 +147,20 @@ test("a destroyed sensor closes the bench once its message is read, the journal 
   assert.equal(await page.isVisible("#Formprotokoll"), true);
   assert.deepEqual(faults, []);
   await page.close();
+});
+
+test("the message about a teacher's file's unusable lines is the lab's", async () => {
+  const notice = JSON.parse(readFileSync(join(root, "tests/data/lab_notices.json"), "utf8")).notices[0];
+  const dir = mkdtempSync(join(tmpdir(), "kora-notice-"));
+  try {
+    const config = join(dir, "cmmup.dlx");
+    writeFileSync(config, notice.config);
+    const out = await build({ core: join(root, "build/wasm/src/wasm/kora_core.js"), out: join(dir, "kurs.html"), config });
+    const { page, faults } = await open(browser, pageUrl(out));
+    assert.equal(await page.locator("[role=alertdialog] p").textContent(), notice.notice);
+    assert.deepEqual(faults, []);
+    await page.close();
+  } finally {
+    rmSync(dir, { recursive: true, force: true });
+  }
 });
