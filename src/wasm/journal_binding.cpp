@@ -46,6 +46,7 @@ val design()
     out.set("context", std::string(lab::journalContext));
     out.set("chartsContext", std::string(lab::chartsContext));
     out.set("columnTotal", static_cast<int>(lab::columnTotal));
+    out.set("noteColumn", static_cast<int>(lab::colBemerkung));
     const lab::JournalWords words = lab::sourceJournalWords();
     out.set("columns", binding::array(words.heads));
     out.set("on", words.on);

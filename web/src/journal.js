@@ -52,7 +52,7 @@ export class JournalWindow {
     const scroller = this.el("div", null, "rows");
     const table = this.el("table", "Tableprotokoll");
     table.setAttribute("aria-label", t("Messprotokoll"));
-    table.append(this.head(), document.createElement("tbody"));
+    table.append(this.head(true), document.createElement("tbody"));
     scroller.append(table);
     const charts = this.el("div", null, "charts");
     const characteristic = this.el("div", "Chartkennlinie", "chart");
@@ -71,7 +71,7 @@ export class JournalWindow {
     printTitle.textContent = tr("journal::Printout", "Messprotokoll");
     const printChart = this.el("div", "printkennlinie", "chart");
     const printTable = document.createElement("table");
-    printTable.append(this.head(), document.createElement("tbody"));
+    printTable.append(this.head(false), document.createElement("tbody"));
     print.append(printTitle, printChart, printTable);
     root.append(win);
     document.body.append(print);
@@ -79,12 +79,13 @@ export class JournalWindow {
     this.elements = { table, characteristic, course, print, printChart, printTable, save };
   }
 
-  head() {
+  head(ids) {
     const head = document.createElement("thead");
     const row = document.createElement("tr");
     for (let c = 0; c < this.design.columnTotal; c++) {
       const th = document.createElement("th");
       th.scope = "col";
+      if (ids) th.id = `Formprotokoll_head_${c}`;
       th.textContent = tr(this.design.context, this.design.columns[c]);
       row.append(th);
     }
@@ -92,14 +93,33 @@ export class JournalWindow {
     return head;
   }
 
-  rowElement(index) {
-    const tr = document.createElement("tr");
-    for (const text of this.journal.cells(index)) {
+  // A row of the table; in the window its note is a field the student
+  // writes in, named by its column's head and the row's number.
+  rowElement(index, editable) {
+    const row = document.createElement("tr");
+    this.journal.cells(index).forEach((text, c) => {
       const td = document.createElement("td");
-      td.textContent = text;
-      tr.append(td);
-    }
-    return tr;
+      if (editable && c === this.design.noteColumn) {
+        const note = document.createElement("input");
+        note.type = "text";
+        note.value = text;
+        note.id = `Formprotokoll_Bemerkung_${index}`;
+        note.setAttribute("aria-labelledby", `Formprotokoll_head_${c} Formprotokoll_nr_${index}`);
+        note.addEventListener("change", () => this.note(index, note.value));
+        td.append(note);
+      } else {
+        td.textContent = text;
+        if (editable && c === 0) td.id = `Formprotokoll_nr_${index}`;
+      }
+      row.append(td);
+    });
+    return row;
+  }
+
+  note(index, text) {
+    this.journal.setNote(index, text);
+    this.keep();
+    this.elements.printTable.tBodies[0].rows[index].replaceWith(this.rowElement(index, false));
   }
 
   // A row the bench recorded.
@@ -111,8 +131,8 @@ export class JournalWindow {
   }
 
   appendRow(index) {
-    for (const table of [this.elements.table, this.elements.printTable])
-      table.tBodies[0].append(this.rowElement(index));
+    this.elements.table.tBodies[0].append(this.rowElement(index, true));
+    this.elements.printTable.tBodies[0].append(this.rowElement(index, false));
     // The report prints the journal's pages where it has rows.
     this.elements.print.hidden = false;
   }

@@ -53,7 +53,7 @@ async function play(page, steps) {
 }
 
 const tableRows = (page) => page.$$eval("#Formprotokoll_Tableprotokoll tbody tr",
-  (rows) => rows.map((r) => [...r.cells].map((c) => c.textContent)));
+  (rows) => rows.map((r) => [...r.cells].map((c) => c.querySelector("input")?.value ?? c.textContent)));
 
 async function downloaded(page) {
   const [download] = await Promise.all([page.waitForEvent("download"), page.click("#Formprotokoll_Commandspeichern")]);
@@ -90,6 +90,26 @@ test("recorded rows: the table and the CSV download are the native build's; a re
   await page.keyboard.press("Control+m");
   await page.click("#Commandprotokoll");
   assert.equal((await tableRows(page)).at(-1)[0], String(expected.length + 1));
+  assert.deepEqual(faults, []);
+  await page.close();
+});
+
+test("a note written in the table goes into the file guarded as on the desktop, and stays over a reload", async () => {
+  const run = data.runs[0];
+  const { page, faults } = await open(browser, pageUrl(), { held: true });
+  await play(page, run.steps);
+  await page.click("#Commandprotokoll");
+  await page.fill("#Formprotokoll_Bemerkung_0", "=1;2");
+  await page.keyboard.press("Tab");
+  const noted = run.csv.replace("aus;;1;", "aus;\"'=1;2\";1;");
+  assert.notEqual(noted, run.csv);
+  assert.equal(await downloaded(page), noted);
+  await page.reload();
+  await page.waitForSelector("body[data-ready=true]", { state: "attached" });
+  await page.keyboard.press("Space");
+  await page.click("#Commandprotokoll");
+  assert.equal(await page.inputValue("#Formprotokoll_Bemerkung_0"), "=1;2");
+  assert.equal(await downloaded(page), noted);
   assert.deepEqual(faults, []);
   await page.close();
 });
