@@ -109,7 +109,7 @@ export class BenchWindow {
     else if (kind === "tick") this.tickEach(value);
     else this.bench.act(kind, control, value);
     // A recorded row goes into the journal.
-    if (this.bench.rowCount() > rows) this.journal.record(this.bench.rows().at(-1));
+    if (this.bench.rowCount() > rows) this.recorded = this.journal.record(this.bench.rows().at(-1));
     this.render();
     this.tell();
   }
@@ -190,8 +190,11 @@ export class BenchWindow {
       if (form.key === this.design.messages.configProblems) {
         showMessage(this.bench.problemNotice().map(phrased).join("\n"));
       } else if (form.key === this.design.messages.rowRecorded) {
-        // A recorded row is confirmed in the status line, not in a box.
-        this.elements.get("Labelstatus").textContent = worded(this.context, { key: form.key, values: [...form.values, ""] });
+        // A recorded row is confirmed in the status line, not in a box,
+        // with the number the journal gave it.
+        const [nr, ...shown] = form.values;
+        this.elements.get("Labelstatus").textContent =
+          worded(this.context, { key: form.key, values: [this.recorded ?? nr, ...shown, ""] });
       } else if (form.key === this.design.messages.destroyed) {
         // The sensor is gone and with it the experiment: the bench closes
         // once the message is read, the journal stays to be saved.

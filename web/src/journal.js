@@ -122,12 +122,14 @@ export class JournalWindow {
     this.elements.printTable.tBodies[0].rows[index].replaceWith(this.rowElement(index, false));
   }
 
-  // A row the bench recorded.
+  // A row the bench recorded; returns its number in the journal (after a
+  // reload the journal's rows go on where the kept ones ended).
   record(row) {
     const index = this.journal.record(row);
     this.keep();
     this.appendRow(index);
     this.charts.rowsChanged(this.journal);
+    return this.journal.cells(index)[0];
   }
 
   appendRow(index) {

@@ -88,6 +88,7 @@ test("recorded rows: the table and the CSV download are the native build's; a re
   // A row after the reload goes on with the next number.
   await page.keyboard.press("Escape");
   await page.keyboard.press("Control+m");
+  assert.match(await page.textContent("#Labelstatus"), new RegExp(`^Zeile ${expected.length + 1} übernommen`));
   await page.click("#Commandprotokoll");
   assert.equal((await tableRows(page)).at(-1)[0], String(expected.length + 1));
   assert.deepEqual(faults, []);
