@@ -1669,6 +1669,10 @@ Help: kora --help
         <translation>Current journal</translation>
     </message>
     <message>
+        <source>Schließen</source>
+        <translation>Close</translation>
+    </message>
+    <message>
         <source>Messprotokoll speichern unter</source>
         <translation>Save lab journal as</translation>
     </message>

@@ -14,8 +14,13 @@ const here = dirname(fileURLToPath(import.meta.url));
 const root = resolve(here, "..");
 
 // The modules in the order they need each other; the page runs them as one.
-export const modules = ["words", "clock", "message", "taskpage", "controls", "evaluationplot", "evaluationstudent",
-  "evaluationreport", "evaluation", "bench", "main"];
+export const modules = ["words", "clock", "message", "taskpage", "controls", "journalcharts", "journal",
+  "evaluationplot", "evaluationstudent", "evaluationreport", "evaluation", "bench", "main"];
+
+// The journal's charts: uPlot (MIT, about 50 KB), which draws on a canvas
+// and needs neither eval nor a request, inlined from its npm package.
+const chartLibrary = (require) => readFileSync(require.resolve("uplot/dist/uPlot.iife.min.js"), "utf8");
+const chartStyle = (require) => readFileSync(require.resolve("uplot/dist/uPlot.min.css"), "utf8");
 
 // Scripts and styles are inline, the wasm module is compiled from the
 // page's own bytes, pictures are data addresses. connect-src 'self': over
@@ -58,7 +63,8 @@ export function build({ core, out, config }) {
     const parts = {
       CSP: policy,
       ICON: dataUrl(join(root, "assets", "kora.svg")),
-      STYLE: ["kora.css", "evaluation.css"].map((f) => readFileSync(join(here, f), "utf8")).join("\n"),
+      STYLE: [chartStyle(require), ...["kora.css", "evaluation.css"].map((f) => readFileSync(join(here, f), "utf8"))].join("\n"),
+      CHARTS: inScript(chartLibrary(require)),
       IMAGES: inScript(JSON.stringify(images)),
       CATALOGUES: inScript(JSON.stringify(catalogues)),
       TEACHERSFILE: teachers,

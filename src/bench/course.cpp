@@ -1,5 +1,5 @@
 // The bench's part in a course: the result record at the run's moments and
-// the exam's start-up message.
+// the start-up message about the teacher's file.
 
 #include "bench/formexp.h"
 
@@ -36,13 +36,12 @@ void Formexp::writeRecord(const QString& state)
         ui::services().message(this, notice);
 }
 
-QString Formexp::problemNotice(const model::ProblemList& problems) const
+QString Formexp::problemNotice() const
 {
-    // In an exam the student learns only that something is wrong, not which
-    // value the teacher meant.
-    if (state_.course.pruefung)
-        return tr("Die Lehrerdatei cmmup.dlx enthält Fehler. Bitte wenden Sie sich an die Aufsicht.");
-    return configreport::startupReport(problems.kept, problems.total, Framesensor->isHidden());
+    QStringList lines;
+    for (const model::Phrase& line : lab_.problemNotice())
+        lines << configreport::worded(line);
+    return lines.join(QLatin1Char('\r'));
 }
 
 } // namespace bench

@@ -247,7 +247,7 @@ void Formexp::tell()
             Labelstatus->setText(
                 worded(form).arg(journal_->file().working() ? QString() : tr(" (nicht gespeichert)")));
         else if (form.key == lab::message::configProblems)
-            ui::services().message(this, problemNotice(lab_.problems()));
+            ui::services().message(this, problemNotice());
         else
             ui::services().message(this, worded(form));
     }

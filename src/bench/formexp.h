@@ -114,7 +114,7 @@ private:
 
     // The course's result record (course.cpp), written at the run's moments.
     void writeRecord(const QString& state);
-    QString problemNotice(const model::ProblemList& problems) const;
+    QString problemNotice() const;
 
     lab::Bench lab_;
     // The run's state, the lab's, under the name the course's record reads.

@@ -17,30 +17,6 @@
 
 namespace bench {
 
-namespace {
-
-QString qs(const std::string& s)
-{
-    return QString::fromStdString(s);
-}
-
-// The lab's row in the journal's own type; its words are the journal's.
-journal::Row journalRow(const lab::JournalRow& shown)
-{
-    journal::Row r;
-    r.sensor = qs(shown.sensor);
-    r.thermostat = qs(shown.thermostat);
-    r.sensorTemp = qs(shown.sensorTemp);
-    r.quelle = qs(shown.quelle);
-    r.vorwiderstand = qs(shown.vorwiderstand);
-    r.messbereich = qs(shown.messbereich);
-    r.anzeige = qs(shown.anzeige);
-    r.eigenerwaermung = shown.eigenerwaermung;
-    return r;
-}
-
-} // namespace
-
 void Formexp::buildJournal()
 {
     Commandmessen = findChild<QPushButton*>(QStringLiteral("Commandmessen"));
@@ -68,7 +44,7 @@ void Formexp::buildJournal()
 
 void Formexp::Commandmessen_Click()
 {
-    journal_->record(journalRow(lab_.Commandmessen_Click()));
+    journal_->record(journal::rowOf({lab_.Commandmessen_Click(), 0, {}}));
     tell();
 }
 
@@ -81,11 +57,8 @@ void Formexp::Commandprotokoll_Click()
 
 void Formexp::sampleJournal()
 {
-    const lab::JournalRow shown = lab_.shownRow();
-    journal::Row reading;
-    reading.anzeige = qs(shown.anzeige);
-    journal_->sample(lab_.thermostat().zeitschritt, journal::numberOf(qs(shown.sensorTemp)),
-                     journal::numberOf(qs(shown.thermostat)), journal::readingVolts(reading));
+    const lab::Sample shown = lab::sampleOf(lab_.shownRow());
+    journal_->sample(lab_.thermostat().zeitschritt, shown.sensorTemp, shown.setPoint, shown.volts);
 }
 
 QString Formexp::journalNote() const

@@ -1,8 +1,8 @@
 #pragma once
-// The one table of the sentences that tell the teacher why a line of the
-// configuration file was not (fully) used.
+// The sentences that tell the teacher why a line of the configuration file
+// was not (fully) used, worded from the model's one table.
 
-#include "model/configreason.h"
+#include "model/configreasontext.h"
 
 #include <QString>
 
@@ -18,11 +18,7 @@ QString shortReasonText(model::Reason key);
 
 // The sentences of one key as they stand in the table, untranslated
 // (nullptr where the table has no row): for the test that every key has both.
-struct ReasonRow {
-    model::Reason key;
-    const char* full;
-    const char* brief;
-};
-const ReasonRow* reasonRow(model::Reason key);
+using model::ReasonRow;
+using model::reasonRow;
 
 } // namespace configreport

@@ -3,7 +3,6 @@
 #include "configreport/reasontext.h"
 #include "configreport/summary.h"
 #include "configreport/typenames.h"
-#include "model/configtext.h"
 #include "model/sensortypes.h"
 #include "numbers/numbers.h"
 #include "scoring/scoring.h"
@@ -12,7 +11,6 @@
 #include <QStringList>
 
 #include <algorithm>
-#include <limits>
 
 namespace configreport {
 
@@ -27,28 +25,6 @@ QString tr(const char* text)
 QString fromUtf8(const std::string& s)
 {
     return QString::fromStdString(s);
-}
-
-QString reasonsText(const std::vector<model::ConfigReason>& reasons)
-{
-    QStringList parts;
-    for (const auto& r : reasons)
-        parts << (r.keyword.empty() ? QString()
-                                    : QLatin1Char('"') + fromUtf8(r.keyword) + QStringLiteral("\": ")) +
-                     reasonText(r);
-    return parts.join(QStringLiteral("; "));
-}
-
-// A line of the message for a hidden choice: the number and what went
-// wrong, each kind once.
-QString briefLine(const model::ConfigProblem& p)
-{
-    QStringList parts;
-    for (const auto& r : p.reasons)
-        if (const QString t = shortReasonText(r.key); !parts.contains(t))
-            parts << t;
-    const QString why = parts.join(QStringLiteral("; "));
-    return p.line <= 0 ? why : tr("Zeile %1: %2").arg(p.line).arg(why);
 }
 
 // The largest deviation in whole percent that still earns `wanted` points.
@@ -119,45 +95,31 @@ QString answerKey(const model::ConfigCheck& check)
 
 } // namespace
 
+QString worded(const model::Phrase& phrase)
+{
+    if (phrase.context.empty() && phrase.parts.empty())
+        return fromUtf8(phrase.key);
+    const std::string pattern =
+        phrase.context.empty()
+            ? phrase.key
+            : QCoreApplication::translate(phrase.context.c_str(), phrase.key.c_str()).toStdString();
+    std::vector<std::string> parts;
+    for (const model::Phrase& part : phrase.parts)
+        parts.push_back(worded(part).toStdString());
+    return fromUtf8(model::filled(pattern, parts));
+}
+
 QString problemLine(const model::ConfigProblem& p, qsizetype chars)
 {
-    if (p.line <= 0)
-        return reasonsText(p.reasons);
-    QString text = tr("Zeile %1: ").arg(p.line);
-    if (!p.text.empty()) {
-        const auto limit =
-            chars < 0 ? std::numeric_limits<std::size_t>::max() : static_cast<std::size_t>(chars);
-        text += fromUtf8(model::configtext::shortened(p.text, limit)) + QStringLiteral(" – ");
-    }
-    return text + reasonsText(p.reasons);
+    return worded(model::problemPhrase(p, chars < 0 ? static_cast<std::size_t>(-1) : static_cast<std::size_t>(chars)));
 }
 
 QString startupReport(const std::vector<model::ConfigProblem>& problems, std::size_t total, bool choiceHidden)
 {
-    total = std::max(total, problems.size());
-    if (total == 0)
-        return {};
-    // A file that could not be read at all has no lines to list.
-    if (std::all_of(problems.begin(), problems.end(),
-                    [](const model::ConfigProblem& p) { return p.line <= 0; }) &&
-        total == problems.size()) {
-        QStringList text;
-        for (const auto& p : problems)
-            text << problemLine(p);
-        return text.join(QLatin1Char('\r'));
-    }
-    QString text = tr("In der Datei cmmup.dlx wurden folgende Zeilen nicht oder nur zum Teil verwendet:");
-    const std::size_t shown = std::min(problems.size(), model::reportedLines);
-    // A shortened line keeps the box within the screen however long it was.
-    for (std::size_t i = 0; i < shown; ++i)
-        text += QLatin1Char('\r') + (choiceHidden ? briefLine(problems[i]) : problemLine(problems[i], 60));
-    if (const std::size_t more = total - shown; more > 0)
-        text += QLatin1Char('\r') + tr("… und %1 weitere Zeilen (kora --check-config zeigt alle)").arg(more);
-    if (choiceHidden)
-        text += QLatin1Char('\r') +
-                tr("Die Sensorauswahl ist verborgen, daher nennt diese Meldung weder Zeilen noch "
-                   "Werte. Einzelheiten zeigt kora --check-config.");
-    return text;
+    QStringList lines;
+    for (const model::Phrase& line : model::startupNotice(problems, total, choiceHidden, false))
+        lines << worded(line);
+    return lines.join(QLatin1Char('\r'));
 }
 
 QString checkReport(const model::ConfigCheck& check, const QString& name)
@@ -180,7 +142,7 @@ QString checkReport(const model::ConfigCheck& check, const QString& name)
     for (const auto& p : check.problems)
         text += problemLine(p) + QLatin1Char('\n');
     for (const auto& h : check.hints)
-        text += reasonsText(h.reasons) + QLatin1Char('\n');
+        text += worded(model::reasonsPhrase(h.reasons)) + QLatin1Char('\n');
     text += folderLine(check);
     text += check.variant == Variant::Drawn
                 ? tr("\nEinstellungen für Matrikelnummer %1:\n").arg(fromUtf8(check.matrikel))

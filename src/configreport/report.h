@@ -4,6 +4,7 @@
 
 #include "model/config.h"
 #include "model/configcheck.h"
+#include "model/startupnotice.h"
 
 #include <QString>
 
@@ -11,6 +12,9 @@
 #include <vector>
 
 namespace configreport {
+
+// A phrase of the model in the teacher's language.
+QString worded(const model::Phrase& phrase);
 
 // One problem as a line of a report: "Zeile 3: basic:u=1 – ...". The line's
 // text is cut to `chars` characters (-1: whole).

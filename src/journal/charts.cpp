@@ -55,26 +55,6 @@ void apply(QValueAxis* a, const AxisRange& r)
 
 } // namespace
 
-AxisRange niceRange(double low, double high, int maxSteps)
-{
-    if (!std::isfinite(low) || !std::isfinite(high) || low > high)
-        return {0, 1, 0.2};
-    if (high - low < 1e-12) {
-        const double pad = std::max(std::fabs(low) * 0.1, 1e-3);
-        low -= pad;
-        high += pad;
-    }
-    const double raw = (high - low) / maxSteps;
-    const double power = std::pow(10.0, std::floor(std::log10(raw)));
-    double step = power;
-    for (double m : {1.0, 2.0, 2.5, 5.0, 10.0}) {
-        step = m * power;
-        if (step >= raw)
-            break;
-    }
-    return {std::floor(low / step + 1e-9) * step, std::ceil(high / step - 1e-9) * step, step};
-}
-
 // ---------------------------------------------------------------- Kennlinie
 
 CharacteristicChart::CharacteristicChart(QChart* chart) : chart_(chart)
@@ -102,40 +82,20 @@ QScatterSeries* CharacteristicChart::seriesFor(const QString& sensor)
     return s;
 }
 
-void CharacteristicChart::extend(double t, double v)
-{
-    if (!any_) {
-        tMin_ = tMax_ = t;
-        vMin_ = vMax_ = v;
-        any_ = true;
-        return;
-    }
-    tMin_ = std::min(tMin_, t);
-    tMax_ = std::max(tMax_, t);
-    vMin_ = std::min(vMin_, v);
-    vMax_ = std::max(vMax_, v);
-}
-
 void CharacteristicChart::applyRanges()
 {
-    // The voltage axis starts at zero unless a reading lies below it; a
-    // little room around the points keeps them off the frame.
-    const double tPad = (tMax_ - tMin_) * 0.03, vPad = (vMax_ - std::min(0.0, vMin_)) * 0.05;
-    apply(x_, any_ ? niceRange(tMin_ - tPad, tMax_ + tPad) : AxisRange{0, 100, 20});
-    apply(y_, any_ ? niceRange(vMin_ < 0 ? vMin_ - vPad : 0.0, vMax_ + vPad) : AxisRange{0, 10, 2});
+    apply(x_, lab::characteristicT(extent_));
+    apply(y_, lab::characteristicV(extent_));
 }
 
 void CharacteristicChart::addRow(const Row& row)
 {
-    const double t = numberOf(row.sensorTemp);
-    const double v = readingVolts(row);
-    if (!std::isfinite(t) || !std::isfinite(v))
+    lab::ChartPoint p{};
+    if (!lab::characteristicPoint(lineOf(row).row, p))
         return; // over range: no point
-    const bool wasAny = any_;
-    const double before[] = {tMin_, tMax_, vMin_, vMax_};
-    extend(t, v);
-    seriesFor(row.sensor)->append(t, v);
-    if (!wasAny || before[0] != tMin_ || before[1] != tMax_ || before[2] != vMin_ || before[3] != vMax_)
+    const bool wider = extent_.extend(p.x, p.y);
+    seriesFor(row.sensor)->append(p.x, p.y);
+    if (wider)
         applyRanges();
 }
 
@@ -146,19 +106,17 @@ void CharacteristicChart::setRows(const QList<Row>& rows)
         delete s;
     }
     series_.clear();
-    any_ = false;
-    // One series per sensor number, in the order of the numbers.
-    QMap<QString, QList<QPointF>> points;
-    for (const Row& r : rows) {
-        const double t = numberOf(r.sensorTemp);
-        const double v = readingVolts(r);
-        if (std::isfinite(t) && std::isfinite(v)) {
-            points[r.sensor].append({t, v});
-            extend(t, v);
-        }
+    std::vector<lab::JournalLine> lines;
+    for (const Row& r : rows)
+        lines.push_back(lineOf(r));
+    const lab::Characteristic c = lab::characteristic(lines);
+    extent_ = c.extent;
+    for (const lab::SensorSeries& series : c.series) {
+        QList<QPointF> points;
+        for (const lab::ChartPoint& p : series.points)
+            points.append({p.x, p.y});
+        seriesFor(QString::fromStdString(series.sensor))->append(points);
     }
-    for (auto it = points.cbegin(); it != points.cend(); ++it)
-        seriesFor(it.key())->append(it.value());
     applyRanges();
 }
 
@@ -197,10 +155,6 @@ void follow(QLineSeries* series, int& lastSecond, int second, double minutes, do
     lastSecond = second;
 }
 
-// The time axis jumps by half a minute, so that it changes every 150 ticks
-// and not at each one; the newest point is always in its last half minute.
-constexpr double jump = 0.5;
-
 } // namespace
 
 TimeChart::TimeChart(QChart* chart) : chart_(chart)
@@ -235,15 +189,10 @@ TimeChart::TimeChart(QChart* chart) : chart_(chart)
 
 bool TimeChart::slide(double now)
 {
-    // Up to ten minutes the axis grows by whole minutes; then it moves on by
-    // half a minute at a time and always shows at least the last ten.
-    const double at = now / minute;
-    const double right =
-        at <= 10 ? std::max(1.0, std::ceil(at - 1e-9)) : (std::floor(at / jump + 1e-9) + 1) * jump;
-    const double left = at <= 10 ? 0.0 : right - 10 - jump;
-    if (time_->max() == right && time_->min() == left)
+    const AxisRange window = lab::timeWindow(now);
+    if (time_->max() == window.high && time_->min() == window.low)
         return false;
-    time_->setRange(left, right);
+    time_->setRange(window.low, window.high);
     return true;
 }
 
@@ -262,61 +211,44 @@ void TimeChart::trim()
 
 void TimeChart::scale(const std::deque<Sample>& timeline)
 {
-    double cLow = INFINITY, cHigh = -INFINITY, vLow = 0, vHigh = -INFINITY;
-    for (const Sample& s : timeline) {
-        cLow = std::min({cLow, s.sensorTemp, s.setPoint});
-        cHigh = std::max({cHigh, s.sensorTemp, s.setPoint});
-        if (std::isfinite(s.volts)) {
-            vLow = std::min(vLow, s.volts);
-            vHigh = std::max(vHigh, s.volts);
-        }
-    }
+    lab::TimeCourse c;
+    lab::scaleTimeCourse(timeline, c);
     // The axes change only when a round end does: most ticks leave them be.
-    const AxisRange c =
-        std::isfinite(cLow) && std::isfinite(cHigh) ? niceRange(cLow, cHigh, 6) : AxisRange{0, 100, 20};
-    const AxisRange v = std::isfinite(vHigh) ? niceRange(vLow, vHigh, 6) : AxisRange{0, 10, 2};
-    if (!(c == celsiusRange_))
-        apply(celsius_, celsiusRange_ = c);
-    if (!(v == voltsRange_))
-        apply(volts_, voltsRange_ = v);
+    if (!(c.celsius == celsiusRange_))
+        apply(celsius_, celsiusRange_ = c.celsius);
+    if (!(c.volts == voltsRange_))
+        apply(volts_, voltsRange_ = c.volts);
+}
+
+void TimeChart::show(const lab::TimeCourse& course)
+{
+    auto points = [](const std::vector<lab::ChartPoint>& from) {
+        QList<QPointF> out;
+        out.reserve(static_cast<qsizetype>(from.size()));
+        for (const lab::ChartPoint& p : from)
+            out.append({p.x, p.y});
+        return out;
+    };
+    sensor_->replace(points(course.sensor));
+    setPoint_->replace(points(course.setPoint));
+    reading_->replace(points(course.reading));
+    if (!(course.celsius == celsiusRange_))
+        apply(celsius_, celsiusRange_ = course.celsius);
+    if (!(course.volts == voltsRange_))
+        apply(volts_, voltsRange_ = course.volts);
 }
 
 void TimeChart::setTimeline(const std::deque<Sample>& timeline, double now)
 {
-    sensor_->clear();
-    setPoint_->clear();
-    reading_->clear();
     apply(time_, {0, 1, 1}); // whole minutes, after an earlier journal's steps
     slide(now);
-    QList<QPointF> s, t, v;
-    int last = -1, lastReading = -1;
-    for (const Sample& x : timeline) {
-        if (x.seconds / minute < time_->min())
-            continue;
-        const QPointF m(x.seconds / minute, 0);
-        const int second = secondOf(x.seconds);
-        if (second != last || s.isEmpty()) {
-            s.append({m.x(), x.sensorTemp});
-            t.append({m.x(), x.setPoint});
-        } else {
-            s.last() = {m.x(), x.sensorTemp};
-            t.last() = {m.x(), x.setPoint};
-        }
-        last = second;
-        if (std::isfinite(x.volts)) {
-            if (second != lastReading || v.isEmpty())
-                v.append({m.x(), x.volts});
-            else
-                v.last() = {m.x(), x.volts};
-            lastReading = second;
-        }
-    }
-    sensor_->replace(s);
-    setPoint_->replace(t);
-    reading_->replace(v);
-    lastSecond_ = last;
-    lastReadingSecond_ = lastReading;
-    scale(timeline);
+    const lab::TimeCourse course = lab::timeCourse(timeline, now);
+    show(course);
+    auto secondOfLast = [](const std::vector<lab::ChartPoint>& points) {
+        return points.empty() ? -1 : secondOf(points.back().x * minute);
+    };
+    lastSecond_ = secondOfLast(course.sensor);
+    lastReadingSecond_ = secondOfLast(course.reading);
 }
 
 void TimeChart::append(const Sample& x, const std::deque<Sample>& timeline, double now)
@@ -334,27 +266,13 @@ void TimeChart::append(const Sample& x, const std::deque<Sample>& timeline, doub
 
 void TimeChart::setRows(const QList<Row>& rows)
 {
-    std::deque<Sample> samples;
-    QList<QPointF> s, t, v;
-    double end = 0;
-    for (const Row& r : rows) {
-        const Sample x{double(r.seconds), numberOf(r.sensorTemp), numberOf(r.thermostat), readingVolts(r)};
-        if (!std::isfinite(x.sensorTemp) || !std::isfinite(x.setPoint))
-            continue;
-        samples.push_back(x);
-        const double m = x.seconds / minute;
-        s.append({m, x.sensorTemp});
-        t.append({m, x.setPoint});
-        if (std::isfinite(x.volts))
-            v.append({m, x.volts});
-        end = std::max(end, m);
-    }
-    sensor_->replace(s);
-    setPoint_->replace(t);
-    reading_->replace(v);
+    std::vector<lab::JournalLine> lines;
+    for (const Row& r : rows)
+        lines.push_back(lineOf(r));
+    const lab::TimeCourse course = lab::timeCourse(lines);
+    show(course);
     lastSecond_ = lastReadingSecond_ = -1;
-    apply(time_, niceRange(0, std::max(end, 1.0), 8));
-    scale(samples);
+    apply(time_, course.time);
 }
 
 int TimeChart::pointCount() const

@@ -7,6 +7,7 @@
 // after an hour as after a minute.
 
 #include "journal/journal.h"
+#include "lab/journalcharts.h"
 
 #include <QMap>
 #include <QRectF>
@@ -19,12 +20,8 @@ class QValueAxis;
 
 namespace journal {
 
-// A range with round ends and a round step, no more than `maxSteps` steps.
-struct AxisRange {
-    double low = 0, high = 1, step = 1;
-    bool operator==(const AxisRange&) const = default;
-};
-AxisRange niceRange(double low, double high, int maxSteps = 8);
+using lab::AxisRange;
+using lab::niceRange;
 
 class CharacteristicChart {
 public:
@@ -36,15 +33,13 @@ public:
 
 private:
     QScatterSeries* seriesFor(const QString& sensor);
-    void extend(double t, double v);
     void applyRanges();
 
     QChart* chart_;
     QValueAxis* x_;
     QValueAxis* y_;
     QMap<QString, QScatterSeries*> series_;
-    double tMin_ = 0, tMax_ = 0, vMin_ = 0, vMax_ = 0;
-    bool any_ = false;
+    lab::Extent extent_;
 };
 
 class TimeChart {
@@ -64,6 +59,7 @@ private:
     bool slide(double now);
     void trim();
     void scale(const std::deque<Sample>& timeline);
+    void show(const lab::TimeCourse& course);
 
     QChart* chart_;
     QValueAxis* time_;

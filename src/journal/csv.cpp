@@ -2,37 +2,11 @@
 
 #include "journal/filewords.h"
 
-#include <algorithm>
-
 namespace journal {
 
 namespace {
 
-const QByteArray bom("\xEF\xBB\xBF");
-
-// Quoted when it holds a delimiter of either format, a tab (a spreadsheet's
-// default import splits at all three), a quote or a line break.
-QString quoted(const QString& field)
-{
-    if (std::none_of(field.begin(), field.end(),
-                     [](QChar c) { return QStringView(u",;\t\"\r\n").contains(c); }))
-        return field;
-    QString q = field;
-    q.replace(QLatin1Char('"'), QLatin1String("\"\""));
-    return QLatin1Char('"') + q + QLatin1Char('"');
-}
-
-QByteArray record(const QStringList& fields, QChar delimiter)
-{
-    QString line;
-    for (qsizetype i = 0; i < fields.size(); ++i) {
-        if (i > 0)
-            line += delimiter;
-        line += quoted(fields[i]);
-    }
-    line += QLatin1String("\r\n");
-    return line.toUtf8();
-}
+const QByteArray bom(lab::byteOrderMark);
 
 // Records of a CSV text; quoted fields may hold delimiters, quotes and line breaks.
 QList<QStringList> records(QStringView text, QChar delimiter)
@@ -80,19 +54,20 @@ QList<QStringList> records(QStringView text, QChar delimiter)
     return out;
 }
 
-// Where a note would start a formula: after its apostrophes, if any.
-bool startsFormula(const QString& text)
-{
-    qsizetype i = 0;
-    while (i < text.size() && text[i] == QLatin1Char('\''))
-        ++i;
-    return i < text.size() && QStringView(u"=+-@\t\r").contains(text[i]);
-}
-
-// A field as it leaves the program, for a file or the clipboard.
+// A field as it leaves the program for the clipboard.
 QString fileField(const Row& r, int column, QChar decimal)
 {
     return column == colBemerkung ? guardedNote(r.bemerkung) : shownCellText(r, column, decimal);
+}
+
+lab::CsvFormat labFormat(const CsvFormat& f) { return {f.delimiter.toLatin1(), f.decimal.toLatin1()}; }
+
+lab::JournalWords labWords(const FileWords& w)
+{
+    lab::JournalWords out{{}, w.on.toStdString(), w.off.toStdString(), w.bypassed.toStdString()};
+    for (const QString& head : w.heads)
+        out.heads.push_back(head.toStdString());
+    return out;
 }
 
 const Reason notAJournal{Reason::notAJournal, {}};
@@ -120,32 +95,28 @@ const FileWords* languageOf(const QString& text)
 
 QString guardedNote(const QString& note)
 {
-    return startsFormula(note) ? QLatin1Char('\'') + note : note;
+    return QString::fromStdString(lab::guardedNote(note.toStdString()));
 }
 
 QString unguardedNote(const QString& field)
 {
-    return field.startsWith(QLatin1Char('\'')) && startsFormula(field) ? field.mid(1) : field;
+    return QString::fromStdString(lab::unguardedNote(field.toStdString()));
 }
 
 CsvFormat csvFormatFor(const QLocale& locale)
 {
-    if (locale.language() == QLocale::German)
-        return {QLatin1Char(';'), QLatin1Char(',')};
-    return {QLatin1Char(','), QLatin1Char('.')};
+    const lab::CsvFormat f = lab::csvFormatFor(locale.language() == QLocale::German);
+    return {QLatin1Char(f.delimiter), QLatin1Char(f.decimal)};
 }
 
 QByteArray csvHead(const CsvFormat& f)
 {
-    return bom + record(currentFileWords().heads, f.delimiter);
+    return QByteArray::fromStdString(lab::csvHead(labFormat(f), labWords(currentFileWords())));
 }
 
 QByteArray csvLine(const Row& r, const CsvFormat& f)
 {
-    QStringList fields;
-    for (int c = 0; c < fileColumnTotal; ++c)
-        fields << fileField(r, c, f.decimal);
-    return record(fields, f.delimiter);
+    return QByteArray::fromStdString(lab::csvLine(lineOf(r), labFormat(f), labWords(currentFileWords())));
 }
 
 QByteArray csvDocument(const QList<Row>& rows, const CsvFormat& f)

@@ -135,7 +135,7 @@ Journal::~Journal() = default;
 const Row& Journal::record(Row row)
 {
     row.nr = next_++;
-    row.seconds = static_cast<int>(seconds_ + 1e-6);
+    row.seconds = timeline_.recordSecond();
     const int at = static_cast<int>(rows_.size());
     beginInsertRows({}, at, at);
     rows_.append(std::move(row));
@@ -229,10 +229,7 @@ void Journal::checkFolder()
 
 void Journal::sample(double step, double sensorTemp, double setPoint, double volts)
 {
-    seconds_ += step;
-    timeline_.push_back({seconds_, sensorTemp, setPoint, volts});
-    while (!timeline_.empty() && timeline_.front().seconds < seconds_ - timelineSeconds)
-        timeline_.pop_front();
+    timeline_.sample(step, sensorTemp, setPoint, volts);
     emit sampled();
 }
 

@@ -6,6 +6,7 @@
 
 #include "journal/autosave.h"
 #include "journal/row.h"
+#include "lab/journalcharts.h"
 
 #include <QAbstractTableModel>
 #include <QUndoStack>
@@ -38,13 +39,7 @@ private:
     QChar decimal_; // the user's, looked up once: a repaint asks for every cell
 };
 
-// One sample per thermostat tick: the displays, read as numbers.
-struct Sample {
-    double seconds;
-    double sensorTemp; // °C
-    double setPoint;   // °C
-    double volts;      // NaN over range
-};
+using lab::Sample;
 
 class Journal : public RowsModel {
     Q_OBJECT
@@ -71,9 +66,9 @@ public:
 
     // The clock of the run and the displays at each tick.
     void sample(double step, double sensorTemp, double setPoint, double volts);
-    double seconds() const { return seconds_; }
-    const std::deque<Sample>& timeline() const { return timeline_; }
-    static constexpr double timelineSeconds = 600; // ten minutes
+    double seconds() const { return timeline_.seconds(); }
+    const std::deque<Sample>& timeline() const { return timeline_.samples(); }
+    static constexpr double timelineSeconds = lab::Timeline::keptSeconds; // ten minutes
 
 signals:
     void sampled();
@@ -91,8 +86,7 @@ private:
     Autosave file_;
     std::unique_ptr<QUndoStack> undo_;
     int next_ = 1;
-    double seconds_ = 0;
-    std::deque<Sample> timeline_;
+    lab::Timeline timeline_;
 };
 
 } // namespace journal

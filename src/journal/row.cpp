@@ -1,12 +1,7 @@
 #include "journal/row.h"
 
-#include "numbers/numbers.h"
-
 #include <QCoreApplication>
 #include <QRegularExpression>
-
-#include <cmath>
-#include <limits>
 
 namespace journal {
 
@@ -18,42 +13,7 @@ bool isNumberColumn(int column)
            column == colVorwiderstand || column == colAnzeige;
 }
 
-QString withDecimal(const QString& text, QChar decimal)
-{
-    if (decimal == QLatin1Char('.'))
-        return text;
-    QString t = text;
-    t.replace(QLatin1Char('.'), decimal);
-    return t;
-}
-
-// A number as the display writes it; empty for none.
-QString numberText(double value, QChar decimal)
-{
-    if (!std::isfinite(value))
-        return {};
-    return QString::fromStdString(numbers::displayText(value, decimal.toLatin1()));
-}
-
-} // namespace
-
-namespace {
-// The columns as the files name them: the table's, then the number columns;
-// shown in the chosen language.
-constexpr const char* columns[fileColumnTotal] = {QT_TRANSLATE_NOOP("journal::Row", "Nr."),
-                                                  QT_TRANSLATE_NOOP("journal::Row", "Zeit"),
-                                                  QT_TRANSLATE_NOOP("journal::Row", "Sensor"),
-                                                  QT_TRANSLATE_NOOP("journal::Row", "ϑ Thermostat /°C"),
-                                                  QT_TRANSLATE_NOOP("journal::Row", "ϑ Sensor /°C"),
-                                                  QT_TRANSLATE_NOOP("journal::Row", "U Quelle /V"),
-                                                  QT_TRANSLATE_NOOP("journal::Row", "Vorwiderstand"),
-                                                  QT_TRANSLATE_NOOP("journal::Row", "Messbereich"),
-                                                  QT_TRANSLATE_NOOP("journal::Row", "Anzeige"),
-                                                  QT_TRANSLATE_NOOP("journal::Row", "Eigenerwärmung"),
-                                                  QT_TRANSLATE_NOOP("journal::Row", "Bemerkung"),
-                                                  QT_TRANSLATE_NOOP("journal::Row", "Zeit /s"),
-                                                  QT_TRANSLATE_NOOP("journal::Row", "Anzeige /V"),
-                                                  QT_TRANSLATE_NOOP("journal::Row", "Vorwiderstand /Ohm")};
+const char* const* const columns = lab::journalColumns;
 
 QStringList namesUpTo(int end)
 {
@@ -62,6 +22,7 @@ QStringList namesUpTo(int end)
         all << QString::fromUtf8(columns[c]);
     return all;
 }
+
 } // namespace
 
 const QStringList& columnNames()
@@ -84,8 +45,7 @@ const QStringList& fileColumnNames()
 
 QString timeText(int seconds)
 {
-    const int s = std::max(0, seconds);
-    return QStringLiteral("%1:%2").arg(s / 60, 2, 10, QLatin1Char('0')).arg(s % 60, 2, 10, QLatin1Char('0'));
+    return QString::fromStdString(lab::timeText(seconds));
 }
 
 QString neutral(const QString& shown, QChar decimal)
@@ -111,38 +71,25 @@ QString shownCellText(const Row& r, int column, QChar decimal)
 
 QString cellText(const Row& r, int column, QChar decimal)
 {
-    switch (column) {
-    case colNr:
-        return QString::number(r.nr);
-    case colZeit:
-        return timeText(r.seconds);
-    case colSensor:
-        return r.sensor;
-    case colThermostat:
-        return withDecimal(r.thermostat, decimal);
-    case colSensorTemp:
-        return withDecimal(r.sensorTemp, decimal);
-    case colQuelle:
-        return withDecimal(r.quelle, decimal);
-    case colVorwiderstand:
-        return withDecimal(r.vorwiderstand, decimal);
-    case colMessbereich:
-        return r.messbereich;
-    case colAnzeige:
-        return withDecimal(r.anzeige, decimal);
-    case colEigenerwaermung:
-        return QString::fromUtf8(r.eigenerwaermung ? switchedOn : switchedOff);
-    case colBemerkung:
-        return r.bemerkung;
-    case colSekunden:
-        return QString::number(r.seconds);
-    case colVolt:
-        return numberText(readingVolts(r), decimal);
-    case colOhm:
-        return numberText(seriesOhms(r), decimal);
-    default:
-        return {};
-    }
+    return QString::fromStdString(lab::cellText(lineOf(r), column, decimal.toLatin1()));
+}
+
+lab::JournalLine lineOf(const Row& r)
+{
+    return {{r.nr, r.sensor.toStdString(), r.thermostat.toStdString(), r.sensorTemp.toStdString(),
+             r.quelle.toStdString(), r.vorwiderstand.toStdString(), r.messbereich.toStdString(),
+             r.anzeige.toStdString(), r.eigenerwaermung},
+            r.seconds,
+            r.bemerkung.toStdString()};
+}
+
+Row rowOf(const lab::JournalLine& line)
+{
+    const lab::JournalRow& r = line.row;
+    auto q = [](const std::string& t) { return QString::fromStdString(t); };
+    return {r.nr,          line.seconds,           q(r.sensor),       q(r.thermostat),
+            q(r.sensorTemp), q(r.quelle),           q(r.vorwiderstand), q(r.messbereich),
+            q(r.anzeige),  r.eigenerwaermung,      q(line.bemerkung)};
 }
 
 bool setCell(Row& r, int column, const QString& text, QChar decimal)
@@ -198,27 +145,17 @@ bool setCell(Row& r, int column, const QString& text, QChar decimal)
 
 double numberOf(const QString& text)
 {
-    // The number up to its unit: "20.0", "07.63 V", "-000.5 mV".
-    const numbers::Reading read = numbers::readLeadingNumber(text.toStdString());
-    return read.found ? read.value : std::numeric_limits<double>::quiet_NaN();
+    return lab::numberOf(text.toStdString());
 }
 
 double readingVolts(const Row& r)
 {
-    const double v = numberOf(r.anzeige);
-    return r.anzeige.endsWith(QLatin1String(" mV")) ? v / 1000 : v;
+    return lab::readingVolts(r.anzeige.toStdString());
 }
 
 double seriesOhms(const Row& r)
 {
-    if (r.vorwiderstand == bypassed)
-        return 0;
-    const double value = numberOf(r.vorwiderstand);
-    if (r.vorwiderstand.endsWith(QLatin1String(" MOhm")))
-        return value * 1e6;
-    if (r.vorwiderstand.endsWith(QLatin1String(" kOhm")))
-        return value * 1e3;
-    return value;
+    return lab::seriesOhms(r.vorwiderstand.toStdString());
 }
 
 QList<Row> pick(const QList<Row>& rows, const QList<int>& indices)

@@ -4,7 +4,7 @@
 // with "." as decimal point and written with the separator of the place
 // they go to (the table, a file, the clipboard, the printed page).
 
-#include "lab/journalrow.h"
+#include "lab/journal.h"
 
 #include <QList>
 #include <QString>
@@ -12,26 +12,9 @@
 
 namespace journal {
 
-enum Column {
-    colNr,
-    colZeit,
-    colSensor,
-    colThermostat,
-    colSensorTemp,
-    colQuelle,
-    colVorwiderstand,
-    colMessbereich,
-    colAnzeige,
-    colEigenerwaermung,
-    colBemerkung,
-    columnTotal, // the columns the table and the printed page show
-    // Written to files after them: the same readings as plain numbers, so
-    // that a spreadsheet can compute with them.
-    colSekunden = columnTotal, // "Zeit /s"
-    colVolt,                   // "Anzeige /V", empty over range
-    colOhm,                    // "Vorwiderstand /Ohm", 0 while bridged
-    fileColumnTotal
-};
+// The columns are the lab's, the same for the page.
+using Column = lab::JournalColumn;
+using enum lab::JournalColumn;
 
 struct Row {
     int nr = 0;
@@ -52,8 +35,8 @@ struct Row {
 inline const QString hiddenSensor = QString::fromUtf8(lab::hiddenSensor);
 // The words of the self-heating and series-resistor columns, as a file of
 // the source language holds them.
-inline constexpr const char* switchedOn = QT_TRANSLATE_NOOP("journal::Row", "ein");
-inline constexpr const char* switchedOff = QT_TRANSLATE_NOOP("journal::Row", "aus");
+using lab::switchedOff;
+using lab::switchedOn;
 inline constexpr const char* bypassedWord = lab::bypassed;
 inline const QString bypassed = QString::fromUtf8(bypassedWord);
 
@@ -90,6 +73,10 @@ double seriesOhms(const Row& r);
 
 // A number text of the row (set point, sensor temperature) as a number; NaN if it is none.
 double numberOf(const QString& text);
+
+// The row as the lab's rules take it, and back.
+lab::JournalLine lineOf(const Row& r);
+Row rowOf(const lab::JournalLine& line);
 
 // The rows of these indices, in the order of the list, those out of range left out.
 QList<Row> pick(const QList<Row>& rows, const QList<int>& indices);

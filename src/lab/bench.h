@@ -14,6 +14,7 @@
 #include "lab/view.h"
 #include "model/config.h"
 #include "model/random.h"
+#include "model/startupnotice.h"
 #include "model/state.h"
 #include "model/thermal.h"
 
@@ -90,6 +91,9 @@ public:
     const model::ExperimentState& state() const { return state_; }
     const model::Thermostat& thermostat() const { return thermostat_; }
     const model::ProblemList& problems() const { return problems_; }
+    // The message about the teacher's file's unusable lines, as the
+    // configProblems message asks for it.
+    std::vector<model::Phrase> problemNotice() const;
     bool destroyed() const { return destroyed_; }
     bool evaluated() const { return evaluated_; }
     // While the evaluation runs the bench cannot be closed; after the

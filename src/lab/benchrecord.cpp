@@ -127,6 +127,12 @@ JournalRow Bench::Commandmessen_Click()
 
 // ---------------------------------------------------------------- the teacher's file
 
+std::vector<model::Phrase> Bench::problemNotice() const
+{
+    return model::startupNotice(problems_.kept, problems_.total, !view_.at("Framesensor").visible,
+                                state_.course.pruefung);
+}
+
 void Bench::showSelfHeatingSwitch()
 {
     control("ToggleButton1").visible = true;

@@ -35,11 +35,15 @@ public:
     emscripten::val view() const;
     emscripten::val messages();
     std::string positionText(const std::string& updown, int position) const;
-    // The lines of the teacher's file that could not be used.
-    emscripten::val problems() const;
+    // The message about the lines of the teacher's file that could not be
+    // used: its lines as phrases, worded by the page.
+    emscripten::val problemNotice() const;
     int rowCount() const { return static_cast<int>(bench_.rows().size()); }
     // The recorded rows, with the journal's field names.
     emscripten::val rows() const;
+    // The row the displays show now and the thermostat's step: what the
+    // journal samples after each tick.
+    emscripten::val shown() const;
 
 private:
     std::unique_ptr<model::PersonalDraw> personal_; // before the bench, which draws with it

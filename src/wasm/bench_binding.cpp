@@ -5,6 +5,7 @@
 #include "bench.h"
 #include "binding.h"
 #include "design.h"
+#include "journalrow.h"
 #include "lab/action.h"
 #include "lab/bench.h"
 #include "lab/benchlayout.h"
@@ -20,6 +21,19 @@
 namespace {
 
 using emscripten::val;
+
+// A phrase of the model: its context, its key and its parts, each a phrase.
+val phrase(const model::Phrase& p)
+{
+    val out = val::object();
+    out.set("context", p.context);
+    out.set("key", p.key);
+    val parts = val::array();
+    for (std::size_t i = 0; i < p.parts.size(); ++i)
+        parts.set(i, phrase(p.parts[i]));
+    out.set("parts", parts);
+    return out;
+}
 
 val tabOrder()
 {
@@ -137,16 +151,12 @@ std::string PageBench::positionText(const std::string& updown, int position) con
     return bench_.positionText(updown, position);
 }
 
-val PageBench::problems() const
+val PageBench::problemNotice() const
 {
     val out = val::array();
-    const auto& kept = bench_.problems().kept;
-    for (std::size_t i = 0; i < kept.size(); ++i) {
-        val line = val::object();
-        line.set("line", kept[i].line);
-        line.set("text", kept[i].text);
-        out.set(i, line);
-    }
+    const auto lines = bench_.problemNotice();
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        out.set(i, phrase(lines[i]));
     return out;
 }
 
@@ -154,19 +164,15 @@ val PageBench::rows() const
 {
     val out = val::array();
     int i = 0;
-    for (const lab::JournalRow& r : bench_.rows()) {
-        val row = val::object();
-        row.set("nr", r.nr);
-        row.set("sensor", r.sensor);
-        row.set("thermostat", r.thermostat);
-        row.set("sensorTemp", r.sensorTemp);
-        row.set("quelle", r.quelle);
-        row.set("vorwiderstand", r.vorwiderstand);
-        row.set("messbereich", r.messbereich);
-        row.set("anzeige", r.anzeige);
-        row.set("eigenerwaermung", r.eigenerwaermung);
-        out.set(i++, row);
-    }
+    for (const lab::JournalRow& r : bench_.rows())
+        out.set(i++, binding::journalRow(r));
+    return out;
+}
+
+val PageBench::shown() const
+{
+    val out = binding::journalRow(bench_.shownRow());
+    out.set("step", bench_.thermostat().zeitschritt);
     return out;
 }
 
@@ -178,11 +184,12 @@ EMSCRIPTEN_BINDINGS(kora_bench)
         .function("act", &PageBench::act)
         .function("actText", &PageBench::actText)
         .function("rows", &PageBench::rows)
+        .function("shown", &PageBench::shown)
         .function("nudge", &PageBench::nudge)
         .function("view", &PageBench::view)
         .function("messages", &PageBench::messages)
         .function("positionText", &PageBench::positionText)
-        .function("problems", &PageBench::problems)
+        .function("problemNotice", &PageBench::problemNotice)
         .function("rowCount", &PageBench::rowCount);
     emscripten::function("benchDesign", &design);
 }

@@ -7,6 +7,10 @@
 #include "journal/placement.h"
 #include "recorder.h"
 
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QtTest>
 
 using journal::Row;
@@ -45,6 +49,36 @@ QByteArray tableHead(char delimiter)
 class TestJournal : public QObject {
     Q_OBJECT
 private slots:
+    // The rows the page's journal writes too (tests/data): the desktop's
+    // cells and CSV lines are the same, and each line reads back as its row.
+    void sharedRowsAsThePageWritesThem()
+    {
+        QFile file(QStringLiteral(KORA_LAB_JOURNAL));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QJsonArray rows = QJsonDocument::fromJson(file.readAll()).object().value(QStringLiteral("rows")).toArray();
+        QVERIFY(!rows.isEmpty());
+        const journal::CsvFormat german{QLatin1Char(';'), QLatin1Char(',')};
+        for (const QJsonValue& v : rows) {
+            const QJsonObject j = v.toObject();
+            const QJsonObject f = j.value(QStringLiteral("row")).toObject();
+            auto text = [&f](const char* name) { return f.value(QLatin1String(name)).toString(); };
+            const Row r{f.value(QStringLiteral("nr")).toInt(), j.value(QStringLiteral("seconds")).toInt(),
+                        text("sensor"), text("thermostat"), text("sensorTemp"), text("quelle"), text("vorwiderstand"),
+                        text("messbereich"), text("anzeige"), f.value(QStringLiteral("eigenerwaermung")).toBool(),
+                        j.value(QStringLiteral("bemerkung")).toString()};
+            const QString name = j.value(QStringLiteral("name")).toString();
+            QStringList cells;
+            for (int c = 0; c < journal::columnTotal; ++c)
+                cells << journal::shownCellText(r, c, QLatin1Char(','));
+            QCOMPARE(cells.join(QLatin1Char('|')),
+                     j.value(QStringLiteral("cells")).toVariant().toStringList().join(QLatin1Char('|')));
+            const QByteArray line = j.value(QStringLiteral("german")).toString().toUtf8();
+            QVERIFY2(journal::csvLine(r, german) == line, qPrintable(name));
+            const journal::ReadJournal back = journal::readCsv(journal::csvHead(german) + line);
+            QVERIFY2(back.rows == QList<Row>{r}, qPrintable(name));
+        }
+    }
+
     void csvFollowsTheLocale_data()
     {
         QTest::addColumn<QLocale>("locale");

@@ -4,9 +4,10 @@
 
 import { buildControl } from "./controls.js";
 import { EvaluationWindow } from "./evaluation.js";
+import { JournalWindow } from "./journal.js";
 import { fillTaskPage } from "./taskpage.js";
 import { showMessage } from "./message.js";
-import { tr, worded } from "./words.js";
+import { phrased, tr, worded } from "./words.js";
 
 // The readings that announce their change while focused.
 const readings = ["Labelanz", "Labelsenstemp"];
@@ -21,6 +22,7 @@ export class BenchWindow {
     this.elements = new Map();
     this.shown = new Map();
     this.build();
+    this.journal = new JournalWindow(core, document.body);
     this.render();
     this.elements.get("Picture1").focus();
     this.tell();
@@ -86,6 +88,7 @@ export class BenchWindow {
     toggle.addEventListener("click", () => this.send("selfheating", "", toggle.getAttribute("aria-pressed") === "true" ? 0 : 1));
     this.elements.get("Commandmessen").addEventListener("click", () => this.send("record"));
     this.elements.get("Command1").addEventListener("click", () => this.evaluate());
+    this.elements.get("Commandprotokoll").addEventListener("click", () => this.journal.toggle());
     // The line that confirms each recorded row.
     const status = document.createElement("output");
     status.id = "Labelstatus";
@@ -103,8 +106,12 @@ export class BenchWindow {
 
   // One action of the person, then the view and the messages it brings.
   send(kind, control = "", value = 0) {
+    const rows = this.bench.rowCount();
     if (kind === "nudge") this.bench.nudge(control, value);
+    else if (kind === "tick") this.tickEach(value);
     else this.bench.act(kind, control, value);
+    // A recorded row goes into the journal.
+    if (this.bench.rowCount() > rows) this.recorded = this.journal.record(this.bench.rows().at(-1));
     this.render();
     this.tell();
   }
@@ -120,6 +127,16 @@ export class BenchWindow {
         .find((el) => !el.disabled && !el.closest("[hidden]"));
       if (first) first.focus();
     });
+  }
+
+  // The ticks one by one, the journal sampling the displays after each,
+  // as the desktop's timer does.
+  tickEach(count) {
+    for (let i = 0; i < Math.max(1, count); i++) {
+      if (this.bench.view().destroyed) return;
+      this.bench.act("tick", "", 1);
+      this.journal.sample(this.bench.shown());
+    }
   }
 
   ticks(count) {
@@ -176,14 +193,27 @@ export class BenchWindow {
     else if (el.hasAttribute("aria-pressed")) el.setAttribute("aria-pressed", String(c.value === 1));
   }
 
+  closeBench() {
+    const bench = document.getElementById("Formexp");
+    bench.hidden = true;
+    bench.inert = true;
+    this.journal.open();
+  }
+
   tell() {
     for (const form of this.bench.messages()) {
       if (form.key === this.design.messages.configProblems) {
-        const lines = this.bench.problems().map((p) => `${p.line}: ${p.text}`);
-        showMessage(`cmmup.dlx\n${lines.join("\n")}`);
+        showMessage(this.bench.problemNotice().map(phrased).join("\n"));
       } else if (form.key === this.design.messages.rowRecorded) {
-        // A recorded row is confirmed in the status line, not in a box.
-        this.elements.get("Labelstatus").textContent = worded(this.context, { key: form.key, values: [...form.values, ""] });
+        // A recorded row is confirmed in the status line, not in a box,
+        // with the number the journal gave it.
+        const [nr, ...shown] = form.values;
+        this.elements.get("Labelstatus").textContent =
+          worded(this.context, { key: form.key, values: [this.recorded ?? nr, ...shown, ""] });
+      } else if (form.key === this.design.messages.destroyed) {
+        // The sensor is gone and with it the experiment: the bench closes
+        // once the message is read, the journal stays to be saved.
+        showMessage(worded(this.context, form), () => this.closeBench());
       } else showMessage(worded(this.context, form));
     }
   }

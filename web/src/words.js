@@ -21,3 +21,13 @@ export function tr(context, key) {
 export function worded(context, form) {
   return tr(context, form.key).replace(/%(\d)/g, (all, n) => form.values[n - 1] ?? "");
 }
+
+// A phrase of the lab, {context, key, parts}: one without context and parts
+// is text as it stands; any other fills %1 ... %9 from its worded parts in
+// one pass.
+export function phrased(p) {
+  if (!p.context && !p.parts.length) return p.key;
+  const pattern = p.context ? tr(p.context, p.key) : p.key;
+  const parts = p.parts.map(phrased);
+  return pattern.replace(/%([1-9])/g, (all, n) => parts[n - 1] ?? "");
+}

@@ -21,9 +21,10 @@ export async function launch() {
 // A fresh page that records each request other than the allowed addresses
 // and each error the page throws or logs. With `held`, the page's clock
 // stands still: the thermostat ticks only when a test lets the time run, so
-// that every reading is known.
-export async function open(browser, url, { allowed = [url], held = false } = {}) {
-  const page = await browser.newPage({ viewport: { width: 1100, height: 800 } });
+// that every reading is known. `device` may give another viewport and touch.
+// A blob: address is the page's own data (a download it makes), no request.
+export async function open(browser, url, { allowed = [url], held = false, device = {} } = {}) {
+  const page = await browser.newPage({ viewport: { width: 1100, height: 800 }, acceptDownloads: true, ...device });
   if (held) {
     const start = new Date("2026-03-02T08:00:00Z");
     await page.clock.install({ time: start });
@@ -31,7 +32,7 @@ export async function open(browser, url, { allowed = [url], held = false } = {})
   }
   const faults = [];
   page.on("request", (r) => {
-    if (!r.url().startsWith("data:") && !allowed.includes(r.url().split("?")[0])) faults.push(`request ${r.url()}`);
+    if (!/^(data|blob):/.test(r.url()) && !allowed.includes(r.url().split("?")[0])) faults.push(`request ${r.url()}`);
   });
   page.on("pageerror", (e) => faults.push(`error ${e.message}`));
   page.on("console", (m) => m.type() === "error" && faults.push(`console ${m.text()}`));
