@@ -19,48 +19,11 @@
 
 namespace {
 
+using binding::form;
+using binding::kindName;
+using binding::faceName;
+using binding::text;
 using emscripten::val;
-
-val form(const lab::Form& f)
-{
-    val out = val::object();
-    out.set("key", f.key);
-    out.set("values", binding::array(f.values));
-    return out;
-}
-
-const char* kindName(lab::Kind kind)
-{
-    switch (kind) {
-    case lab::Kind::Label: return "label";
-    case lab::Kind::UpDownV: return "updownv";
-    case lab::Kind::UpDownH: return "updownh";
-    case lab::Kind::Button: return "button";
-    case lab::Kind::Toggle: return "toggle";
-    case lab::Kind::Option: return "option";
-    case lab::Kind::Frame: return "frame";
-    case lab::Kind::Panel: return "panel";
-    case lab::Kind::Surface: return "surface";
-    case lab::Kind::List: return "list";
-    case lab::Kind::TextBox: return "textbox";
-    case lab::Kind::Image: return "image";
-    case lab::Kind::ImageStretched: return "imagestretched";
-    }
-    return "";
-}
-
-const char* faceName(lab::Face face)
-{
-    switch (face) {
-    case lab::Face::Sans: return "sans";
-    case lab::Face::Serif: return "serif";
-    case lab::Face::Mono: return "mono";
-    case lab::Face::Default: break;
-    }
-    return "default";
-}
-
-val text(const char* s) { return s ? val(std::string(s)) : val::null(); }
 
 // The design's rows, back to front; sizes in twips, font sizes in points.
 val layout()
