@@ -2,7 +2,7 @@
 // the line of what is missing, whether OK takes them and the number as the
 // course keeps it coming out, and the dialog's controls as data.
 
-#include "binding.h"
+#include "design.h"
 #include "lab/signin.h"
 
 #include <emscripten/bind.h>
@@ -25,21 +25,11 @@ val expected(const lab::SignIn& s) { return binding::form(s.expected()); }
 // texts' context.
 val design()
 {
-    val rows = val::array();
-    int i = 0;
-    for (const lab::ControlSpec& c : lab::signInControls()) {
-        val row = val::object();
-        row.set("name", std::string(c.name));
-        row.set("kind", std::string(binding::kindName(c.kind)));
-        row.set("text", std::string(c.text));
-        row.set("accessibleName", binding::text(c.accessibleName));
-        rows.set(i++, row);
-    }
     val lengths = val::object();
     lengths.set("TextName", lab::nameLength);
     lengths.set("TextMatrikel", lab::matrikelLength);
     val out = val::object();
-    out.set("controls", rows);
+    out.set("controls", binding::controlRows(lab::signInControls()));
     out.set("lengths", lengths);
     out.set("context", std::string(lab::signInContext));
     return out;
