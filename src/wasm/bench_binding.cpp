@@ -79,12 +79,7 @@ PageBench::PageBench(const std::string& teachersFile, const std::string& separat
 PageBench::PageBench(const std::string& teachersFile, const std::string& separator, const std::string& matrikel)
     : bench_(binding::separator(separator))
 {
-    model::ConfigFile file;
-    if (!teachersFile.empty()) {
-        file.kind = model::ConfigFile::Kind::Read;
-        file.bytes = teachersFile.substr(0, std::min(teachersFile.size(), model::maxConfigBytes));
-        file.cut = teachersFile.size() > model::maxConfigBytes;
-    }
+    const model::ConfigFile file = binding::configFile(teachersFile);
     const std::string key = model::startChoicesOf(file).course.schluessel;
     if (!key.empty() && !matrikel.empty())
         personal_ = std::make_unique<model::PersonalDraw>(key, model::normalizedMatrikel(matrikel));
