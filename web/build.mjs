@@ -14,7 +14,7 @@ const here = dirname(fileURLToPath(import.meta.url));
 const root = resolve(here, "..");
 
 // The modules in the order they need each other; the page runs them as one.
-export const modules = ["words", "clock", "message", "taskpage", "controls", "bench", "main"];
+export const modules = ["words", "clock", "message", "taskpage", "controls", "bench", "signin", "record", "main"];
 
 // Scripts and styles are inline, the wasm module is compiled from the
 // page's own bytes, pictures are data addresses. connect-src 'self': over

@@ -11,11 +11,15 @@ import { tr, worded } from "./words.js";
 const readings = ["Labelanz", "Labelsenstemp"];
 
 export class BenchWindow {
-  constructor(core, teachersFile, root) {
+  // `course`: {matrikel, exam} of a signed-in student ({} without a sign-in);
+  // `onDestroyed` hears the moment the sensor is destroyed.
+  constructor(core, teachersFile, root, course = {}, onDestroyed = () => {}) {
     this.core = core;
     this.design = core.benchDesign();
     this.context = this.design.context;
-    this.bench = new core.Bench(teachersFile, ",");
+    this.exam = Boolean(course.exam);
+    this.onDestroyed = onDestroyed;
+    this.bench = course.matrikel ? new core.Bench(teachersFile, ",", course.matrikel) : new core.Bench(teachersFile, ",");
     this.root = root;
     this.elements = new Map();
     this.shown = new Map();
@@ -105,6 +109,10 @@ export class BenchWindow {
     else this.bench.act(kind, control, value);
     this.render();
     this.tell();
+    if (!this.gone && this.view.destroyed) {
+      this.gone = true;
+      this.onDestroyed();
+    }
   }
 
   ticks(count) {
@@ -114,6 +122,7 @@ export class BenchWindow {
 
   render() {
     const view = this.bench.view();
+    this.view = view;
     for (const [name, c] of Object.entries(view.controls)) {
       const el = name === "Line1" ? document.getElementById("Line1") : this.elements.get(name);
       if (!el) continue;
@@ -163,7 +172,10 @@ export class BenchWindow {
 
   tell() {
     for (const form of this.bench.messages()) {
-      if (form.key === this.design.messages.configProblems) {
+      if (form.key === this.design.messages.configProblems && this.exam) {
+        // In an exam the student learns only that something is wrong, not which value the teacher meant.
+        showMessage(tr(this.context, "Die Lehrerdatei cmmup.dlx enthält Fehler. Bitte wenden Sie sich an die Aufsicht."));
+      } else if (form.key === this.design.messages.configProblems) {
         const lines = this.bench.problems().map((p) => `${p.line}: ${p.text}`);
         showMessage(`cmmup.dlx\n${lines.join("\n")}`);
       } else if (form.key === this.design.messages.rowRecorded) {

@@ -21,8 +21,9 @@ export async function launch() {
 // A fresh page that records each request other than the allowed addresses
 // and each error the page throws or logs. With `held`, the page's clock
 // stands still: the thermostat ticks only when a test lets the time run, so
-// that every reading is known.
-export async function open(browser, url, { allowed = [url], held = false } = {}) {
+// that every reading is known. `ready`: the state the page has reached when
+// it waits for the person ("signin" while a course's sign-in asks).
+export async function open(browser, url, { allowed = [url], held = false, ready = "true" } = {}) {
   const page = await browser.newPage({ viewport: { width: 1100, height: 800 } });
   if (held) {
     const start = new Date("2026-03-02T08:00:00Z");
@@ -36,7 +37,7 @@ export async function open(browser, url, { allowed = [url], held = false } = {})
   page.on("pageerror", (e) => faults.push(`error ${e.message}`));
   page.on("console", (m) => m.type() === "error" && faults.push(`console ${m.text()}`));
   await page.goto(url);
-  await page.waitForSelector("body[data-ready=true]", { state: "attached", timeout: 10000 }).catch((e) => {
+  await page.waitForSelector(`body[data-ready=${ready}]`, { state: "attached", timeout: 10000 }).catch((e) => {
     throw new Error(`${e.message}\n${faults.join("\n")}`);
   });
   return { page, faults };
