@@ -95,6 +95,7 @@ private:
         const lab::Bench& b = page.bench();
         const model::ExperimentState& s = b.state();
         r_.exam = s.course.pruefung;
+        r_.seed = page.seed();
         grading::addMoment(r_, {state, grading::parseTime(time), s, answers, "[]",
                                 scoring::maximumPoints(s.sensortyp), b.view().at("Framesensor").visible});
     }

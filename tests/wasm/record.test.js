@@ -48,6 +48,8 @@ for (const row of rows)
         assert.equal(o.sensor === null, row.exam, 'the sensor outside an exam only');
       }
       assert.equal(o.format, 'kora-result/1');
+      // The key word and the number are the draw's seed: none of its own.
+      assert.equal(o.draw.seed, null);
       assert.equal(o.exam, row.exam);
       assert.deepEqual(o.student, { name: 'Jürgen Müller', id: 'ab-4711' });
       assert.equal(o.run_id, 'f00d');
@@ -61,6 +63,22 @@ for (const row of rows)
       bench.delete();
     }
   });
+
+// A course without a key word draws from a random seed, which the record
+// keeps: the same seed gives the teacher the same sensor again.
+test('a course without a key word keeps the seed of its draw', async () => {
+  const kora = await core;
+  const file = 'anmeldung:pflicht\nsensor:nr=0:off\ntyp0:a=rand(0.0003,0.0004):b=rand(4500,5500):NTC-Widerstand:0.05\n';
+  const bench = new kora.Bench(file, ',', '4711');
+  const record = new kora.RunRecord('1.0.0', 'Anna', '4711', 'f00d', started, 'ab12');
+  try {
+    record.add('begonnen', started, bench);
+    assert.match(JSON.parse(record.text()).draw.seed, /^\d+$/);
+  } finally {
+    record.delete();
+    bench.delete();
+  }
+});
 
 // What the page reads of the teacher's file before the bench stands.
 test('the course lines the page starts from', async () => {
