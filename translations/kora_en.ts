@@ -1424,6 +1424,10 @@ Help: kora --help
         <source>Eigentlich handelt es sich um %1</source>
         <translation>The sensor actually is %1</translation>
     </message>
+    <message>
+        <source>Als PDF speichern</source>
+        <translation>Save as PDF</translation>
+    </message>
 </context>
 <context>
     <name>evaluation::Report</name>

@@ -14,7 +14,8 @@ const here = dirname(fileURLToPath(import.meta.url));
 const root = resolve(here, "..");
 
 // The modules in the order they need each other; the page runs them as one.
-export const modules = ["words", "clock", "message", "taskpage", "controls", "bench", "signin", "record", "main"];
+export const modules = ["words", "clock", "message", "taskpage", "controls", "evaluationplot", "evaluationstudent",
+  "evaluationreport", "evaluation", "bench", "signin", "record", "main"];
 
 // Scripts and styles are inline, the wasm module is compiled from the
 // page's own bytes, pictures are data addresses. connect-src 'self': over
@@ -47,15 +48,17 @@ export function build({ core, out, config }) {
   const coreText = readFileSync(core, "utf8");
   return Promise.resolve(require(resolve(core))()).then((kora) => {
     const images = {};
-    for (const row of kora.benchDesign().controls)
+    for (const row of [...kora.benchDesign().controls, ...kora.evaluationDesign().controls])
       if (row.kind.startsWith("image")) images[row.text] = dataUrl(join(root, "assets", row.text.replace(/^:\//, "")));
+    // The evaluation plot's grid.
+    images[":/plotgrid.svg"] = dataUrl(join(root, "assets", "plotgrid.svg"));
     const catalogues = { en: catalogueOf(readFileSync(join(root, "translations", "kora_en.ts"), "utf8")) };
     const teachers = config
       ? `<script type="text/plain" id="cmmup.dlx">${inScript(readFileSync(config, "utf8"))}</script>\n` : "";
     const parts = {
       CSP: policy,
       ICON: dataUrl(join(root, "assets", "kora.svg")),
-      STYLE: readFileSync(join(here, "kora.css"), "utf8"),
+      STYLE: ["kora.css", "evaluation.css"].map((f) => readFileSync(join(here, f), "utf8")).join("\n"),
       IMAGES: inScript(JSON.stringify(images)),
       CATALOGUES: inScript(JSON.stringify(catalogues)),
       TEACHERSFILE: teachers,

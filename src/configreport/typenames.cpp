@@ -1,6 +1,6 @@
 #include "configreport/typenames.h"
 
-#include "model/state.h"
+#include "model/typenames.h"
 
 #include <QCoreApplication>
 
@@ -8,50 +8,31 @@ namespace configreport {
 
 namespace {
 
-// The same German names as the experiment's start values.
-constexpr const char* names[model::sensorTypes] = {
-    QT_TRANSLATE_NOOP("configreport::TypeName", "NTC-Widerstand"),
-    QT_TRANSLATE_NOOP("configreport::TypeName", "PTC-Widerstand"),
-    QT_TRANSLATE_NOOP("configreport::TypeName", "Pt 100"),
-    QT_TRANSLATE_NOOP("configreport::TypeName", "Pt 1000"),
-    QT_TRANSLATE_NOOP("configreport::TypeName", "Flussspannung Si-Diode (konstanter Strom)"),
-    QT_TRANSLATE_NOOP("configreport::TypeName", "Stromfühler"),
-    QT_TRANSLATE_NOOP("configreport::TypeName", "Thermoelement"),
-};
-
-// Each type's name with the article its gender asks for, in the accusative.
-constexpr const char* withArticle[model::sensorTypes] = {
-    QT_TRANSLATE_NOOP("configreport::TypeName", "einen NTC-Widerstand"),
-    QT_TRANSLATE_NOOP("configreport::TypeName", "einen PTC-Widerstand"),
-    QT_TRANSLATE_NOOP("configreport::TypeName", "einen Pt 100"),
-    QT_TRANSLATE_NOOP("configreport::TypeName", "einen Pt 1000"),
-    QT_TRANSLATE_NOOP("configreport::TypeName", "eine Si-Diode (Flussspannung bei konstantem Strom)"),
-    QT_TRANSLATE_NOOP("configreport::TypeName", "einen Stromfühler"),
-    QT_TRANSLATE_NOOP("configreport::TypeName", "ein Thermoelement"),
-};
+QString worded(const model::Form& f)
+{
+    if (f.empty())
+        return {};
+    QString text = QCoreApplication::translate(model::typeNamesContext, f.key.c_str());
+    for (const std::string& value : f.values)
+        text = text.arg(QString::fromStdString(value));
+    return text;
+}
 
 } // namespace
 
 QString typeName(int type)
 {
-    if (type < 0 || type >= model::sensorTypes)
-        return {};
-    return QCoreApplication::translate("configreport::TypeName", names[type]);
+    return worded(model::typeName(type));
 }
 
 QString shownSensorName(int type, const std::string& name)
 {
-    if (type >= 0 && type < model::sensorTypes && name == names[type])
-        return typeName(type);
-    return QString::fromStdString(name);
+    return worded(model::shownSensorName(type, name));
 }
 
 QString sensorWithArticle(int type, const std::string& name)
 {
-    if (type >= 0 && type < model::sensorTypes && name == names[type])
-        return QCoreApplication::translate("configreport::TypeName", withArticle[type]);
-    // The teacher's own name: its gender is unknown, so it stands in quotes.
-    return QStringLiteral("\u201E%1\u201C").arg(QString::fromStdString(name));
+    return worded(model::sensorWithArticle(type, name));
 }
 
 } // namespace configreport

@@ -7,6 +7,7 @@
 #include "journal/journal.h"
 #include "lab/evaluationlayout.h"
 #include "lab/evaluationtexts.h"
+#include "lab/plot.h"
 #include "model/sensortypes.h"
 #include "numbers/numbers.h"
 #include "ui/controls.h"
@@ -64,7 +65,7 @@ Formantwort::Formantwort(model::ExperimentState& state, QWidget* parent)
     Frametable->setAutoFillBackground(true);
     // Horizontally degrees Celsius from 20; the vertical scale is set by
     // each comparison.
-    Picture1->setScale(20, 1, 110.0625, -1);
+    Picture1->setScale(lab::plot::left, 1, lab::plot::width, -1);
     Picture1->setBackgroundSvg(QStringLiteral(":/plotgrid.svg"));
     Picture1->setPresentation(ui::DrawingSurface::Presentation::Chart);
     // To a screen reader the box is labelled by the equation's left-hand side.

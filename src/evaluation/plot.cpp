@@ -3,9 +3,14 @@
 // while it is in sight.
 
 #include "evaluation/formantwort.h"
+#include "lab/evaluationlayout.h"
+#include "lab/plot.h"
 #include "scoring/comparison.h"
 #include "ui/controls.h"
+#include "ui/decimal.h"
 #include "ui/services.h"
+
+#include <QCoreApplication>
 
 namespace evaluation {
 
@@ -18,7 +23,8 @@ void Formantwort::drawComparison()
         drawScale(*c->scaleTop, QString::fromStdString(lab_.unit()));
     drawSamples(c->samples);
     if (!c->failure)
-        describePlot(tr(" Die Abweichung Ihrer Formel beträgt %1 %.").arg(display(lab_.abweichung())));
+        describePlot(
+            QCoreApplication::translate(lab::evaluationContext, lab::plot::deviation).arg(display(lab_.abweichung())));
 }
 
 void Formantwort::showBesidePlot(const QString& text)
@@ -30,19 +36,15 @@ void Formantwort::showBesidePlot(const QString& text)
 
 void Formantwort::drawScale(double top, const QString& unit)
 {
-    Picture1->setScale(20, top, 110.0625, -top);
-    plotAxes_ =
-        tr("Waagerecht die Temperatur von 20 °C bis 100 °C, senkrecht 0 bis %1.").arg(display(top) + unit);
+    Picture1->setScale(lab::plot::left, top, lab::plot::width, -top);
+    const char separator = ui::decimalSeparator().toLatin1();
+    plotAxes_ = QCoreApplication::translate(lab::evaluationContext, lab::plot::axes)
+                    .arg(QString::fromStdString(lab::plot::scaleTopText(top, unit.toStdString(), separator)));
     describePlot(QString());
-    // Five labels from the top down, each with its top at the height it
-    // names, in whatever colour the surface draws with at the moment; the
-    // diode's stand at its fixed scale of 1000 mV.
-    const bool diode = state_.sensortyp == 4;
-    for (int i = 1; i <= 5; ++i) {
-        const double height = diode ? 1000 - (i - 1) * 200 : (1 - (i - 1) * 0.2) * top;
-        // Single precision, as the surface's coordinates are.
-        Picture1->setCurrent(21, static_cast<float>(height));
-        Picture1->printText(display((1 - (i - 1) / 5.0) * top) + unit);
+    // Each label in whatever colour the surface draws with at the moment.
+    for (const lab::plot::Label& label : lab::plot::scaleLabels(top, state_.sensortyp, unit.toStdString(), separator)) {
+        Picture1->setCurrent(label.x, label.height);
+        Picture1->printText(QString::fromStdString(label.text));
     }
 }
 
@@ -51,11 +53,11 @@ void Formantwort::drawSamples(const std::vector<scoring::Sample>& samples)
     // Each true point in red, then the student's in cyan; the colour of the
     // last one stays for the next run's labels.
     for (const scoring::Sample& sample : samples) {
-        Picture1->setForeColor(ui::paletteColor(12));
+        Picture1->setForeColor(ui::paletteColor(lab::plot::truthColour));
         Picture1->pset(sample.celsius, sample.truth);
         if (!sample.answer)
             continue;
-        Picture1->setForeColor(ui::paletteColor(11));
+        Picture1->setForeColor(ui::paletteColor(lab::plot::answerColour));
         if (scoring::drawable(*sample.answer))
             Picture1->pset(sample.celsius, *sample.answer);
     }
@@ -64,8 +66,8 @@ void Formantwort::drawSamples(const std::vector<scoring::Sample>& samples)
 // The plot's text alternative: the colours, the axes and, once scored, the deviation.
 void Formantwort::describePlot(const QString& deviation)
 {
-    Picture1->setAccessibleDescription(tr("Die richtige Kurve ist rot, Ihre Kurve cyan. ") + plotAxes_ +
-                                       deviation);
+    Picture1->setAccessibleDescription(QCoreApplication::translate(lab::evaluationContext, lab::plot::colours) +
+                                       plotAxes_ + deviation);
 }
 
 } // namespace evaluation

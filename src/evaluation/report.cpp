@@ -1,6 +1,8 @@
 #include "evaluation/report.h"
 
+#include "evaluation/texts.h"
 #include "journal/printout.h"
+#include "lab/reportpage.h"
 #include "ui/layout.h"
 
 #include <QCoreApplication>
@@ -9,66 +11,52 @@
 
 namespace evaluation {
 
+lab::ReportText Report::text() const
+{
+    lab::ReportText r;
+    r.date = data_.date.toStdString();
+    r.exam = data_.exam;
+    r.sensorname = data_.sensorname.toStdString();
+    r.formeltext = data_.formeltext.toStdString();
+    r.eingabeformel = data_.eingabeformel.toStdString();
+    r.abweichung = data_.abweichung.toStdString();
+    r.withAlpha = data_.withAlpha;
+    r.alpha = data_.alpha.toStdString();
+    r.alphaEingabe = data_.alphaEingabe.toStdString();
+    r.abweichungAlpha = data_.abweichungAlpha.toStdString();
+    r.punkte = data_.punkte.toStdString();
+    r.hoechstpunkte = data_.hoechstpunkte.toStdString();
+    r.name = data_.name.toStdString();
+    r.matrikel = data_.matrikel.toStdString();
+    return r;
+}
+
 void Report::paintPage(QPainter& p, QPagedPaintDevice& device)
 {
     const double unit = device.logicalDpiX() / 2.54; // device units per centimetre
     p.setPen(Qt::black);
-    // Size and weight stay in force for the items that follow, as on a printer.
-    auto size = [&](double points, bool bold) { p.setFont(ui::designFont({ui::Face::Sans, points, bold})); };
-    // A text's top edge lies at y.
-    auto print = [&](double x, double y, const QString& text) {
+    const lab::ReportText r = text();
+    for (const lab::ReportItem& item : lab::reportItems(r)) {
+        p.setFont(ui::designFont({ui::Face::Sans, item.points, item.bold}));
         const QFontMetricsF fm(p.font(), &device);
-        p.drawText(QPointF(x * unit, y * unit + fm.ascent()), text);
-    };
-    size(10, false);
-    print(17, 1, data_.date);
-    // Who handed the page in, in the free space beside the date.
-    QStringList who;
-    if (!data_.name.isEmpty())
-        who << QCoreApplication::translate("evaluation::Report", "Name: %1").arg(data_.name);
-    if (!data_.matrikel.isEmpty())
-        who << QCoreApplication::translate("evaluation::Report", "Matrikelnummer: %1").arg(data_.matrikel);
-    if (!who.isEmpty()) {
-        const QFontMetricsF fm(p.font(), &device);
-        print(3, 1, fm.elidedText(who.join(QStringLiteral("    ")), Qt::ElideRight, 13.5 * unit));
-    }
-    size(14, true);
-    print(
-        3, 2,
-        QCoreApplication::translate("evaluation::Report", "Temperaturkennlinie:   %1").arg(data_.sensorname));
-    size(12, true);
-    print(3, 3.8, QCoreApplication::translate("evaluation::Report", "Sensor: rote Kurve"));
-    print(13, 3.8, QCoreApplication::translate("evaluation::Report", "Eingabe: blaue Kurve"));
-    size(10, false);
-    if (!data_.exam)
-        print(3, 4.5, data_.formeltext);
-    print(13, 4.5, QStringLiteral("f(T) = ") + data_.eingabeformel);
-    print(3, 5, QCoreApplication::translate("evaluation::Report", "Abweichung: %1 %").arg(data_.abweichung));
-    if (data_.withAlpha) {
-        if (!data_.exam)
-            print(3, 6, QStringLiteral("alpha = ") + data_.alpha);
-        print(13, 6,
-              QCoreApplication::translate("evaluation::Report", "Eingabe: %1").arg(data_.alphaEingabe));
-        print(3, 6.5,
-              QCoreApplication::translate("evaluation::Report", "Fehler: %1 %").arg(data_.abweichungAlpha));
+        QString line = worded(lab::reportContext, item.text, QString());
+        if (item.maxWidth > 0)
+            line = fm.elidedText(line, Qt::ElideRight, item.maxWidth * unit);
+        // A text's top edge lies at y.
+        p.drawText(QPointF(item.x * unit, item.y * unit + fm.ascent()), line);
     }
     if (!data_.plot.isNull()) {
         p.setRenderHint(QPainter::SmoothPixmapTransform);
-        p.drawImage(QRectF(3 * unit, 7.5 * unit, plotWidthCm * unit, plotHeightCm * unit), data_.plot);
+        p.drawImage(QRectF(lab::reportPlotX * unit, lab::reportPlotY * unit, plotWidthCm * unit, plotHeightCm * unit),
+                    data_.plot);
     }
-    size(14, true);
-    print(13, 20,
-          QCoreApplication::translate("evaluation::Report", "Punktzahl = %1 von %2")
-              .arg(data_.punkte, data_.hoechstpunkte));
     if (!data_.journal.isEmpty())
-        journal::paintJournalPages(p, device, data_.journal, who.join(QStringLiteral("    ")));
+        journal::paintJournalPages(p, device, data_.journal, worded(lab::reportContext, lab::reportWho(r), QString()));
 }
 
 QString Report::documentTitle() const
 {
-    return data_.name.isEmpty()
-               ? QCoreApplication::translate("evaluation::Report", "KORA - Auswertung")
-               : QCoreApplication::translate("evaluation::Report", "KORA - Auswertung - %1").arg(data_.name);
+    return worded(lab::reportContext, lab::reportTitle(text()));
 }
 
 QString Report::fileNameProposal() const

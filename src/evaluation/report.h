@@ -4,6 +4,7 @@
 // point total, placed in centimetres from the top-left of the printable area.
 
 #include "journal/row.h"
+#include "lab/reportpage.h"
 #include "ui/services.h"
 
 #include <QImage>
@@ -39,6 +40,7 @@ public:
     const ReportData& data() const { return data_; }
 
 private:
+    lab::ReportText text() const;
     ReportData data_;
 };
 
@@ -47,7 +49,7 @@ private:
 QString safeFileNamePart(const QString& name);
 
 // The plot picture's own size on paper: 8835 x 5415 twips.
-inline constexpr double plotWidthCm = 8835 / 1440.0 * 2.54;
-inline constexpr double plotHeightCm = 5415 / 1440.0 * 2.54;
+inline constexpr double plotWidthCm = lab::reportPlotWidth;
+inline constexpr double plotHeightCm = lab::reportPlotHeight;
 
 } // namespace evaluation

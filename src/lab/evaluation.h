@@ -95,6 +95,8 @@ public:
     bool finished() const { return finalView_; }
     std::string display(double value) const;
     std::string sensorName(int type) const;
+    const model::ExperimentState& state() const { return state_; }
+    char separator() const { return separator_; }
 
 private:
     void f_antwortablauf();

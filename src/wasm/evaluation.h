@@ -48,10 +48,14 @@ public:
     // [{besidePlot, text: forms, reason: forms, view}] raised since the last call.
     emscripten::val boxes();
     std::string focus() { return evaluation_->takeFocus(); }
-    // The last comparison: {scaleTop, samples: [{celsius, truth, answer}], failure, deviation, points}; null before.
+    // The last comparison: {scaleTop, scaleTopText, labels: [{x, height, text}], samples: [{celsius, truth,
+    // answer, hasAnswer}], failure, deviation, points}; null before.
     emscripten::val comparison() const;
     std::string unit() const { return evaluation_->unit(); }
     emscripten::val report() const;
+    // The report page's items: {items: [{x, y, points, bold, text: forms, maxWidth}], who: forms, title: form, plot: {x, y,
+    // width, height}}, in cm; the date and who handed it in as the page knows them.
+    emscripten::val reportPage(const std::string& date, const std::string& name, const std::string& matrikel) const;
     emscripten::val answers() const;
 
 private:

@@ -3,6 +3,7 @@
 // drawn as it is, and the messages are worded and shown.
 
 import { buildControl } from "./controls.js";
+import { EvaluationWindow } from "./evaluation.js";
 import { fillTaskPage } from "./taskpage.js";
 import { showMessage } from "./message.js";
 import { tr, worded } from "./words.js";
@@ -88,6 +89,7 @@ export class BenchWindow {
     const toggle = this.elements.get("ToggleButton1");
     toggle.addEventListener("click", () => this.send("selfheating", "", toggle.getAttribute("aria-pressed") === "true" ? 0 : 1));
     this.elements.get("Commandmessen").addEventListener("click", () => this.send("record"));
+    this.elements.get("Command1").addEventListener("click", () => this.evaluate());
     // The line that confirms each recorded row.
     const status = document.createElement("output");
     status.id = "Labelstatus";
@@ -113,6 +115,19 @@ export class BenchWindow {
       this.gone = true;
       this.onDestroyed();
     }
+  }
+
+  // "Auswertung": the evaluation window over the bench, which takes no input
+  // until it is closed; then the bench goes on as the lab says.
+  evaluate() {
+    this.send("evaluate");
+    if (this.bench.view().enabled || this.evaluation) return;
+    this.evaluation = new EvaluationWindow(this.core, this.bench, () => {
+      this.send("evaluationClosed");
+      const first = this.design.tabOrder.map((n) => this.elements.get(n))
+        .find((el) => !el.disabled && !el.closest("[hidden]"));
+      if (first) first.focus();
+    });
   }
 
   ticks(count) {

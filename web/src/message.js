@@ -1,10 +1,11 @@
-// A message box as the desktop shows it: the text and its OK button in an
-// alert dialog, which takes the focus and gives it back when closed.
+// A message box as the desktop shows it: the text and its buttons (OK, or
+// a question's two answers) in an alert dialog, which takes the focus and
+// gives it back when closed; onClose learns which button closed it.
 
 
 let count = 0;
 
-export function showMessage(text, onClose = () => {}) {
+export function showMessage(text, onClose = () => {}, buttons = ["OK"]) {
   const back = document.activeElement;
   const id = `message-${++count}`;
   const box = document.createElement("div");
@@ -19,16 +20,20 @@ export function showMessage(text, onClose = () => {}) {
   const p = document.createElement("p");
   p.id = `${id}-text`;
   p.textContent = text;
-  const ok = document.createElement("button");
-  ok.type = "button";
-  ok.textContent = "OK";
-  ok.addEventListener("click", () => {
-    box.remove();
-    if (back && back.isConnected) back.focus();
-    onClose();
+  box.append(title, p);
+  const answers = buttons.map((caption, index) => {
+    const b = document.createElement("button");
+    b.type = "button";
+    b.textContent = caption;
+    b.addEventListener("click", () => {
+      box.remove();
+      if (back && back.isConnected) back.focus();
+      onClose(index);
+    });
+    box.append(b);
+    return b;
   });
-  box.append(title, p, ok);
   document.body.append(box);
-  ok.focus();
+  answers[0].focus();
   return box;
 }
