@@ -13,13 +13,13 @@ const readings = ["Labelanz", "Labelsenstemp"];
 
 export class BenchWindow {
   // `course`: {matrikel, exam} of a signed-in student ({} without a sign-in);
-  // `onDestroyed` hears the moment the sensor is destroyed.
-  constructor(core, teachersFile, root, course = {}, onDestroyed = () => {}) {
+  // `moments` hears the run's moments: destroyed(), evaluated(evaluation).
+  constructor(core, teachersFile, root, course = {}, moments = {}) {
     this.core = core;
     this.design = core.benchDesign();
     this.context = this.design.context;
     this.exam = Boolean(course.exam);
-    this.onDestroyed = onDestroyed;
+    this.moments = moments;
     this.bench = course.matrikel ? new core.Bench(teachersFile, ",", course.matrikel) : new core.Bench(teachersFile, ",");
     this.root = root;
     this.elements = new Map();
@@ -113,7 +113,7 @@ export class BenchWindow {
     this.tell();
     if (!this.gone && this.view.destroyed) {
       this.gone = true;
-      this.onDestroyed();
+      this.moments.destroyed?.();
     }
   }
 
@@ -122,8 +122,10 @@ export class BenchWindow {
   evaluate() {
     this.send("evaluate");
     if (this.bench.view().enabled || this.evaluation) return;
-    this.evaluation = new EvaluationWindow(this.core, this.bench, () => {
+    this.evaluation = new EvaluationWindow(this.core, this.bench, (closed) => {
       this.send("evaluationClosed");
+      // The answers count even when the sensor went while they were given.
+      this.moments.evaluated?.(closed.lab);
       const first = this.design.tabOrder.map((n) => this.elements.get(n))
         .find((el) => !el.disabled && !el.closest("[hidden]"));
       if (first) first.focus();

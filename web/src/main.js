@@ -34,13 +34,17 @@ async function start() {
     student = await signIn(core, course.digits, root);
   }
   const record = student ? await RecordKeeper.start(core, file, student) : null;
-  const destroyed = () => record?.moment("zerstoert", bench.bench);
-  const bench = new BenchWindow(core, file, root, { matrikel: student?.matrikel, exam: course.exam }, destroyed);
+  const moments = {
+    destroyed: () => record?.moment("zerstoert", bench.bench),
+    evaluated: (evaluation) => record?.moment("ausgewertet", bench.bench, evaluation),
+  };
+  const bench = new BenchWindow(core, file, root, { matrikel: student?.matrikel, exam: course.exam }, moments);
   record?.moment("begonnen", bench.bench);
   addEventListener("pagehide", () => record?.end(bench.bench));
   startClock((count) => bench.ticks(count));
   // For the tests and the benchmark: the same actions the controls send.
-  window.kora = { bench, core, record };
+  // The report prints the signed-in student's name and number.
+  window.kora = { bench, core, record, student };
   document.body.dataset.ready = "true";
   // The moment the task page stands, for the benchmark.
   performance.mark("kora-task-page");

@@ -125,8 +125,8 @@ export class RecordKeeper {
 
   // A moment of the run: the core adds it, the browser keeps the text.
   moment(state, bench, evaluation = null) {
-    if (evaluation) this.evaluation = evaluation;
-    if (this.evaluation) this.record.addEvaluated(state, isoTime(), bench, this.evaluation);
+    // The evaluation's answers go in at its moment; later moments keep them.
+    if (evaluation) this.record.addEvaluated(state, isoTime(), bench, evaluation);
     else this.record.add(state, isoTime(), bench);
     this.text = this.record.text();
     this.unsaved = true;
@@ -140,7 +140,7 @@ export class RecordKeeper {
   // The page goes away: the end is a moment of its own, kept for the next
   // visit when the newest record was not downloaded.
   end(bench) {
-    if (this.unsaved && !bench.view().destroyed) this.moment("beendet", bench, this.evaluation);
+    if (this.unsaved && !bench.view().destroyed) this.moment("beendet", bench);
   }
 
   save() {

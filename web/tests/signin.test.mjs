@@ -47,20 +47,23 @@ async function signIn(page, name, matrikel) {
   await page.waitForSelector("body[data-ready=true]", { state: "attached" });
 }
 
-// The evaluation on the bench's experiment, answered with the first type
-// of the list (the NTC the file hides), and its moment in the record.
-const evaluate = (page) => page.evaluate(() => {
-  const { bench, core, record } = window.kora;
-  bench.send("evaluate");
-  const e = new core.Evaluation(bench.bench);
-  e.Form_Load();
-  e.Listsensoren_Click(0);
-  e.Command1_Click();
-  bench.send("evaluationClosed");
-  record.moment("ausgewertet", bench.bench, e);
-  const a = e.answers();
-  return a.typePoints + a.equationPoints + a.alphaPoints;
-});
+// "Auswertung" on the page, answered with the first type of the list (the
+// NTC the file hides), then closed: the points its closing box names.
+async function evaluate(page) {
+  await page.click("#Command1");
+  await page.selectOption("#Formantwort_Listsensoren", { index: 0 });
+  await page.click("#Formantwort_Command1");
+  const box = page.locator("[role=alertdialog]");
+  for (let i = 0; i < 5 && (await box.count()); i++) await box.locator("button").first().click();
+  await page.click("#Formantwort_close");
+  for (let i = 0; i < 5; i++) {
+    const text = await box.locator("p").textContent();
+    await box.locator("button").first().click();
+    const reached = text.match(/ (\d+) von \d+ Punkten erreicht$/);
+    if (reached) return Number(reached[1]);
+  }
+  throw new Error("no closing box with the points");
+}
 
 // The record as the student downloads it, saved where the teacher collects them.
 async function download(page, into) {
