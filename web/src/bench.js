@@ -12,13 +12,12 @@ import { tr, worded } from "./words.js";
 const readings = ["Labelanz", "Labelsenstemp"];
 
 export class BenchWindow {
-  // `course`: {matrikel, exam} of a signed-in student ({} without a sign-in);
+  // `course`: {matrikel} of a signed-in student ({} without a sign-in);
   // `moments` hears the run's moments: destroyed(), evaluated(evaluation).
   constructor(core, teachersFile, root, course = {}, moments = {}) {
     this.core = core;
     this.design = core.benchDesign();
     this.context = this.design.context;
-    this.exam = Boolean(course.exam);
     this.moments = moments;
     this.bench = course.matrikel ? new core.Bench(teachersFile, ",", course.matrikel) : new core.Bench(teachersFile, ",");
     this.root = root;
@@ -189,10 +188,7 @@ export class BenchWindow {
 
   tell() {
     for (const form of this.bench.messages()) {
-      if (form.key === this.design.messages.configProblems && this.exam) {
-        // In an exam the student learns only that something is wrong, not which value the teacher meant.
-        showMessage(tr(this.context, "Die Lehrerdatei cmmup.dlx enthält Fehler. Bitte wenden Sie sich an die Aufsicht."));
-      } else if (form.key === this.design.messages.configProblems) {
+      if (form.key === this.design.messages.configProblems) {
         const lines = this.bench.problems().map((p) => `${p.line}: ${p.text}`);
         showMessage(`cmmup.dlx\n${lines.join("\n")}`);
       } else if (form.key === this.design.messages.rowRecorded) {

@@ -38,7 +38,7 @@ async function start() {
     destroyed: () => record?.moment("zerstoert", bench.bench),
     evaluated: (evaluation) => record?.moment("ausgewertet", bench.bench, evaluation),
   };
-  const bench = new BenchWindow(core, file, root, { matrikel: student?.matrikel, exam: course.exam }, moments);
+  const bench = new BenchWindow(core, file, root, { matrikel: student?.matrikel }, moments);
   record?.moment("begonnen", bench.bench);
   addEventListener("pagehide", () => record?.end(bench.bench));
   startClock((count) => bench.ticks(count));
