@@ -92,11 +92,21 @@ test("a student signs in, runs, downloads the record, and kora --ergebnisse read
   await page.click("#Picture1");
   const points = await evaluate(page);
   assert.ok(points > 0);
+  // Then a Pt 100 bridged at 24 V with self-heating overheats: the
+  // destruction is a moment of the record too.
+  await page.evaluate(() => {
+    const { bench } = window.kora;
+    for (const [kind, control, value] of [["choose", "", 2], ["step", "UpDownV", 24], ["selfheating", "", 1],
+      ["bypass", "", 0]]) bench.send(kind, control, value);
+    for (let i = 0; i < 20 && !bench.view.destroyed; i++) bench.send("tick", "", 1);
+  });
+  await page.locator("[role=alertdialog] button").first().click();
   const into = join(folder, "abgabe");
   const { file, record } = await download(page, into);
   assert.match(file, /^KORA-AB4711-\d{8}-\d{6}\.json$/);
   assert.equal(record.student.name, "Anna Muster");
-  assert.deepEqual(record.moments.map((m) => m.state), ["begonnen", "ausgewertet"]);
+  assert.deepEqual(record.moments.map((m) => m.state), ["begonnen", "ausgewertet", "zerstoert"]);
+  assert.equal(record.state, "zerstoert");
   assert.equal(record.points.total, points);
   assert.equal(record.sensor.index, 0);
   // The student's variant is the teacher's answer key for this number.
