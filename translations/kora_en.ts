@@ -1842,6 +1842,29 @@ Help: kora --help
     </message>
 </context>
 <context>
+    <name>page::Record</name>
+    <message>
+        <source>Ergebnis speichern</source>
+        <translation>Save result</translation>
+    </message>
+    <message>
+        <source>Speichern Sie das Ergebnis als Datei und geben Sie diese Datei ab, zum Beispiel als Dateiabgabe im Moodle-Kurs. Bis dahin bewahrt dieser Browser das Ergebnis auf.</source>
+        <translation>Save the result as a file and hand that file in, for example as a file submission in the Moodle course. Until then this browser keeps the result.</translation>
+    </message>
+    <message>
+        <source>Das Ergebnis wurde als %1 heruntergeladen.</source>
+        <translation>The result was downloaded as %1.</translation>
+    </message>
+    <message>
+        <source>Noch nicht gespeicherte Ergebnisse früherer Versuche:</source>
+        <translation>Results of earlier runs not yet saved:</translation>
+    </message>
+    <message>
+        <source>Ergebnis</source>
+        <translation>Result</translation>
+    </message>
+</context>
+<context>
     <name>signin::Formanmeldung</name>
     <message>
         <source> - Anmeldung</source>

@@ -15,7 +15,7 @@ const root = resolve(here, "..");
 
 // The modules in the order they need each other; the page runs them as one.
 export const modules = ["words", "clock", "message", "taskpage", "controls", "journalcharts", "journal",
-  "evaluationplot", "evaluationstudent", "evaluationreport", "evaluation", "bench", "main"];
+  "evaluationplot", "evaluationstudent", "evaluationreport", "evaluation", "bench", "signin", "record", "main"];
 
 // The journal's charts: uPlot (MIT, about 50 KB), which draws on a canvas
 // and needs neither eval nor a request, inlined from its npm package.

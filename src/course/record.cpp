@@ -6,51 +6,16 @@
 #include <QJsonObject>
 #include <QTimeZone>
 
-#include <cstdlib>
-
 namespace course {
 
-namespace {
-
-QJsonValue orNull(const std::optional<std::string>& v)
+// The wall clock with its offset, as the record keeps it, to the second.
+grading::Time timeOf(const QDateTime& t)
 {
-    return v ? QJsonValue(QString::fromStdString(*v)) : QJsonValue();
-}
-
-QJsonValue orNull(const std::optional<double>& v)
-{
-    return v ? QJsonValue(*v) : QJsonValue();
-}
-
-// ISO 8601 with the offset written out, also for UTC: 2026-12-09T14:05:00+01:00.
-QString timeText(const QDateTime& t)
-{
-    const int offset = t.offsetFromUtc();
-    const int minutes = std::abs(offset) / 60;
-    return t.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")) +
-           (offset < 0 ? QLatin1Char('-') : QLatin1Char('+')) +
-           QStringLiteral("%1:%2")
-               .arg(minutes / 60, 2, 10, QLatin1Char('0'))
-               .arg(minutes % 60, 2, 10, QLatin1Char('0'));
-}
-
-QJsonObject sensorJson(const SensorRecord& s)
-{
-    QJsonObject o{{QStringLiteral("index"), s.index},         {QStringLiteral("number"), s.index + 1},
-                  {QStringLiteral("name"), s.name},           {QStringLiteral("teta"), s.teta},
-                  {QStringLiteral("tolerance"), s.tolerance}, {QStringLiteral("formula"), s.formula},
-                  {QStringLiteral("alpha"), s.alpha}};
-    for (const auto& [name, value] : s.parameters)
-        o.insert(name, value);
-    return o;
-}
-
-QJsonArray momentsJson(const std::vector<Moment>& moments)
-{
-    QJsonArray a;
-    for (const Moment& m : moments)
-        a.append(QJsonObject{{QStringLiteral("state"), m.state}, {QStringLiteral("time"), timeText(m.time)}});
-    return a;
+    if (!t.isValid())
+        return {};
+    const QDate d = t.date();
+    const QTime c = t.time();
+    return {d.year(), d.month(), d.day(), c.hour(), c.minute(), c.second(), 0, t.offsetFromUtc() / 60, true};
 }
 
 QDateTime timeOf(const grading::Time& t)
@@ -60,8 +25,6 @@ QDateTime timeOf(const grading::Time& t)
     return QDateTime(QDate(t.year, t.month, t.day), QTime(t.hour, t.minute, t.second, t.millisecond),
                      QTimeZone(t.offsetMinutes * 60));
 }
-
-} // namespace
 
 grading::SensorRecord toGrading(const SensorRecord& s)
 {
@@ -118,41 +81,37 @@ model::ExperimentState stateOf(const SensorRecord& sensor)
     return grading::stateOf(toGrading(sensor));
 }
 
+grading::Record toGrading(const RunRecord& r)
+{
+    grading::Record g;
+    g.program = r.program.toStdString();
+    g.name = r.name.toStdString();
+    g.id = r.id.toStdString();
+    g.host = r.host.toStdString();
+    g.account = r.account.toStdString();
+    g.started = timeOf(r.started);
+    g.updated = timeOf(r.updated);
+    g.configSha256 = r.configSha256.toStdString();
+    g.state = r.state.toStdString();
+    for (const Moment& m : r.moments)
+        g.moments.push_back({m.state.toStdString(), timeOf(m.time)});
+    g.runId = r.runId.toStdString();
+    g.exam = r.exam;
+    g.seed = r.seed.toStdString();
+    g.choice = r.choice;
+    if (r.sensor)
+        g.sensor = toGrading(*r.sensor);
+    g.answers = r.answers;
+    g.total = r.total;
+    g.maximum = r.maximum;
+    g.journal = QJsonDocument(r.journal).toJson(QJsonDocument::Compact).toStdString();
+    return g;
+}
+
 QByteArray toJson(const RunRecord& r)
 {
-    const evaluation::Answers& a = r.answers;
-    QJsonObject o{
-        {QStringLiteral("format"), recordFormat},
-        {QStringLiteral("program"), r.program},
-        {QStringLiteral("student"),
-         QJsonObject{{QStringLiteral("name"), r.name}, {QStringLiteral("id"), r.id}}},
-        {QStringLiteral("host"), r.host},
-        {QStringLiteral("account"), r.account},
-        {QStringLiteral("started"), timeText(r.started)},
-        {QStringLiteral("updated"), timeText(r.updated)},
-        {QStringLiteral("config_sha256"), r.configSha256},
-        {QStringLiteral("state"), r.state},
-        {QStringLiteral("moments"), momentsJson(r.moments)},
-        {QStringLiteral("run_id"), r.runId},
-        {QStringLiteral("exam"), r.exam},
-        {QStringLiteral("draw"),
-         QJsonObject{{QStringLiteral("seed"), r.seed.isEmpty() ? QJsonValue() : QJsonValue(r.seed)},
-                     {QStringLiteral("choice"), r.choice ? QJsonValue(*r.choice) : QJsonValue()}}},
-        {QStringLiteral("sensor"), r.sensor ? QJsonValue(sensorJson(*r.sensor)) : QJsonValue()},
-        {QStringLiteral("answers"),
-         QJsonObject{{QStringLiteral("type"), a.type ? QJsonValue(*a.type) : QJsonValue()},
-                     {QStringLiteral("equation"), orNull(a.equation)},
-                     {QStringLiteral("alpha"), orNull(a.alpha)}}},
-        {QStringLiteral("points"), QJsonObject{{QStringLiteral("type"), a.typePoints},
-                                               {QStringLiteral("equation"), a.equationPoints},
-                                               {QStringLiteral("alpha"), a.alphaPoints},
-                                               {QStringLiteral("total"), r.total},
-                                               {QStringLiteral("max"), r.maximum}}},
-        {QStringLiteral("deviation"), QJsonObject{{QStringLiteral("equation"), orNull(a.equationDeviation)},
-                                                  {QStringLiteral("alpha"), orNull(a.alphaDeviation)}}},
-        {QStringLiteral("journal"), r.journal},
-    };
-    return QJsonDocument(o).toJson(QJsonDocument::Indented);
+    // The writer the page shares, so that both files are one format.
+    return QByteArray::fromStdString(grading::recordText(toGrading(r)));
 }
 
 ReadRecord readRecord(const QByteArray& data)

@@ -79,10 +79,15 @@ SensorRecord sensorOf(const model::ExperimentState& s);
 // type, parameters, tolerance and alpha, so that it can be scored again.
 model::ExperimentState stateOf(const SensorRecord& sensor);
 
+// A time as the record keeps it: the wall clock with its offset, to the second.
+grading::Time timeOf(const QDateTime& t);
+QDateTime timeOf(const grading::Time& t);
+
 // Between the desktop's record and the export's, which the teacher's page shares.
 grading::SensorRecord toGrading(const SensorRecord& s);
 SensorRecord fromGrading(const grading::SensorRecord& g);
 RunRecord fromGrading(const grading::Record& g);
+grading::Record toGrading(const RunRecord& r);
 
 QByteArray toJson(const RunRecord& r);
 

@@ -1,6 +1,7 @@
 #include "course/recordfile.h"
 
 #include "course/text.h"
+#include "grading/record.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -14,14 +15,7 @@ namespace {
 
 QString safePart(const QString& text)
 {
-    QString out;
-    for (const QChar c : text) {
-        const bool plain = (c >= QLatin1Char('a') && c <= QLatin1Char('z')) ||
-                           (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) ||
-                           (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('.');
-        out += plain ? c : QLatin1Char('_');
-    }
-    return out.isEmpty() ? QStringLiteral("_") : out.left(64);
+    return QString::fromStdString(grading::fileNamePart(text.toStdString()));
 }
 
 QString folderTrouble(const QString& folder)

@@ -6,6 +6,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QJsonDocument>
 #include <QRandomGenerator>
 #include <QSysInfo>
 
@@ -65,20 +66,11 @@ QString Session::write(const QString& state, const model::ExperimentState& s, co
 {
     if (courseFolder_.isEmpty())
         return {};
-    record_.updated = QDateTime::currentDateTime();
-    record_.state = state;
-    record_.moments.push_back({state, record_.updated});
-    if (choiceShown)
-        record_.choice = s.sensortyp;
-    if (state == ausgewertet) {
-        record_.answers = answers;
-        record_.total = s.punkte;
-        record_.maximum = maximum;
-        // What the evaluation has just shown; an exam shows no sensor.
-        if (!settings_.pruefung)
-            record_.sensor = sensorOf(s);
-    }
-    record_.journal = journal;
+    grading::Record g = toGrading(record_);
+    grading::addMoment(g, {state.toStdString(), timeOf(QDateTime::currentDateTime()), s, answers,
+                           QJsonDocument(journal).toJson(QJsonDocument::Compact).toStdString(), maximum,
+                           choiceShown});
+    record_ = fromGrading(g);
     const QByteArray data = toJson(record_);
     const QString trouble = writeRecordFile(courseFolder_, fileName_, data);
     const QString local = localRecordFolder();

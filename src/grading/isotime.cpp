@@ -97,6 +97,17 @@ Time parseTime(std::string_view s)
     return t;
 }
 
+std::string isoText(const Time& t)
+{
+    if (!t.valid)
+        return {};
+    const int minutes = t.offsetMinutes < 0 ? -t.offsetMinutes : t.offsetMinutes;
+    char out[40];
+    std::snprintf(out, sizeof out, "%04d-%02d-%02dT%02d:%02d:%02d%c%02d:%02d", t.year, t.month, t.day, t.hour,
+                  t.minute, t.second, t.offsetMinutes < 0 ? '-' : '+', minutes / 60, minutes % 60);
+    return out;
+}
+
 std::string toMinute(const Time& t)
 {
     if (!t.valid)

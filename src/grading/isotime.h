@@ -22,6 +22,10 @@ struct Time {
 // "yyyy-MM-ddTHH:mm:ss[.zzz][Z|+HH:MM|+HHMM]"; anything else is invalid.
 Time parseTime(std::string_view text);
 
+// As the record writes it, to the second with the offset written out, also
+// for UTC: "2026-12-09T14:05:07+01:00"; empty for an invalid time.
+std::string isoText(const Time& t);
+
 // The wall clock as "yyyy-MM-dd HH:mm:ss", or to the minute.
 std::string toSecond(const Time& t);
 std::string toMinute(const Time& t);

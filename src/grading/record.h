@@ -73,6 +73,35 @@ struct ReadRecord {
     Form error; // why the bytes cannot be used; empty when they were read
 };
 
+// The record as its file holds it: indented JSON with its keys in order,
+// whole values as whole numbers, times with their offset.
+std::string recordText(const Record& r);
+
+// A moment of the run (after the sign-in, when the evaluation closes, at
+// the sensor's destruction, at the end) as the record takes it.
+struct MomentFacts {
+    std::string_view state;
+    Time time;
+    const model::ExperimentState& s;
+    const evaluation::Answers& answers; // what the evaluation has; empty before it
+    std::string journal;                // the journal's rows as a JSON array
+    int maximum = 0;                    // the points the evaluation could give
+    bool choiceShown = false;           // the student picks the sensor on the screen
+};
+
+// Adds the moment: the evaluation's (`ausgewertet`) takes the answers and
+// the points for good and, outside an exam, the sensor it has just shown;
+// any other moment keeps what an evaluation left. A later moment is added
+// to the list, it never replaces an earlier one.
+void addMoment(Record& r, const MomentFacts& m);
+
+// A part of a record's file name: characters a file system refuses become
+// "_", at most 64 of them.
+std::string fileNamePart(std::string_view text);
+
+// The name a page offers the record under: KORA-<Matrikelnummer>-<yyyyMMdd-hhmmss>.json.
+std::string recordFileName(std::string_view id, const Time& started);
+
 // Reads a record; a cut, foreign or newer file gives a reason, never a throw.
 ReadRecord readRecord(std::string_view bytes);
 

@@ -9,7 +9,9 @@
 
 #include <emscripten/val.h>
 
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 class PageBench {
@@ -22,6 +24,9 @@ public:
     PageBench(const std::string& teachersFile, const std::string& separator, const std::string& matrikel);
 
     lab::Bench& bench() { return bench_; }
+    // The seed of a signed-in run's draw as a decimal text; empty with a
+    // personal variant (the key word and the Matrikelnummer are its seed).
+    std::string seed() const { return seed_ ? std::to_string(*seed_) : std::string(); }
     const lab::Bench& bench() const { return bench_; }
 
     // One action as lab::act takes it: false for an unknown kind.
@@ -46,6 +51,7 @@ public:
     emscripten::val shown() const;
 
 private:
-    std::unique_ptr<model::PersonalDraw> personal_; // before the bench, which draws with it
+    std::unique_ptr<model::Class1> personal_; // before the bench, which draws with it
+    std::optional<std::uint64_t> seed_;
     lab::Bench bench_;
 };

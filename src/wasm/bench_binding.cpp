@@ -16,6 +16,7 @@
 #include <emscripten/bind.h>
 
 #include <algorithm>
+#include <random>
 #include <string>
 
 namespace {
@@ -93,15 +94,17 @@ PageBench::PageBench(const std::string& teachersFile, const std::string& separat
 PageBench::PageBench(const std::string& teachersFile, const std::string& separator, const std::string& matrikel)
     : bench_(binding::separator(separator))
 {
-    model::ConfigFile file;
-    if (!teachersFile.empty()) {
-        file.kind = model::ConfigFile::Kind::Read;
-        file.bytes = teachersFile.substr(0, std::min(teachersFile.size(), model::maxConfigBytes));
-        file.cut = teachersFile.size() > model::maxConfigBytes;
-    }
+    const model::ConfigFile file = binding::configFile(teachersFile);
     const std::string key = model::startChoicesOf(file).course.schluessel;
-    if (!key.empty() && !matrikel.empty())
+    if (!key.empty() && !matrikel.empty()) {
         personal_ = std::make_unique<model::PersonalDraw>(key, model::normalizedMatrikel(matrikel));
+    } else if (!matrikel.empty()) {
+        // A course without a key word: a random seed, which the record keeps
+        // so that the teacher's export draws the same sensor again.
+        std::random_device device;
+        seed_ = std::uint64_t{device()} << 32 | device();
+        personal_ = std::make_unique<model::SeededDraw>(*seed_);
+    }
     bench_.Form_Load(".", file, personal_.get());
 }
 

@@ -2,7 +2,11 @@
 // Shared helpers of the JavaScript binding: JavaScript arrays and the
 // decimal separator as the page passes it (a one-character string).
 
+#include "model/config.h"
+
 #include <emscripten/val.h>
+
+#include <algorithm>
 
 #include <array>
 #include <string>
@@ -25,5 +29,18 @@ template <class T, std::size_t N> emscripten::val array(const std::array<T, N>& 
 
 // "," or "."; anything else is taken as the German comma.
 inline char separator(const std::string& text) { return text == "." ? '.' : ','; }
+
+// The teacher's file as the page hands it in (its text; "" for none), cut
+// where the desktop stops reading one.
+inline model::ConfigFile configFile(const std::string& text)
+{
+    model::ConfigFile file;
+    if (!text.empty()) {
+        file.kind = model::ConfigFile::Kind::Read;
+        file.bytes = text.substr(0, std::min(text.size(), model::maxConfigBytes));
+        file.cut = text.size() > model::maxConfigBytes;
+    }
+    return file;
+}
 
 } // namespace binding

@@ -87,27 +87,48 @@ INSTANTIATE_TEST_SUITE_P(
             {"im Datensatz fehlt das Feld %1", {"pt1000_a"}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// The writer both skins share: a record read and written again is the same
+// file, whole values stay whole numbers, and the file names the student's
+// number in characters every file system takes.
+TEST(Grading, WrittenAsReadAndNamedSafely)
+{
+    const grading::ReadRecord read = grading::readRecord(whole);
+    ASSERT_TRUE(read.error.empty());
+    const std::string text = grading::recordText(read.record);
+    const grading::ReadRecord again = grading::readRecord(text);
+    ASSERT_TRUE(again.error.empty());
+    EXPECT_EQ(grading::recordText(again.record), text);
+    EXPECT_NE(text.find(R"("teta": 20,)"), std::string::npos) << text;
+    EXPECT_NE(text.find(R"("started": "2026-12-09T14:05:07+01:00")"), std::string::npos) << text;
+    EXPECT_EQ(grading::recordFileName("ab/47 11", read.record.started), "KORA-ab_47_11-20261209-140507.json");
+    EXPECT_EQ(grading::fileNamePart("Müller"), "M_ller");
+    EXPECT_EQ(grading::fileNamePart(""), "_");
+    EXPECT_EQ(grading::fileNamePart(std::string(70, 'x')), std::string(64, 'x'));
+}
+
 struct TimeRow {
     const char* text;
     const char* second; // "" when the text is no time
     int offsetMinutes;
+    const char* iso; // as the record writes it
 };
 
 TEST(Grading, TimesKeepTheirWallClockAndOffset)
 {
     const TimeRow rows[] = {
-        {"2026-12-09T14:05:07+01:00", "2026-12-09 14:05:07", 60},
-        {"2026-12-09T14:05:07.250-0330", "2026-12-09 14:05:07", -210},
-        {"2026-12-09T14:05:07Z", "2026-12-09 14:05:07", 0},
-        {"2024-02-29T00:00:00+00:00", "2024-02-29 00:00:00", 0},
-        {"2026-02-29T00:00:00+00:00", "", 0},
-        {"2026-12-09 14:05:07+01:00", "", 0},
-        {"2026-12-09T14:05:07+01:00x", "", 0},
+        {"2026-12-09T14:05:07+01:00", "2026-12-09 14:05:07", 60, "2026-12-09T14:05:07+01:00"},
+        {"2026-12-09T14:05:07.250-0330", "2026-12-09 14:05:07", -210, "2026-12-09T14:05:07-03:30"},
+        {"2026-12-09T14:05:07Z", "2026-12-09 14:05:07", 0, "2026-12-09T14:05:07+00:00"},
+        {"2024-02-29T00:00:00+00:00", "2024-02-29 00:00:00", 0, "2024-02-29T00:00:00+00:00"},
+        {"2026-02-29T00:00:00+00:00", "", 0, ""},
+        {"2026-12-09 14:05:07+01:00", "", 0, ""},
+        {"2026-12-09T14:05:07+01:00x", "", 0, ""},
     };
     for (const TimeRow& row : rows) {
         const grading::Time t = grading::parseTime(row.text);
         EXPECT_EQ(grading::toSecond(t), row.second) << row.text;
         EXPECT_EQ(t.offsetMinutes, row.offsetMinutes) << row.text;
+        EXPECT_EQ(grading::isoText(t), row.iso) << row.text;
     }
     // The same instant from two rooms: the earlier wall clock can be the later time.
     EXPECT_LT(grading::parseTime("2026-12-09T14:05:07+01:00"),

@@ -3,9 +3,10 @@
 # lab PC gets: the program, launcher, icon and AppStream data under one id, copyright,
 # changelog and manual page, the dependencies that pull in Qt, its German texts, libcups and
 # the fonts, each once; then lintian judges the whole package.
-#   check_package.sh CPACK CPACK_CONFIG SCRATCH VERSION KORA
+# With the page built (scripts/web), the package carries it too, byte for byte.
+#   check_package.sh CPACK CPACK_CONFIG SCRATCH VERSION KORA PAGE
 set -uo pipefail
-cpack="$1" config="$2" scratch="$3" version="$4" kora="$5"
+cpack="$1" config="$2" scratch="$3" version="$4" kora="$5" page="$6"
 id=de.kora.Temperatursensoren
 deb_name="kora_${version}_$(dpkg --print-architecture).deb"
 
@@ -40,9 +41,19 @@ usr/share/man/en/man1/kora.1.gz
 usr/share/applications/$id.English.desktop
 usr/share/icons/hicolor/scalable/apps/$id.svg
 usr/share/metainfo/$id.metainfo.xml"
+if [ -f "$page" ]; then
+  expected="$expected
+usr/share/kora/web/kora.html"
+else
+  skip "die Seite $page ist nicht gebaut (scripts/web)"
+fi
 actual="$(cd "$root" && find . -type f -o -type l | sed 's|^\./||' | LC_ALL=C sort)"
 [ "$actual" = "$(LC_ALL=C sort <<<"$expected")" ] || fail "Dateien im Paket:
 $actual"
+
+if [ -f "$page" ]; then
+  cmp -s "$page" "$root/usr/share/kora/web/kora.html" || fail "/usr/share/kora/web/kora.html ist nicht die gebaute Seite"
+fi
 
 bin="$root/usr/bin/kora"
 [ -x "$bin" ] || fail "/usr/bin/kora fehlt oder ist nicht ausführbar"
@@ -80,6 +91,12 @@ icon="$root/usr/share/icons/hicolor/scalable/apps/$id.svg"
 grep -q '<svg' "$icon" 2>/dev/null || fail "Symbol $id.svg fehlt oder ist kein SVG"
 
 metainfo="$root/usr/share/metainfo/$id.metainfo.xml"
+if [ -f "$page" ]; then
+  expected="$expected
+usr/share/kora/web/kora.html"
+else
+  skip "die Seite $page ist nicht gebaut (scripts/web)"
+fi
 if [ -f "$metainfo" ]; then
   grep -qF "<id>$id</id>" "$metainfo" || fail "metainfo: <id> ist nicht $id"
   grep -qF "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" \

@@ -13,11 +13,14 @@ import { phrased, tr, worded } from "./words.js";
 const readings = ["Labelanz", "Labelsenstemp"];
 
 export class BenchWindow {
-  constructor(core, teachersFile, root) {
+  // `course`: {matrikel} of a signed-in student ({} without a sign-in);
+  // `moments` hears the run's moments: destroyed(), evaluated(evaluation).
+  constructor(core, teachersFile, root, course = {}, moments = {}) {
     this.core = core;
     this.design = core.benchDesign();
     this.context = this.design.context;
-    this.bench = new core.Bench(teachersFile, ",");
+    this.moments = moments;
+    this.bench = course.matrikel ? new core.Bench(teachersFile, ",", course.matrikel) : new core.Bench(teachersFile, ",");
     this.root = root;
     this.elements = new Map();
     this.shown = new Map();
@@ -114,6 +117,10 @@ export class BenchWindow {
     if (this.bench.rowCount() > rows) this.recorded = this.journal.record(this.bench.rows().at(-1));
     this.render();
     this.tell();
+    if (!this.gone && this.view.destroyed) {
+      this.gone = true;
+      this.moments.destroyed?.();
+    }
   }
 
   // "Auswertung": the evaluation window over the bench, which takes no input
@@ -121,8 +128,10 @@ export class BenchWindow {
   evaluate() {
     this.send("evaluate");
     if (this.bench.view().enabled || this.evaluation) return;
-    this.evaluation = new EvaluationWindow(this.core, this.bench, () => {
+    this.evaluation = new EvaluationWindow(this.core, this.bench, (closed) => {
       this.send("evaluationClosed");
+      // The answers count even when the sensor went while they were given.
+      this.moments.evaluated?.(closed.lab);
       const first = this.design.tabOrder.map((n) => this.elements.get(n))
         .find((el) => !el.disabled && !el.closest("[hidden]"));
       if (first) first.focus();
@@ -146,6 +155,7 @@ export class BenchWindow {
 
   render() {
     const view = this.bench.view();
+    this.view = view;
     for (const [name, c] of Object.entries(view.controls)) {
       const el = name === "Line1" ? document.getElementById("Line1") : this.elements.get(name);
       if (!el) continue;

@@ -3,6 +3,8 @@
 
 import { BenchWindow } from "./bench.js";
 import { startClock } from "./clock.js";
+import { RecordKeeper } from "./record.js";
+import { signIn } from "./signin.js";
 import { chooseLanguage, tr } from "./words.js";
 
 async function teachersFile() {
@@ -19,14 +21,30 @@ async function teachersFile() {
 
 async function start() {
   const catalogues = JSON.parse(document.getElementById("kora-catalogues").textContent);
-  document.documentElement.lang = chooseLanguage(location.search, catalogues);
+  const [core, file] = await Promise.all([createKoraCore(), teachersFile()]);
+  // The course's lines come from the core, as the desktop reads them.
+  const course = core.course(file);
+  document.documentElement.lang = chooseLanguage(location.search, catalogues, course.language);
   document.title = tr("ui::Services", document.title);
   document.getElementById("kora-title").textContent = document.title;
-  const [core, file] = await Promise.all([createKoraCore(), teachersFile()]);
-  const bench = new BenchWindow(core, file, document.getElementById("kora"));
+  const root = document.getElementById("kora");
+  let student = null;
+  if (course.signIn) {
+    document.body.dataset.ready = "signin";
+    student = await signIn(core, course.digits, root);
+  }
+  const record = student ? await RecordKeeper.start(core, file, student) : null;
+  const moments = {
+    destroyed: () => record?.moment("zerstoert", bench.bench),
+    evaluated: (evaluation) => record?.moment("ausgewertet", bench.bench, evaluation),
+  };
+  const bench = new BenchWindow(core, file, root, { matrikel: student?.matrikel }, moments);
+  record?.moment("begonnen", bench.bench);
+  addEventListener("pagehide", () => record?.end(bench.bench));
   startClock((count) => bench.ticks(count));
   // For the tests and the benchmark: the same actions the controls send.
-  window.kora = { bench, core };
+  // The report prints the signed-in student's name and number.
+  window.kora = { bench, core, record, student };
   document.body.dataset.ready = "true";
   // The moment the task page stands, for the benchmark.
   performance.mark("kora-task-page");

@@ -5,9 +5,10 @@
 
 let catalogue = null;
 
-// The language: the page's address (?sprache=en) first, German otherwise.
-export function chooseLanguage(search, catalogues) {
-  const wanted = new URLSearchParams(search).get("sprache");
+// The language: the page's address (?sprache=en) first, then the teacher's
+// file (sprache:en), German otherwise.
+export function chooseLanguage(search, catalogues, fileLanguage = "") {
+  const wanted = new URLSearchParams(search).get("sprache") || fileLanguage;
   catalogue = wanted && catalogues[wanted] ? catalogues[wanted] : null;
   return catalogue ? wanted : "de";
 }

@@ -23,7 +23,9 @@ export async function launch() {
 // stands still: the thermostat ticks only when a test lets the time run, so
 // that every reading is known. `device` may give another viewport and touch.
 // A blob: address is the page's own data (a download it makes), no request.
-export async function open(browser, url, { allowed = [url], held = false, device = {} } = {}) {
+// `ready`: the state the page has reached when it waits for the person
+// ("signin" while a course's sign-in asks).
+export async function open(browser, url, { allowed = [url], held = false, device = {}, ready = "true" } = {}) {
   const page = await browser.newPage({ viewport: { width: 1100, height: 800 }, acceptDownloads: true, ...device });
   if (held) {
     const start = new Date("2026-03-02T08:00:00Z");
@@ -37,7 +39,7 @@ export async function open(browser, url, { allowed = [url], held = false, device
   page.on("pageerror", (e) => faults.push(`error ${e.message}`));
   page.on("console", (m) => m.type() === "error" && faults.push(`console ${m.text()}`));
   await page.goto(url);
-  await page.waitForSelector("body[data-ready=true]", { state: "attached", timeout: 10000 }).catch((e) => {
+  await page.waitForSelector(`body[data-ready=${ready}]`, { state: "attached", timeout: 10000 }).catch((e) => {
     throw new Error(`${e.message}\n${faults.join("\n")}`);
   });
   return { page, faults };
