@@ -1,11 +1,9 @@
-#include "configreport/reasontext.h"
-
-#include <QCoreApplication>
+#include "teacher/reasons.h"
 
 #include <algorithm>
 #include <iterator>
 
-namespace configreport {
+namespace teacher {
 
 namespace {
 
@@ -108,29 +106,7 @@ constexpr ReasonRow rows[] = {
      QT_TRANSLATE_NOOP("ConfigReason", "Bemerkung, die wie eine Einstellung aussieht")},
 };
 
-QString translated(const char* text)
-{
-    return QCoreApplication::translate("ConfigReason", text);
-}
-
-// %1 to %9 replaced by the values in one pass, so that a value holding "%2"
-// stays as it is.
-QString filled(const QString& pattern, const std::vector<std::string>& values)
-{
-    QString out;
-    for (qsizetype i = 0; i < pattern.size(); ++i) {
-        const QChar c = pattern[i];
-        if (c == QLatin1Char('%') && i + 1 < pattern.size() && pattern[i + 1] >= QLatin1Char('1') &&
-            pattern[i + 1] <= QLatin1Char('9')) {
-            const auto n = static_cast<std::size_t>(pattern[i + 1].unicode() - '1');
-            out += n < values.size() ? QString::fromStdString(values[n]) : QString();
-            ++i;
-        } else {
-            out += c;
-        }
-    }
-    return out;
-}
+constexpr const char* context = "ConfigReason";
 
 } // namespace
 
@@ -141,16 +117,21 @@ const ReasonRow* reasonRow(Reason key)
     return it == std::end(rows) ? nullptr : it;
 }
 
-QString reasonText(const model::ConfigReason& reason)
+Text reasonText(const model::ConfigReason& reason)
 {
     const ReasonRow* row = reasonRow(reason.key);
-    return row ? filled(translated(row->full), reason.values) : QString();
+    if (!row)
+        return shown("");
+    std::vector<Text> values;
+    for (const std::string& v : reason.values)
+        values.push_back(shown(v));
+    return form(context, row->full, std::move(values));
 }
 
-QString shortReasonText(Reason key)
+Text shortReasonText(Reason key)
 {
     const ReasonRow* row = reasonRow(key);
-    return row ? translated(row->brief) : QString();
+    return row ? form(context, row->brief) : shown("");
 }
 
-} // namespace configreport
+} // namespace teacher

@@ -1,10 +1,8 @@
-#include "configreport/typenames.h"
+#include "teacher/typenames.h"
 
 #include "model/state.h"
 
-#include <QCoreApplication>
-
-namespace configreport {
+namespace teacher {
 
 namespace {
 
@@ -30,28 +28,30 @@ constexpr const char* withArticle[model::sensorTypes] = {
     QT_TRANSLATE_NOOP("configreport::TypeName", "ein Thermoelement"),
 };
 
+constexpr const char* context = "configreport::TypeName";
+
 } // namespace
 
-QString typeName(int type)
+Text typeName(int type)
 {
     if (type < 0 || type >= model::sensorTypes)
-        return {};
-    return QCoreApplication::translate("configreport::TypeName", names[type]);
+        return shown("");
+    return form(context, names[type]);
 }
 
-QString shownSensorName(int type, const std::string& name)
+Text shownSensorName(int type, const std::string& name)
 {
     if (type >= 0 && type < model::sensorTypes && name == names[type])
         return typeName(type);
-    return QString::fromStdString(name);
+    return shown(name);
 }
 
-QString sensorWithArticle(int type, const std::string& name)
+Text sensorWithArticle(int type, const std::string& name)
 {
     if (type >= 0 && type < model::sensorTypes && name == names[type])
-        return QCoreApplication::translate("configreport::TypeName", withArticle[type]);
+        return form(context, withArticle[type]);
     // The teacher's own name: its gender is unknown, so it stands in quotes.
-    return QStringLiteral("\u201E%1\u201C").arg(QString::fromStdString(name));
+    return form("", "\u201E%1\u201C", {shown(name)});
 }
 
-} // namespace configreport
+} // namespace teacher

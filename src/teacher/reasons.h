@@ -1,0 +1,27 @@
+#pragma once
+// The one table of the sentences that tell the teacher why a line of the
+// configuration file was not (fully) used.
+
+#include "model/configreason.h"
+#include "teacher/text.h"
+
+namespace teacher {
+
+// The reason with its values, as `kora --check-config` and the start-up
+// message show it ("die Sensornummer 9 liegt nicht zwischen 0 und 6").
+Text reasonText(const model::ConfigReason& reason);
+
+// The same without any value and without naming a sensor type, for the
+// start-up message of a file that hides the sensor choice from the students.
+Text shortReasonText(model::Reason key);
+
+// The sentences of one key as they stand in the table, untranslated
+// (nullptr where the table has no row): for the test that every key has both.
+struct ReasonRow {
+    model::Reason key;
+    const char* full;
+    const char* brief;
+};
+const ReasonRow* reasonRow(model::Reason key);
+
+} // namespace teacher
