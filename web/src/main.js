@@ -5,9 +5,10 @@ import { BenchWindow } from "./bench.js";
 import { startClock } from "./clock.js";
 import { chooseLanguage, tr } from "./words.js";
 
-async function teachersFile() {
+async function teachersFile(core) {
   const inPage = document.getElementById("cmmup.dlx");
-  if (inPage) return inPage.textContent;
+  // The element holds the file escaped so that nothing in it ends the element.
+  if (inPage) return core.fileFromElement(inPage.textContent);
   if (!/^https?:$/.test(location.protocol)) return "";
   try {
     const answer = await fetch("cmmup.dlx", { cache: "no-store" });
@@ -22,7 +23,8 @@ async function start() {
   document.documentElement.lang = chooseLanguage(location.search, catalogues);
   document.title = tr("ui::Services", document.title);
   document.getElementById("kora-title").textContent = document.title;
-  const [core, file] = await Promise.all([createKoraCore(), teachersFile()]);
+  const core = await createKoraCore();
+  const file = await teachersFile(core);
   const bench = new BenchWindow(core, file, document.getElementById("kora"));
   startClock((count) => bench.ticks(count));
   // For the tests and the benchmark: the same actions the controls send.
