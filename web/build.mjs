@@ -4,7 +4,8 @@
 //   node web/build.mjs [--core kora_core.js] [--out kora.html] [--config cmmup.dlx] [--teacher kora-lehrer.html]
 // With --config the teacher's file travels inside the page (a course page).
 // With --teacher the teacher's page is built too, the lab page inside it as
-// text for the course pages it writes.
+// text for the course pages it writes; that text leaves out the core module,
+// which the teacher's page has already, so that the core travels once.
 
 import { existsSync, readFileSync, writeFileSync, mkdirSync } from "node:fs";
 import { createRequire } from "node:module";
@@ -71,7 +72,8 @@ export function build({ core, out, config, teacher }) {
     writeFileSync(out, page);
     if (teacher) {
       const teachers = fill("lehrer.html", { ...parts, STYLE: readFileSync(join(here, "lehrer.css"), "utf8"),
-        LAB: inScript(JSON.stringify(lab)), MODULES: inScript(bundle(teacherModules)) });
+        LAB: inScript(JSON.stringify(fill("index.html", { ...parts, CORE: undefined }))),
+        MODULES: inScript(bundle(teacherModules)) });
       writeFileSync(teacher, teachers);
     }
     return out;

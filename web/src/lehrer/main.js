@@ -15,7 +15,9 @@ async function startTeacherPage() {
   const words = (id) => tr(context, texts[id]);
   for (const element of document.querySelectorAll("[data-text]")) element.textContent = words(element.dataset.text);
   document.title = words("title");
-  const lab = JSON.parse(document.getElementById("kora-lab").textContent);
+  // The lab page without its core module: the same module stands in this page.
+  const coreText = document.getElementById("kora-core").textContent;
+  const lab = JSON.parse(document.getElementById("kora-lab").textContent).replace("@CORE@", () => coreText);
   const byId = (id) => document.getElementById(`Formlehrer_${id}`);
   let file = null;
   onDroppedOrChosen(byId("pruefen"), byId("datei"), (chosen) => {
@@ -23,7 +25,10 @@ async function startTeacherPage() {
     showCheck(byId("bericht"), file, core);
   });
   const numbers = () => core.matrikelList(byId("matrikel").value);
-  const keys = () => (file ? showKeys(byId("liste"), file, core, numbers(), words) : (byId("liste").textContent = words("nofile")));
+  const keys = () => {
+    if (file) showKeys(byId("liste"), file, core, numbers(), words);
+    else byId("liste").textContent = words("nofile");
+  };
   onDroppedOrChosen(byId("schluessel"), byId("csv"), (list) => {
     byId("matrikel").value = list.text;
     keys();
