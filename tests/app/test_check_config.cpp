@@ -442,6 +442,24 @@ private slots:
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("kurs.html"))));
     }
 
+    // A program outside its build tree takes the installed page; where there
+    // is none, it says so and writes nothing.
+    void webPageWithoutTemplate()
+    {
+        const QString installed = QStringLiteral("/usr/share/kora/web/kora.html");
+        if (QFile::exists(installed))
+            QSKIP("the package's page is installed here");
+        QTemporaryDir dir;
+        const QString program = dir.filePath(QStringLiteral("kora"));
+        QVERIFY(QFile::copy(QStringLiteral(KORA_EXE), program));
+        const auto [status, out, err] = run(dir.path(), {QStringLiteral("--web"), QStringLiteral("kurs.html")}, false,
+                                            program);
+        QCOMPARE(status, 2);
+        QCOMPARE(out, QString());
+        QVERIFY2(err.startsWith(QStringLiteral("Die Vorlage der Seite %1 fehlt").arg(installed)), qPrintable(err));
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("kurs.html"))));
+    }
+
 private:
     struct Result {
         int status;
@@ -449,7 +467,8 @@ private:
     };
     // Without a display and with Qt's platform unset: a window would fail.
     // With one, the offscreen platform: a window would open and stay.
-    static Result run(const QString& folder, const QStringList& args, bool display = false)
+    static Result run(const QString& folder, const QStringList& args, bool display = false,
+                      const QString& program = QStringLiteral(KORA_EXE))
     {
         QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -460,7 +479,7 @@ private:
         env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
         p.setProcessEnvironment(env);
         p.setWorkingDirectory(folder);
-        p.start(QStringLiteral(KORA_EXE), args);
+        p.start(program, args);
         if (!p.waitForFinished(20000)) {
             p.kill();
             p.waitForFinished();
