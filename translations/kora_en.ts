@@ -396,19 +396,6 @@ In a terminal, kora --help, kora --version and kora --check-config answer.
         <translation>Please give --sprache only once.</translation>
     </message>
     <message>
-        <source>KORA - Temperatursensoren als Zweipol. Ohne Optionen startet das Experiment.
-Klassenübersicht aus den Ergebnissen eines Kurses (ohne Bildschirm):
-  kora --ergebnisse ORDNER [--csv DATEI] [--html DATEI] [--wertung erster|bester|letzter] [--config DATEI]
-Rückgabewert 0: alles gelesen, nichts zu melden; 1: Hinweise oder unlesbare Dateien; 2: Ordner fehlt.
-Sprache: --sprache de|en neben jeder Option; ohne Angabe Deutsch.</source>
-        <translation>KORA - Temperature sensors as two-terminal devices. Without options the experiment starts.
-Class overview from the results of a course (no display needed):
-  kora --ergebnisse FOLDER [--csv FILE] [--html FILE] [--wertung erster|bester|letzter] [--config FILE]
-  (the first, best or last evaluated run counts)
-Exit status 0: everything read, nothing to report; 1: notes or unreadable files; 2: folder missing.
-Language: --sprache de|en beside any option; German if not given.</translation>
-    </message>
-    <message>
         <source>Klassenübersicht aus den Ergebnissen im ORDNER (ohne Bildschirm).</source>
         <translation>Class overview from the results in FOLDER (no display needed).</translation>
     </message>
@@ -439,6 +426,59 @@ Language: --sprache de|en beside any option; German if not given.</translation>
     <message>
         <source>Die Option --%1 gilt nur zusammen mit --ergebnisse.</source>
         <translation>The option --%1 only works together with --ergebnisse.</translation>
+    </message>
+    <message>
+        <source>KORA - Temperatursensoren als Zweipol. Ohne Optionen startet das Experiment.
+Klassenübersicht aus den Ergebnissen eines Kurses (ohne Bildschirm):
+  kora --ergebnisse ORDNER [--csv DATEI] [--html DATEI] [--wertung erster|bester|letzter] [--config DATEI]
+Rückgabewert 0: alles gelesen, nichts zu melden; 1: Hinweise oder unlesbare Dateien; 2: Ordner fehlt.
+Kursseite für den Browser: kora --web AUSGABE.html [--config DATEI]
+Sprache: --sprache de|en neben jeder Option; ohne Angabe Deutsch.</source>
+        <translation>KORA - Temperature sensors as two-terminal devices. Without options the experiment starts.
+Class overview from the results of a course (no display needed):
+  kora --ergebnisse FOLDER [--csv FILE] [--html FILE] [--wertung erster|bester|letzter] [--config FILE]
+  (the first, best or last evaluated run counts)
+Exit status 0: everything read, nothing to report; 1: notes or unreadable files; 2: folder missing.
+Course page for the browser: kora --web OUTPUT.html [--config FILE]
+Language: --sprache de|en beside any option; German if not given.</translation>
+    </message>
+    <message>
+        <source>Schreibt die Laborseite für den Browser nach AUSGABE.html; mit --config DATEI steht die Lehrerdatei darin (Kursseite). Eine Datei mit Fehlern wird mit den Gründen abgelehnt.</source>
+        <translation>Writes the lab page for the browser to OUTPUT.html; with --config FILE the teacher&apos;s file is inside it (a course page). A file with errors is refused with the reasons.</translation>
+    </message>
+    <message>
+        <source>AUSGABE.html</source>
+        <translation>OUTPUT.html</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 hat Fehler; keine Kursseite geschrieben.
+</source>
+        <translation>The file %1 has errors; no course page written.
+</translation>
+    </message>
+    <message>
+        <source>Die Vorlage der Seite %1 fehlt (das Paket installiert sie, im Quellbaum baut scripts/web sie); nichts geschrieben.
+</source>
+        <translation>The page template %1 is missing (the package installs it, in the source tree scripts/web builds it); nothing written.
+</translation>
+    </message>
+    <message>
+        <source>Die Seite %1 lässt sich nicht schreiben: %2
+</source>
+        <translation>The page %1 cannot be written: %2
+</translation>
+    </message>
+    <message>
+        <source>Die Seite %1 ist geschrieben.
+</source>
+        <translation>The page %1 is written.
+</translation>
+    </message>
+    <message>
+        <source>Die Kursseite %1 ist geschrieben, mit der Datei %2.
+</source>
+        <translation>The course page %1 is written, with the file %2.
+</translation>
     </message>
 </context>
 <context>
@@ -1839,6 +1879,81 @@ Help: kora --help
     <message>
         <source>Vorwiderstand /Ohm</source>
         <translation>Series resistor /Ohm</translation>
+    </message>
+</context>
+<context>
+    <name>lehrer::Formlehrer</name>
+    <message>
+        <source>KORA - Seite für Lehrende</source>
+        <translation>KORA - Page for teachers</translation>
+    </message>
+    <message>
+        <source>Diese Seite prüft die Lehrerdatei cmmup.dlx, zeigt den Lösungsschlüssel, schreibt die Kursseite für die Studierenden und bewertet ihre Ergebnisse. Nichts verlässt diesen Rechner.</source>
+        <translation>This page checks the teacher&apos;s file cmmup.dlx, shows the answer key, writes the course page for the students and grades their results. Nothing leaves this computer.</translation>
+    </message>
+    <message>
+        <source>1. Lehrerdatei prüfen</source>
+        <translation>1. Check the teacher&apos;s file</translation>
+    </message>
+    <message>
+        <source>Lehrerdatei (cmmup.dlx) wählen oder hierher ziehen</source>
+        <translation>Choose the teacher&apos;s file (cmmup.dlx) or drop it here</translation>
+    </message>
+    <message>
+        <source>Noch keine Lehrerdatei gewählt.</source>
+        <translation>No teacher&apos;s file chosen yet.</translation>
+    </message>
+    <message>
+        <source>2. Lösungsschlüssel</source>
+        <translation>2. Answer key</translation>
+    </message>
+    <message>
+        <source>Matrikelnummern (eine oder mehrere, durch Zeilen, Kommas oder Leerzeichen getrennt)</source>
+        <translation>Matriculation numbers (one or more, separated by lines, commas or blanks)</translation>
+    </message>
+    <message>
+        <source>oder aus einer CSV-Datei</source>
+        <translation>or from a CSV file</translation>
+    </message>
+    <message>
+        <source>Schlüssel zeigen</source>
+        <translation>Show the key</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Keine Matrikelnummer gefunden.</source>
+        <translation>No matriculation number found.</translation>
+    </message>
+    <message>
+        <source>3. Kursseite</source>
+        <translation>3. Course page</translation>
+    </message>
+    <message>
+        <source>Die Laborseite mit der geprüften Lehrerdatei darin, zum Weitergeben an die Studierenden (zum Beispiel als Datei in Moodle).</source>
+        <translation>The lab page with the checked teacher&apos;s file inside, to hand to the students (for example as a file in Moodle).</translation>
+    </message>
+    <message>
+        <source>kora-kurs.html herunterladen</source>
+        <translation>Download kora-kurs.html</translation>
+    </message>
+    <message>
+        <source>Die Lehrerdatei hat Fehler; die Kursseite wird erst nach der Korrektur geschrieben:</source>
+        <translation>The teacher&apos;s file has errors; the course page is written once they are corrected:</translation>
+    </message>
+    <message>
+        <source>Die Kursseite kora-kurs.html ist zum Speichern bereit.</source>
+        <translation>The course page kora-kurs.html is ready to be saved.</translation>
+    </message>
+    <message>
+        <source>4. Noten</source>
+        <translation>4. Grades</translation>
+    </message>
+    <message>
+        <source>Die Bewertung der Ergebnisse steht in dieser Fassung der Seite noch nicht zur Verfügung; kora --ergebnisse bewertet sie.</source>
+        <translation>Grading the results is not yet available in this version of the page; kora --ergebnisse grades them.</translation>
     </message>
 </context>
 <context>

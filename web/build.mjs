@@ -1,10 +1,13 @@
 // Builds the page as one file: the stylesheet, the modules, the core module
 // (its wasm inside), the artwork as data addresses and the catalogue, so that
 // it opens by double-click and from any server without a single request.
-//   node web/build.mjs [--core kora_core.js] [--out kora.html] [--config cmmup.dlx]
-// With --config the teacher's file travels inside the page.
+//   node web/build.mjs [--core kora_core.js] [--out kora.html] [--config cmmup.dlx] [--teacher kora-lehrer.html]
+// With --config the teacher's file travels inside the page (a course page).
+// With --teacher the teacher's page is built too, the lab page inside it as
+// text for the course pages it writes; that text leaves out the core module,
+// which the teacher's page has already, so that the core travels once.
 
-import { readFileSync, writeFileSync, mkdirSync } from "node:fs";
+import { existsSync, readFileSync, writeFileSync, mkdirSync } from "node:fs";
 import { createRequire } from "node:module";
 import { dirname, join, resolve } from "node:path";
 import { fileURLToPath } from "node:url";
@@ -21,6 +24,9 @@ export const modules = ["words", "clock", "message", "taskpage", "controls", "jo
 // and needs neither eval nor a request, inlined from its npm package.
 const chartLibrary = (require) => readFileSync(require.resolve("uplot/dist/uPlot.iife.min.js"), "utf8");
 const chartStyle = (require) => readFileSync(require.resolve("uplot/dist/uPlot.min.css"), "utf8");
+// The teacher's page's; the grades section joins when its module is there.
+export const teacherModules = ["words", "lehrer/files", "lehrer/check", "lehrer/key", "lehrer/course", "lehrer/grades",
+  "lehrer/main"].filter((name) => existsSync(join(here, "src", `${name}.js`)));
 
 // Scripts and styles are inline, the wasm module is compiled from the
 // page's own bytes, pictures are data addresses. connect-src 'self': over
@@ -41,14 +47,14 @@ const dataUrl = (file) => {
 // Nothing inside may close the script element it stands in.
 const inScript = (text) => text.replace(/<\/(script)/gi, "<\\/$1").replace(/<!--/g, "<\\!--");
 
-function bundle() {
-  return modules.map((name) => {
+function bundle(names) {
+  return names.map((name) => {
     const text = readFileSync(join(here, "src", `${name}.js`), "utf8");
     return `// ${name}.js\n` + text.replace(/^import .*;\n/gm, "").replace(/^export /gm, "");
   }).join("\n");
 }
 
-export function build({ core, out, config }) {
+export function build({ core, out, config, teacher }) {
   const require = createRequire(import.meta.url);
   const coreText = readFileSync(core, "utf8");
   return Promise.resolve(require(resolve(core))()).then((kora) => {
@@ -58,8 +64,6 @@ export function build({ core, out, config }) {
     // The evaluation plot's grid.
     images[":/plotgrid.svg"] = dataUrl(join(root, "assets", "plotgrid.svg"));
     const catalogues = { en: catalogueOf(readFileSync(join(root, "translations", "kora_en.ts"), "utf8")) };
-    const teachers = config
-      ? `<script type="text/plain" id="cmmup.dlx">${inScript(readFileSync(config, "utf8"))}</script>\n` : "";
     const parts = {
       CSP: policy,
       ICON: dataUrl(join(root, "assets", "kora.svg")),
@@ -67,21 +71,32 @@ export function build({ core, out, config }) {
       CHARTS: inScript(chartLibrary(require)),
       IMAGES: inScript(JSON.stringify(images)),
       CATALOGUES: inScript(JSON.stringify(catalogues)),
-      TEACHERSFILE: teachers,
       CORE: inScript(coreText),
-      MODULES: inScript(bundle()),
+      MODULES: inScript(bundle(modules)),
     };
-    const page = readFileSync(join(here, "index.html"), "utf8").replace(/@([A-Z]+)@/g, (all, key) => parts[key] ?? all);
+    const lab = fill("index.html", parts);
+    // The course page's one rule, the core's: the same as kora --web's.
+    const page = config ? kora.coursePage(lab, readFileSync(config, "utf8")) : lab;
     mkdirSync(dirname(out), { recursive: true });
     writeFileSync(out, page);
+    if (teacher) {
+      const teachers = fill("lehrer.html", { ...parts, STYLE: readFileSync(join(here, "lehrer.css"), "utf8"),
+        LAB: inScript(JSON.stringify(fill("index.html", { ...parts, CORE: undefined }))),
+        MODULES: inScript(bundle(teacherModules)) });
+      writeFileSync(teacher, teachers);
+    }
     return out;
   });
 }
+
+const fill = (template, parts) =>
+  readFileSync(join(here, template), "utf8").replace(/@([A-Z]+)@/g, (all, key) => parts[key] ?? all);
 
 if (process.argv[1] === fileURLToPath(import.meta.url)) {
   build({
     core: argument("--core", join(root, "build/wasm/src/wasm/kora_core.js")),
     out: argument("--out", join(root, "build/web/kora.html")),
     config: argument("--config", null),
+    teacher: argument("--teacher", null),
   }).then((out) => console.log(out));
 }

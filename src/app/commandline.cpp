@@ -4,6 +4,7 @@
 #include "course/results.h"
 #include "model/configcheck.h"
 #include "ui/translations.h"
+#include "app/webpage.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -63,7 +64,7 @@ QStringList withoutLanguage(const QStringList& arguments, std::optional<ui::Lang
     return rest;
 }
 
-// --help, --version and --check-config; anything else is refused.
+// --help, --version, --check-config and --web; anything else is refused.
 int answerOptions(const QStringList& arguments)
 {
     QCommandLineParser parser;
@@ -74,6 +75,7 @@ int answerOptions(const QStringList& arguments)
            "[--config DATEI]\n"
            "Rückgabewert 0: alles gelesen, nichts zu melden; 1: Hinweise oder unlesbare Dateien; "
            "2: Ordner fehlt.\n"
+           "Kursseite für den Browser: kora --web AUSGABE.html [--config DATEI]\n"
            "Sprache: --sprache de|en neben jeder Option; ohne Angabe Deutsch."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")},
                                   tr("Zeigt diese Hilfe an."));
@@ -104,9 +106,14 @@ int answerOptions(const QStringList& arguments)
     const QCommandLineOption config(
         QStringLiteral("config"),
         tr("Mit --ergebnisse: zieht jede Variante aus der Lehrerdatei DATEI neu und prüft sie."), tr("DATEI"));
+    const QCommandLineOption web(
+        QStringLiteral("web"),
+        tr("Schreibt die Laborseite für den Browser nach AUSGABE.html; mit --config DATEI steht die Lehrerdatei "
+           "darin (Kursseite). Eine Datei mit Fehlern wird mit den Gründen abgelehnt."),
+        tr("AUSGABE.html"));
     const QCommandLineOption language(QStringLiteral("sprache"), tr("Sprache der Ausgabe (ohne Angabe Deutsch)."),
                                       QStringLiteral("de|en"));
-    parser.addOptions({help, version, check, matrikel, results, csv, html, grading, config, language});
+    parser.addOptions({help, version, check, matrikel, results, csv, html, grading, config, web, language});
     parser.addPositionalArgument(tr("DATEI"), tr("die zu prüfende Datei (mit --check-config)"), tr("[DATEI]"));
 
     if (!parser.parse(arguments))
@@ -119,10 +126,19 @@ int answerOptions(const QStringList& arguments)
         print(stdout, QStringLiteral("kora %1\n").arg(QCoreApplication::applicationVersion()));
         return 0;
     }
+    const QStringList files = parser.positionalArguments();
+    if (parser.isSet(web) && !parser.isSet(check)) {
+        if (!files.isEmpty())
+            return refuse(tr("Unerwartetes Argument '%1'.").arg(files.front()));
+        for (const QCommandLineOption* overview : {&csv, &html, &grading})
+            if (parser.isSet(*overview))
+                return refuse(
+                    tr("Die Option --%1 gilt nur zusammen mit --ergebnisse.").arg(overview->names().first()));
+        return writeWebPage(parser.value(web), parser.value(config));
+    }
     for (const QCommandLineOption* overview : {&csv, &html, &grading, &config})
         if (parser.isSet(*overview))
             return refuse(tr("Die Option --%1 gilt nur zusammen mit --ergebnisse.").arg(overview->names().first()));
-    const QStringList files = parser.positionalArguments();
     if (!parser.isSet(check)) {
         // A file to open, perhaps, but the experiment opens none.
         const QString stray = files.isEmpty() ? arguments.value(1) : files.front();

@@ -4,6 +4,7 @@
 #include "bench/formexp.h"
 
 #include "configreport/report.h"
+#include "configreport/worded.h"
 #include "course/session.h"
 #include "journal/journal.h"
 #include "journal/row.h"
@@ -40,7 +41,7 @@ QString Formexp::problemNotice() const
 {
     QStringList lines;
     for (const model::Phrase& line : lab_.problemNotice())
-        lines << configreport::worded(line);
+        lines << configreport::worded(teacher::fromPhrase(line));
     return lines.join(QLatin1Char('\r'));
 }
 

@@ -1,24 +1,20 @@
 #pragma once
-// The sentences that tell the teacher why a line of the configuration file
-// was not (fully) used, worded from the model's one table.
+// Why a line of the configuration file was not (fully) used, in the
+// teacher's language; the table itself is the std library's.
 
-#include "model/configreasontext.h"
+#include "model/configreason.h"
+#include "teacher/reasons.h"
 
 #include <QString>
 
 namespace configreport {
 
-// The reason with its values, as `kora --check-config` and the start-up
-// message show it ("die Sensornummer 9 liegt nicht zwischen 0 und 6").
+// The sentences of teacher/reasons.h, worded in the chosen language.
 QString reasonText(const model::ConfigReason& reason);
-
-// The same without any value and without naming a sensor type, for the
-// start-up message of a file that hides the sensor choice from the students.
 QString shortReasonText(model::Reason key);
 
-// The sentences of one key as they stand in the table, untranslated
-// (nullptr where the table has no row): for the test that every key has both.
-using model::ReasonRow;
-using model::reasonRow;
+// The sentences of one key as they stand in the std library's table.
+using teacher::ReasonRow;
+using teacher::reasonRow;
 
 } // namespace configreport

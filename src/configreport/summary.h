@@ -1,5 +1,5 @@
 #pragma once
-// What a teacher's file sets, as kora --check-config lists it.
+// The setting rows of teacher/summary.h, worded in the chosen language.
 
 #include "model/configcheck.h"
 
@@ -7,8 +7,6 @@
 
 namespace configreport {
 
-// One row per setting ("Quellenspannung: 12 V") and per sensor type; a value
-// the file does not set is marked as the start value.
 QStringList settingRows(const model::ConfigCheck& check);
 
 } // namespace configreport

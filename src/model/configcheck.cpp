@@ -157,12 +157,20 @@ bool hintIsError(const ConfigProblem& hint)
 
 ConfigCheck checkConfig(const std::string& path, const std::string& name, const std::string* matrikel)
 {
-    ConfigCheck check;
     const ConfigFile file = readConfigFile(path);
     if (file.kind == ConfigFile::Kind::Missing) {
+        ConfigCheck check;
         check.status = 2;
         return check;
     }
+    return checkConfigFile(file, name, std::filesystem::absolute(std::filesystem::path(path)).parent_path().string(),
+                           matrikel);
+}
+
+ConfigCheck checkConfigFile(const ConfigFile& file, const std::string& name, const std::string& folder,
+                            const std::string* matrikel)
+{
+    ConfigCheck check;
     DryRun lower;
     DryRun upper;
     run(lower, file, name, false);
@@ -179,10 +187,12 @@ ConfigCheck checkConfig(const std::string& path, const std::string& name, const 
     check.hints = std::move(lower.problems.hints);
     // What the file sets is shown from the lower end of every range.
     settingsOf(check, lower);
-    check.folder = std::filesystem::absolute(std::filesystem::path(path)).parent_path().string();
+    check.folder = folder;
     if (std::any_of(check.hints.begin(), check.hints.end(), hintIsError))
         check.status = 1;
-    if (const std::string results = resultFolder(check.state.course, check.folder); !results.empty()) {
+    // Without a folder (a page has none) the results folder cannot be tried.
+    if (const std::string results = resultFolder(check.state.course, check.folder);
+        !folder.empty() && !results.empty()) {
         check.resultFolder = folderState(results);
         if (check.resultFolder != ConfigCheck::ResultFolder::Fine)
             check.status = 1;
@@ -190,6 +200,17 @@ ConfigCheck checkConfig(const std::string& path, const std::string& name, const 
     if (matrikel)
         personalVariant(check, file, name, *matrikel);
     return check;
+}
+
+ConfigFile configFileOfText(std::string text)
+{
+    ConfigFile file;
+    file.kind = ConfigFile::Kind::Read;
+    file.cut = text.size() > maxConfigBytes;
+    if (file.cut)
+        text.resize(maxConfigBytes);
+    file.bytes = std::move(text);
+    return file;
 }
 
 namespace {

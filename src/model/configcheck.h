@@ -46,6 +46,12 @@ bool hintIsError(const ConfigProblem& hint);
 // Checks the file at `path`; the problems call it `name`. With `matrikel`,
 // the settings are the ones this student draws.
 ConfigCheck checkConfig(const std::string& path, const std::string& name, const std::string* matrikel = nullptr);
+// The same for a file already read; `folder` is where a relative results
+// folder lies, and "" (a page, which has no folders) leaves it untried.
+ConfigCheck checkConfigFile(const ConfigFile& file, const std::string& name, const std::string& folder,
+                            const std::string* matrikel = nullptr);
+// A file given as text (a page has it so), cut as a read would cut it.
+ConfigFile configFileOfText(std::string text);
 
 // The teacher's file as the start reads it, once: its bytes, and the
 // choices the sign-in and the windows take before the bench applies it.

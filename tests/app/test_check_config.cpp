@@ -361,7 +361,8 @@ private slots:
         for (const char* option : {"--check-config Prüft die Lehrerdatei DATEI", "--matrikel <N> Mit --check-config",
                                    "--ergebnisse <ORDNER> Klassenübersicht", "--csv <DATEI> Mit --ergebnisse",
                                    "--html <DATEI> Mit --ergebnisse", "--wertung <erster|bester|letzter> Mit --ergebnisse",
-                                   "--config <DATEI> Mit --ergebnisse", "--sprache <de|en> Sprache"})
+                                   "--config <DATEI> Mit --ergebnisse", "--web <AUSGABE.html> Schreibt die Laborseite",
+                                   "--sprache <de|en> Sprache"})
             QVERIFY2(std::any_of(simplified.begin(), simplified.end(),
                                  [&](const QString& l) { return l.startsWith(QString::fromUtf8(option)); }),
                      option);
@@ -395,6 +396,70 @@ private slots:
         QVERIFY2(report.contains(QStringLiteral("\nSettings:\nSensor: 0 (NTC thermistor, start value)\n")), qPrintable(report));
     }
 
+    // kora --web refuses what --check-config would report, with the same
+    // reasons, and writes nothing; the written page is tested in the browser.
+    void webPageRefusals_data()
+    {
+        QTest::addColumn<QByteArray>("file"); // empty: no file at all
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("last");
+        const QStringList web{QStringLiteral("--web"), QStringLiteral("kurs.html"), QStringLiteral("--config"),
+                              QStringLiteral("pruefung.dlx")};
+        QTest::newRow("a file with errors") << badFile << web << 1
+                                            << "In der Datei pruefung.dlx wurden folgende Zeilen nicht oder nur zum "
+                                               "Teil verwendet:"
+                                            << "Die Datei pruefung.dlx hat Fehler; keine Kursseite geschrieben.";
+        QTest::newRow("a remark that misses a course line")
+            << QByteArray("varianten:schluessel=ws2026\n") << web << 1
+            << "In der Datei pruefung.dlx wurden folgende Zeilen nicht oder nur zum Teil verwendet:"
+            << "Die Datei pruefung.dlx hat Fehler; keine Kursseite geschrieben.";
+        QTest::newRow("no file") << QByteArray() << web << 2 << "Die Datei pruefung.dlx gibt es nicht."
+                                 << "Die Datei pruefung.dlx gibt es nicht.";
+        QTest::newRow("a file to check beside it")
+            << QByteArray("sensor:nr=2\n") << (web + QStringList{QStringLiteral("andere.dlx")}) << 2
+            << "Unerwartetes Argument 'andere.dlx'." << "Hilfe: kora --help";
+        QTest::newRow("an option of the overview")
+            << QByteArray("sensor:nr=2\n") << (web + QStringList{QStringLiteral("--csv"), QStringLiteral("n.csv")})
+            << 2 << "Die Option --csv gilt nur zusammen mit --ergebnisse." << "Hilfe: kora --help";
+    }
+    void webPageRefusals()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QStringList, args);
+        QTemporaryDir dir;
+        if (!file.isEmpty()) {
+            QFile f(dir.filePath(QStringLiteral("pruefung.dlx")));
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(file) == file.size());
+        }
+        const auto [status, out, err] = run(dir.path(), args);
+        QTEST(status, "status");
+        QCOMPARE(out, QString());
+        const QStringList lines = err.trimmed().split(QLatin1Char('\n'));
+        QTEST(lines.first(), "first");
+        QTEST(lines.last(), "last");
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("kurs.html"))));
+    }
+
+    // A program outside its build tree takes the installed page; where there
+    // is none, it says so and writes nothing.
+    void webPageWithoutTemplate()
+    {
+        const QString installed = QStringLiteral("/usr/share/kora/web/kora.html");
+        if (QFile::exists(installed))
+            QSKIP("the package's page is installed here");
+        QTemporaryDir dir;
+        const QString program = dir.filePath(QStringLiteral("kora"));
+        QVERIFY(QFile::copy(QStringLiteral(KORA_EXE), program));
+        const auto [status, out, err] = run(dir.path(), {QStringLiteral("--web"), QStringLiteral("kurs.html")}, false,
+                                            program);
+        QCOMPARE(status, 2);
+        QCOMPARE(out, QString());
+        QVERIFY2(err.startsWith(QStringLiteral("Die Vorlage der Seite %1 fehlt").arg(installed)), qPrintable(err));
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("kurs.html"))));
+    }
+
 private:
     struct Result {
         int status;
@@ -402,7 +467,8 @@ private:
     };
     // Without a display and with Qt's platform unset: a window would fail.
     // With one, the offscreen platform: a window would open and stay.
-    static Result run(const QString& folder, const QStringList& args, bool display = false)
+    static Result run(const QString& folder, const QStringList& args, bool display = false,
+                      const QString& program = QStringLiteral(KORA_EXE))
     {
         QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -413,7 +479,7 @@ private:
         env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
         p.setProcessEnvironment(env);
         p.setWorkingDirectory(folder);
-        p.start(QStringLiteral(KORA_EXE), args);
+        p.start(program, args);
         if (!p.waitForFinished(20000)) {
             p.kill();
             p.waitForFinished();

@@ -7,9 +7,10 @@ import { RecordKeeper } from "./record.js";
 import { signIn } from "./signin.js";
 import { chooseLanguage, tr } from "./words.js";
 
-async function teachersFile() {
+async function teachersFile(core) {
   const inPage = document.getElementById("cmmup.dlx");
-  if (inPage) return inPage.textContent;
+  // The element holds the file escaped so that nothing in it ends the element.
+  if (inPage) return core.fileFromElement(inPage.textContent);
   if (!/^https?:$/.test(location.protocol)) return "";
   try {
     const answer = await fetch("cmmup.dlx", { cache: "no-store" });
@@ -21,7 +22,8 @@ async function teachersFile() {
 
 async function start() {
   const catalogues = JSON.parse(document.getElementById("kora-catalogues").textContent);
-  const [core, file] = await Promise.all([createKoraCore(), teachersFile()]);
+  const core = await createKoraCore();
+  const file = await teachersFile(core);
   // The course's lines come from the core, as the desktop reads them.
   const course = core.course(file);
   document.documentElement.lang = chooseLanguage(location.search, catalogues, course.language);

@@ -32,3 +32,12 @@ export function phrased(p) {
   const parts = p.parts.map(phrased);
   return pattern.replace(/%([1-9])/g, (all, n) => parts[n - 1] ?? "");
 }
+
+// A text of the teacher's side, {kind, context, key, parts}: a value shown as
+// written, a form whose %1 ... %9 take its parts, or its parts joined by the key.
+export function wordedText(text) {
+  if (text.kind === "shown") return text.key;
+  if (text.kind === "joined") return text.parts.map(wordedText).join(text.key);
+  const pattern = text.context ? tr(text.context, text.key) : text.key;
+  return pattern.replace(/%([1-9])/g, (all, n) => (text.parts[n - 1] ? wordedText(text.parts[n - 1]) : ""));
+}
