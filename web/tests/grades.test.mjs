@@ -18,6 +18,9 @@ import { join } from "node:path";
 import { launch, open, pageUrl, root } from "./browser.mjs";
 import { zipOf } from "./zipfile.mjs";
 import { sectionPage, section } from "./gradespage.mjs";
+import { createRequire } from "node:module";
+
+const axePath = createRequire(import.meta.url).resolve("axe-core/axe.min.js");
 
 const kora = process.env.KORA_EXE || join(root, "build/default/src/app/kora");
 const core = process.env.KORA_CORE_MODULE || join(root, "build/wasm/src/wasm/kora_core.js");
@@ -97,6 +100,34 @@ test("a Moodle zip gives the desktop's grade file and overview page, for each wa
     assert.ok(rows.includes("note"));
   }
   assert.match(await page.textContent(`#${section}_uebersicht`), /kaputt\.json: die Datei ist unvollständig/);
+  // The teacher's file beside the records: every variant drawn again, as --config does.
+  const dlx = join(dir, "cmmup.dlx");
+  writeFileSync(dlx, "variante:schluessel=kurs\ntyp3:r0=rand(1000,1000.5):a=3.85:Pt 1000:0.01\n");
+  const was = await page.getAttribute(`#${section}`, "data-graded");
+  await page.setInputFiles(`#${section}_cmmup`, dlx);
+  await page.waitForFunction(([id, w]) => document.getElementById(id).dataset.graded !== w, [section, was]);
+  const checked = desktop(zip, ["--wertung", "letzter", "--config", dlx]);
+  assert.match(checked.csv.toString("utf8"), /Sensor passt nicht zur Variante/);
+  assert.deepEqual(await download(page, "csv"), checked.csv);
+  // Accessible as it stands, with the overview shown.
+  await page.addScriptTag({ path: axePath });
+  const violations = await page.evaluate(async (id) =>
+    (await axe.run(document.getElementById(id))).violations.map((v) => `${v.id}: ${v.help}`), section);
+  assert.deepEqual(violations, []);
+  assert.deepEqual(requestsOf(faults), []);
+  await page.close();
+});
+
+test("in English the section and the overview speak English", async () => {
+  const { page, faults } = await open(browser, `${pageUrl(pagePath)}?sprache=en`, { allowed: [pageUrl(pagePath)] });
+  const zip = join(dir, "abgaben.zip");
+  writeFileSync(zip, moodleZip());
+  await choose(page, zip);
+  assert.equal(await page.textContent(`#${section} h2`), "Grades");
+  const heads = await page.$$eval(`#${section}_uebersicht th`, (th) => th.map((h) => h.textContent));
+  assert.deepEqual(heads.slice(0, 3), ["Student ID", "Name", "Points"]);
+  assert.match(await page.textContent(`#${section}_uebersicht`), /copy/);
+  assert.match((await download(page, "csv")).toString("utf8"), /^\uFEFFStudent ID,Name,Points,Maximum points,Percent,/);
   assert.deepEqual(requestsOf(faults), []);
   await page.close();
 });
