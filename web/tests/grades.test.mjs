@@ -12,7 +12,7 @@
 import { after, before, test } from "node:test";
 import assert from "node:assert/strict";
 import { spawnSync } from "node:child_process";
-import { existsSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from "node:fs";
+import { existsSync, mkdirSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
 import { launch, open, pageUrl, root } from "./browser.mjs";
@@ -114,6 +114,24 @@ test("a Moodle zip gives the desktop's grade file and overview page, for each wa
   const violations = await page.evaluate(async (id) =>
     (await axe.run(document.getElementById(id))).violations.map((v) => `${v.id}: ${v.help}`), section);
   assert.deepEqual(violations, []);
+  assert.deepEqual(requestsOf(faults), []);
+  await page.close();
+});
+
+test("a folder, or its records chosen one by one, gives the folder's grade file", async () => {
+  const folder = join(dir, "abgabe");
+  mkdirSync(join(folder, "alt"), { recursive: true });
+  for (const [file, text] of Object.entries(data.records)) writeFileSync(join(folder, file), text);
+  // A record in a folder below is not the folder's, as on the desktop.
+  writeFileSync(join(folder, "alt", "KORA-4711009.json"), data.records["KORA-4711001-a.json"]);
+  const native = desktop(folder);
+  const { page, faults } = await open(browser, pageUrl(pagePath));
+  const was = await page.getAttribute(`#${section}`, "data-graded");
+  await page.setInputFiles(`#${section}_ordner`, folder);
+  await page.waitForFunction(([id, w]) => document.getElementById(id).dataset.graded !== w, [section, was]);
+  assert.deepEqual(await download(page, "csv"), native.csv);
+  await choose(page, Object.keys(data.records).reverse().map((f) => join(folder, f)));
+  assert.deepEqual(await download(page, "csv"), native.csv);
   assert.deepEqual(requestsOf(faults), []);
   await page.close();
 });
