@@ -67,6 +67,18 @@ export async function zipRecords(core, bytes, words) {
   return { records: records.map(({ entry, bytes: data }) => ({ name: entry.name, bytes: data })) };
 }
 
+// The files directly inside a dropped folder.
+async function filesIn(folder) {
+  const reader = folder.createReader();
+  const entries = [];
+  for (;;) {
+    const batch = await new Promise((resolve, reject) => reader.readEntries(resolve, reject));
+    if (!batch.length) break;
+    entries.push(...batch);
+  }
+  return Promise.all(entries.filter((e) => e.isFile).map((e) => new Promise((resolve, reject) => e.file(resolve, reject))));
+}
+
 function element(tag, attributes = {}, children = []) {
   const e = document.createElement(tag);
   for (const [k, v] of Object.entries(attributes)) if (v !== undefined) e.setAttribute(k, v);
@@ -140,40 +152,42 @@ export function mountGrades(section, core, tr) {
     section.dataset.graded = String(++gradings);
   }
 
-  // Files as chosen or dropped: a zip is read alone; of a folder the
-  // records directly inside it count, as in the desktop's folder.
-  async function take(files, fromFolder) {
-    const list = [...files];
-    const zip = list.length === 1 && !fromFolder ? await readBytes(list[0]) : null;
+  // Files as chosen or dropped: a zip is read alone; of a folder (named
+  // `folder`) the records directly inside it count, as in the desktop's folder.
+  async function take(files, folder = null) {
+    const zip = files.length === 1 && folder === null ? await readBytes(files[0]) : null;
     if (zip && isZip(zip)) {
       const read = await zipRecords(core, zip, words);
       if (read.error) {
         records = [];
-        clear(t("refused", list[0].name, read.error));
+        clear(t("refused", files[0].name, read.error));
         section.dataset.graded = String(++gradings);
         return;
       }
       records = read.records;
-      source = list[0].name;
+      source = files[0].name;
     } else {
-      const path = (f) => f.webkitRelativePath || f.name;
-      const top = list.filter((f) => isRecordFile(f.name) && (!fromFolder || path(f).split("/").length === 2));
-      top.sort((a, b) => (a.name < b.name ? -1 : a.name > b.name ? 1 : 0));
-      records = await Promise.all(top.map(async (f) => ({ name: f.name, bytes: await readBytes(f) })));
-      source = fromFolder && list.length ? path(list[0]).split("/")[0] : "";
+      const chosen = files.filter((f) => isRecordFile(f.name));
+      chosen.sort((a, b) => (a.name < b.name ? -1 : a.name > b.name ? 1 : 0));
+      records = await Promise.all(chosen.map(async (f) => ({ name: f.name, bytes: await readBytes(f) })));
+      source = folder ?? "";
     }
     show();
   }
 
   // Emptied once read, so that choosing the same file again (a fresh
   // download under the old name) reads it again.
-  const chosen = (input, fromFolder) => () => {
-    const files = [...input.files];
-    input.value = "";
-    take(files, fromFolder);
-  };
-  filesInput.addEventListener("change", chosen(filesInput, false));
-  folderInput.addEventListener("change", chosen(folderInput, true));
+  filesInput.addEventListener("change", () => {
+    const files = [...filesInput.files];
+    filesInput.value = "";
+    take(files);
+  });
+  folderInput.addEventListener("change", () => {
+    const files = [...folderInput.files];
+    folderInput.value = "";
+    const steps = (f) => f.webkitRelativePath.split("/");
+    take(files.filter((f) => steps(f).length === 2), files.length ? steps(files[0])[0] : "");
+  });
   counting.addEventListener("change", show);
   teacherInput.addEventListener("change", async () => {
     const file = teacherInput.files[0];
@@ -181,14 +195,17 @@ export function mountGrades(section, core, tr) {
     show();
   });
   section.addEventListener("dragover", (e) => e.preventDefault());
-  // A teacher's file dropped beside the records checks their variants.
+  // A teacher's file dropped beside the records checks their variants; a
+  // dropped folder gives the files directly inside it.
   section.addEventListener("drop", async (e) => {
     e.preventDefault();
-    const dropped = [...e.dataTransfer.files];
-    const dlx = dropped.find((f) => /\.dlx$/i.test(f.name));
+    const entries = [...e.dataTransfer.items].map((i) => i.webkitGetAsEntry?.()).filter(Boolean);
+    const folder = entries.length === 1 && entries[0].isDirectory ? entries[0] : null;
+    const dropped = folder ? await filesIn(folder) : [...e.dataTransfer.files];
+    const dlx = folder ? null : dropped.find((f) => /\.dlx$/i.test(f.name));
     if (dlx) teacher = await readBytes(dlx);
     const rest = dropped.filter((f) => f !== dlx);
-    if (rest.length) await take(rest, false);
+    if (folder || rest.length) await take(rest, folder ? folder.name : null);
     else show();
   });
   return { take, show };
