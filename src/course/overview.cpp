@@ -4,6 +4,7 @@
 #include "course/text.h"
 #include "course/variant.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 
@@ -84,6 +85,23 @@ Overview readZip(const ZipContents& zip, Counting counting, const TeacherFile* t
             return grading::judge(std::string_view(data.constData(), static_cast<std::size_t>(data.size())), file);
         },
         counting, teacher);
+}
+
+QString tableText(const Overview& o)
+{
+    return QString::fromStdString(grading::tableText(o, words()));
+}
+
+QByteArray csvText(const Overview& o)
+{
+    return QByteArray::fromStdString(grading::csvText(o, words()));
+}
+
+QByteArray htmlPage(const Overview& o, const QString& folder)
+{
+    const QString created = QDateTime::currentDateTime().toString(tr("dd.MM.yyyy HH:mm"));
+    return QByteArray::fromStdString(
+        grading::htmlPage(o, words(), QDir::toNativeSeparators(folder).toStdString(), created.toStdString()));
 }
 
 } // namespace course

@@ -6,6 +6,7 @@
 #include "grading/overview.h"
 #include "grading/overviewtext.h"
 
+#include <QByteArray>
 #include <QString>
 
 namespace course {
@@ -22,5 +23,11 @@ using grading::Overview;
 Overview readFolder(const QString& folder, Counting counting, const TeacherFile* teacher = nullptr);
 // The same for the records in a learning platform's zip, as read whole.
 Overview readZip(const ZipContents& zip, Counting counting, const TeacherFile* teacher = nullptr);
+
+// grading's texts in the chosen language: the table for the terminal, the
+// grade file, and the page naming `folder` and the time now.
+QString tableText(const Overview& o);
+QByteArray csvText(const Overview& o);
+QByteArray htmlPage(const Overview& o, const QString& folder);
 
 } // namespace course

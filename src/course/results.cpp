@@ -7,7 +7,6 @@
 #include "model/config.h"
 
 #include <QCommandLineParser>
-#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -102,15 +101,10 @@ int runResults(const QStringList& arguments)
     }
     const Overview o = zipped ? readZip(zip, c, teacher ? &*teacher : nullptr)
                               : readFolder(dir, c, teacher ? &*teacher : nullptr);
-    print(stdout, QString::fromStdString(grading::tableText(o, words())));
-    if (parser.isSet(csv) && !save(parser.value(csv), QByteArray::fromStdString(grading::csvText(o, words()))))
+    print(stdout, tableText(o));
+    if (parser.isSet(csv) && !save(parser.value(csv), csvText(o)))
         return 2;
-    const QString created = QDateTime::currentDateTime().toString(tr("dd.MM.yyyy HH:mm"));
-    if (parser.isSet(html) &&
-        !save(parser.value(html),
-              QByteArray::fromStdString(grading::htmlPage(
-                  o, words(), QDir::toNativeSeparators(QFileInfo(dir).absoluteFilePath()).toStdString(),
-                  created.toStdString()))))
+    if (parser.isSet(html) && !save(parser.value(html), htmlPage(o, QFileInfo(dir).absoluteFilePath())))
         return 2;
     return o.status();
 }
