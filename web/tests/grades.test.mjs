@@ -43,14 +43,14 @@ after(async () => {
 
 // The records of the shared data as Moodle hands them out: a folder per
 // student, the platform's own text beside them.
-function moodleZip() {
+function moodleZip(options) {
   const entries = [];
   for (const [file, text] of Object.entries(data.records)) {
     const id = /KORA-(\d+)/.exec(file)?.[1] ?? "0";
     entries.push({ name: `Studi ${id}_${id}_assignsubmission_file/${file}`, data: text });
   }
   entries.push({ name: "Studi 1_1_assignsubmission_onlinetext/onlinetext.html", data: "<p>Hallo</p>" });
-  return zipOf(entries);
+  return zipOf(entries, options);
 }
 
 function desktop(zip, extra = []) {
@@ -131,6 +131,18 @@ test("a folder, or its records chosen one by one, gives the folder's grade file"
   await page.waitForFunction(([id, w]) => document.getElementById(id).dataset.graded !== w, [section, was]);
   assert.deepEqual(await download(page, "csv"), native.csv);
   await choose(page, Object.keys(data.records).reverse().map((f) => join(folder, f)));
+  assert.deepEqual(await download(page, "csv"), native.csv);
+  assert.deepEqual(requestsOf(faults), []);
+  await page.close();
+});
+
+test("a zip with Zip64 fields, as streaming writers make them, gives the same grade file", async () => {
+  const zip = join(dir, "abgaben64.zip");
+  writeFileSync(zip, moodleZip({ zip64: true }));
+  const native = desktop(zip);
+  assert.equal(native.status, 1, native.err);
+  const { page, faults } = await open(browser, pageUrl(pagePath));
+  await choose(page, zip);
   assert.deepEqual(await download(page, "csv"), native.csv);
   assert.deepEqual(requestsOf(faults), []);
   await page.close();
