@@ -6,87 +6,89 @@
 // comes from the core; the section only reads files, unpacks the zip's
 // entries with the browser's own inflater and shows what the core gives.
 
-const countings = ["erster", "bester", "letzter"];
-
-// %1, %2 ... replaced by the values at once.
-const filled = (text, values) => text.replace(/%(\d)/g, (all, n) => values[n - 1] ?? all);
-
-// The time of the overview page in the pattern the catalogue gives ("dd.MM.yyyy HH:mm").
-export function createdText(pattern, date = new Date()) {
-  const two = (n) => String(n).padStart(2, "0");
-  const parts = { yyyy: String(date.getFullYear()), MM: two(date.getMonth() + 1), dd: two(date.getDate()),
-    HH: two(date.getHours()), mm: two(date.getMinutes()) };
-  return pattern.replace(/yyyy|MM|dd|HH|mm/g, (p) => parts[p]);
-}
-
-const readBytes = (file) => file.arrayBuffer().then((b) => new Uint8Array(b));
-const isZip = (bytes) => bytes.length >= 4 && bytes[0] === 0x50 && bytes[1] === 0x4b && bytes[2] === 3 && bytes[3] === 4;
-const isRecordFile = (name) => /\.json$/i.test(name);
-
-// An entry's bytes as stored or inflated; never more than the size the
-// directory declares (plus one byte, so that a lie shows), null when the
-// packed bytes are damaged.
-async function unpacked(zip, entry) {
-  const packed = zip.subarray(entry.dataOffset, entry.dataOffset + entry.packedSize);
-  if (entry.method === 0) return packed;
-  const reader = new Blob([packed]).stream().pipeThrough(new DecompressionStream("deflate-raw")).getReader();
-  const parts = [];
-  let size = 0;
-  try {
-    for (;;) {
-      const { done, value } = await reader.read();
-      if (done) break;
-      parts.push(value);
-      size += value.length;
-      if (size > entry.size) {
-        await reader.cancel();
-        break;
-      }
-    }
-  } catch {
-    return null;
-  }
-  const out = new Uint8Array(size);
-  let at = 0;
-  for (const p of parts) {
-    out.set(p, at);
-    at += p.length;
-  }
-  return out;
-}
-
-// The records of a zip, or why it is refused whole.
-export async function zipRecords(core, bytes, words) {
-  const dir = core.zipDirectory(bytes, words);
-  if (dir.error) return { error: dir.error };
-  const records = await Promise.all(dir.records.map(async (entry) => ({ entry, bytes: await unpacked(bytes, entry) })));
-  for (const { entry, bytes: data } of records) {
-    const trouble = core.zipUnpackedTrouble(entry, data, words);
-    if (trouble) return { error: trouble };
-  }
-  return { records: records.map(({ entry, bytes: data }) => ({ name: entry.name, bytes: data })) };
-}
-
-// The files directly inside a dropped folder.
-async function filesIn(folder) {
-  const reader = folder.createReader();
-  const entries = [];
-  for (;;) {
-    const batch = await new Promise((resolve, reject) => reader.readEntries(resolve, reject));
-    if (!batch.length) break;
-    entries.push(...batch);
-  }
-  return Promise.all(entries.filter((e) => e.isFile).map((e) => new Promise((resolve, reject) => e.file(resolve, reject))));
-}
-
-function element(tag, attributes = {}, children = []) {
-  const e = document.createElement(tag);
-  for (const [k, v] of Object.entries(attributes)) if (v !== undefined) e.setAttribute(k, v);
-  for (const c of [].concat(children)) e.append(c);
-  return e;
-}
-
+// The section's one name on the page: the teacher's page bundles its
+// modules into one script, so its helpers stand inside it.
 export function mountGrades(section, core, tr) {
+  const countings = ["erster", "bester", "letzter"];
+
+  // %1, %2 ... replaced by the values at once.
+  const filled = (text, values) => text.replace(/%(\d)/g, (all, n) => values[n - 1] ?? all);
+
+  // The time of the overview page in the pattern the catalogue gives ("dd.MM.yyyy HH:mm").
+  function createdText(pattern, date = new Date()) {
+    const two = (n) => String(n).padStart(2, "0");
+    const parts = { yyyy: String(date.getFullYear()), MM: two(date.getMonth() + 1), dd: two(date.getDate()),
+      HH: two(date.getHours()), mm: two(date.getMinutes()) };
+    return pattern.replace(/yyyy|MM|dd|HH|mm/g, (p) => parts[p]);
+  }
+
+  const readBytes = (file) => file.arrayBuffer().then((b) => new Uint8Array(b));
+  const isZip = (bytes) => bytes.length >= 4 && bytes[0] === 0x50 && bytes[1] === 0x4b && bytes[2] === 3 && bytes[3] === 4;
+  const isRecordFile = (name) => /\.json$/i.test(name);
+
+  // An entry's bytes as stored or inflated; never more than the size the
+  // directory declares (plus one byte, so that a lie shows), null when the
+  // packed bytes are damaged.
+  async function unpacked(zip, entry) {
+    const packed = zip.subarray(entry.dataOffset, entry.dataOffset + entry.packedSize);
+    if (entry.method === 0) return packed;
+    const reader = new Blob([packed]).stream().pipeThrough(new DecompressionStream("deflate-raw")).getReader();
+    const parts = [];
+    let size = 0;
+    try {
+      for (;;) {
+        const { done, value } = await reader.read();
+        if (done) break;
+        parts.push(value);
+        size += value.length;
+        if (size > entry.size) {
+          await reader.cancel();
+          break;
+        }
+      }
+    } catch {
+      return null;
+    }
+    const out = new Uint8Array(size);
+    let at = 0;
+    for (const p of parts) {
+      out.set(p, at);
+      at += p.length;
+    }
+    return out;
+  }
+
+  // The records of a zip, or why it is refused whole.
+  async function zipRecords(core, bytes, words) {
+    const dir = core.zipDirectory(bytes, words);
+    if (dir.error) return { error: dir.error };
+    const records = await Promise.all(dir.records.map(async (entry) => ({ entry, bytes: await unpacked(bytes, entry) })));
+    for (const { entry, bytes: data } of records) {
+      const trouble = core.zipUnpackedTrouble(entry, data, words);
+      if (trouble) return { error: trouble };
+    }
+    return { records: records.map(({ entry, bytes: data }) => ({ name: entry.name, bytes: data })) };
+  }
+
+  // The files directly inside a dropped folder.
+  async function filesIn(folder) {
+    const reader = folder.createReader();
+    const entries = [];
+    for (;;) {
+      const batch = await new Promise((resolve, reject) => reader.readEntries(resolve, reject));
+      if (!batch.length) break;
+      entries.push(...batch);
+    }
+    return Promise.all(entries.filter((e) => e.isFile).map((e) => new Promise((resolve, reject) => e.file(resolve, reject))));
+  }
+
+  function element(tag, attributes = {}, children = []) {
+    const e = document.createElement(tag);
+    for (const [k, v] of Object.entries(attributes)) if (v !== undefined) e.setAttribute(k, v);
+    for (const c of [].concat(children)) e.append(c);
+    return e;
+  }
+
   const { context, keys } = core.gradesTexts();
   const t = (name, ...values) => filled(tr(context, keys[name]), values);
   const words = (ctx, key) => tr(ctx, key);
