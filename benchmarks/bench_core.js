@@ -36,7 +36,7 @@ function line(label, value, unit, goal) {
   console.log(`${label.padEnd(56)} ${shown.padStart(11)} ${unit}${goal ? `   (${goal})` : ''}`);
 }
 
-require(file)().then((kora) => {
+Promise.resolve(require(file)()).then((kora) => {
   const lab = new kora.Lab('', '', '', ',');
   lab.placeSensorAt(20);
   const tickUs = median(20000, () => lab.tick());

@@ -12,9 +12,9 @@
 
 #include "course/record.h"
 #include "course/recordfile.h"
-#include "course/rescore.h"
 #include "course/session.h"
 #include "course/variant.h"
+#include "grading/rescore.h"
 #include "sensors.h"
 
 #include <QCoreApplication>
@@ -111,7 +111,7 @@ int makeRecords(const QString& folder, int students)
                 r.answers.equationDeviation = 0;
             }
             // The points the program's own scoring gives these answers.
-            const course::Rescored points = course::rescore(r.answers, *r.sensor);
+            const grading::Rescored points = grading::rescore(r.answers, course::toGrading(*r.sensor));
             r.answers.typePoints = points.typePoints;
             r.answers.equationPoints = points.equationPoints;
             r.total = points.total();

@@ -1184,10 +1184,6 @@ Help: kora --help
         <translation>the zip entry “%1” points out of its folder</translation>
     </message>
     <message>
-        <source>die ZIP-Datei ist beschädigt (%1: %2)</source>
-        <translation>the zip file is damaged (%1: %2)</translation>
-    </message>
-    <message>
         <source>Die ZIP-Datei %1 wird nicht gelesen: %2.
 </source>
         <translation>The zip file %1 is not read: %2.
@@ -1954,6 +1950,73 @@ Help: kora --help
     <message>
         <source>Die Bewertung der Ergebnisse steht in dieser Fassung der Seite noch nicht zur Verfügung; kora --ergebnisse bewertet sie.</source>
         <translation>Grading the results is not yet available in this version of the page; kora --ergebnisse grades them.</translation>
+    </message>
+</context>
+<context>
+    <name>lehrer::Noten</name>
+    <message>
+        <source>Noten</source>
+        <translation>Grades</translation>
+    </message>
+    <message>
+        <source>Die Datensätze der Studierenden hierher ziehen oder wählen: einzelne .json-Dateien, einen Ordner oder die ZIP-Datei „Alle Abgaben herunterladen“ aus Moodle.</source>
+        <translation>Drop or choose the students’ records here: single .json files, a folder, or Moodle’s “Download all submissions” zip file.</translation>
+    </message>
+    <message>
+        <source>Datensätze (.json) oder ZIP-Datei</source>
+        <translation>Records (.json) or zip file</translation>
+    </message>
+    <message>
+        <source>Ordner mit Datensätzen</source>
+        <translation>Folder of records</translation>
+    </message>
+    <message>
+        <source>cmmup.dlx des Kurses (wahlweise, prüft die Varianten)</source>
+        <translation>The course’s cmmup.dlx (optional, checks the variants)</translation>
+    </message>
+    <message>
+        <source>Gewertet wird</source>
+        <translation>Counted is</translation>
+    </message>
+    <message>
+        <source>der erste ausgewertete Versuch</source>
+        <translation>the first evaluated run</translation>
+    </message>
+    <message>
+        <source>der beste Versuch</source>
+        <translation>the best run</translation>
+    </message>
+    <message>
+        <source>der letzte Versuch</source>
+        <translation>the last run</translation>
+    </message>
+    <message>
+        <source>Notendatei (CSV) speichern</source>
+        <translation>Save the grade file (CSV)</translation>
+    </message>
+    <message>
+        <source>Übersicht (HTML) speichern</source>
+        <translation>Save the overview (HTML)</translation>
+    </message>
+    <message>
+        <source>Die ZIP-Datei %1 wird nicht gelesen: %2.</source>
+        <translation>The zip file %1 is not read: %2.</translation>
+    </message>
+    <message>
+        <source>%1 Datensätze gelesen, %2 Studierende.</source>
+        <translation>%1 records read, %2 students.</translation>
+    </message>
+    <message>
+        <source>Die Varianten sind nicht geprüft; das tut die cmmup.dlx des Kurses, hier dazugelegt.</source>
+        <translation>The variants are not checked; the course’s cmmup.dlx, added here, checks them.</translation>
+    </message>
+    <message>
+        <source>Nicht lesbare Dateien</source>
+        <translation>Unreadable files</translation>
+    </message>
+    <message>
+        <source>Klassenübersicht</source>
+        <translation>Class overview</translation>
     </message>
 </context>
 <context>

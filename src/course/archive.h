@@ -1,9 +1,9 @@
 #pragma once
 // Records handed in as one zip file, as a learning platform gives them out
 // ("Download all submissions": a folder per student, or all files flat).
-// The zip is read into memory whole or refused whole: an entry that points
-// out of its folder, a zip that unpacks to more than the limits, or a
-// damaged one leaves nothing behind but its reason.
+// The zip is read into memory whole or refused whole, by grading's rules:
+// an entry that points out of its folder, a zip that unpacks to more than
+// the limits, or a damaged one leaves nothing behind but its reason.
 
 #include <QByteArray>
 #include <QString>
@@ -11,10 +11,6 @@
 #include <vector>
 
 namespace course {
-
-// No course's records come near these; a zip past them is a zip bomb.
-constexpr qint64 largestUnpackedZip = 100LL * 1000 * 1000;
-constexpr qint64 mostZipEntries = 10000;
 
 struct ZipFile {
     QString name; // the entry's path inside the zip

@@ -14,4 +14,7 @@ QString tr(const char* text);
 // A form of the grading library worded in the chosen language.
 QString worded(const grading::Form& form);
 
+// The grading library's words: the application's translation.
+const grading::Words& words();
+
 } // namespace course

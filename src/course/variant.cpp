@@ -1,12 +1,9 @@
 #include "course/variant.h"
 
-#include <QCryptographicHash>
-
 namespace course {
 
 TeacherFile::TeacherFile(const QByteArray& bytes)
-    : file_(bytes.toStdString()),
-      sha256_(QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex()))
+    : file_(bytes.toStdString())
 {
 }
 

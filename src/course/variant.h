@@ -17,7 +17,10 @@ class TeacherFile {
 public:
     explicit TeacherFile(const QByteArray& bytes);
 
-    const QString& sha256() const { return sha256_; }
+    QString sha256() const { return QString::fromStdString(file_.sha256()); }
+
+    // The file as the grading library reads it.
+    const grading::TeacherFile& file() const { return file_; }
 
     // The sensor this record's run drew, or nothing when its draw cannot be
     // repeated (no key word, no seed, and the sensor's values are drawn).
@@ -25,7 +28,6 @@ public:
 
 private:
     grading::TeacherFile file_;
-    QString sha256_;
 };
 
 // Whether a record's sensor is the drawn one (grading::sameSensor).

@@ -1,5 +1,7 @@
 #include "grading/variant.h"
 
+#include "grading/sha256.h"
+
 #include "model/config.h"
 #include "model/random.h"
 #include "model/state.h"
@@ -78,7 +80,7 @@ bool near(double a, double b)
 
 } // namespace
 
-TeacherFile::TeacherFile(std::string bytes) : bytes_(std::move(bytes))
+TeacherFile::TeacherFile(std::string bytes) : bytes_(std::move(bytes)), sha256_(sha256Hex(bytes_))
 {
     NoSeed draw(false);
     settings_ = applied(bytes_, draw, &choiceHidden_).course;

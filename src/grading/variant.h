@@ -17,6 +17,9 @@ class TeacherFile {
 public:
     explicit TeacherFile(std::string bytes);
 
+    // The file's SHA-256 in hex, as a record names the file its run was started with.
+    const std::string& sha256() const { return sha256_; }
+
     // The sensor this run drew (`id` as typed, the record's seed and
     // choice), or nothing when its draw cannot be repeated (no key word, no
     // seed, and the sensor's values are drawn).
@@ -28,6 +31,7 @@ private:
     std::optional<SensorRecord> chosen(model::ExperimentState s, std::optional<int> choice) const;
 
     std::string bytes_;
+    std::string sha256_;
     model::CourseSettings settings_;
     bool choiceHidden_ = false;
 };

@@ -190,6 +190,20 @@ std::string patternText(double value, int integerDigits, int decimals, char sepa
     return out;
 }
 
+std::string fixedHalfAway(double value, int decimals)
+{
+    if (!std::isfinite(value))
+        value = 0.0;
+    // Twenty more places show the exact binary value far enough: a double
+    // that is not a tie differs from it well before them.
+    constexpr int more = 20;
+    const std::string longer = fixedText(value, decimals + more);
+    const std::size_t next = longer.size() - more;
+    const bool tie = longer[next] == '5' && longer.find_first_not_of('0', next + 1) == std::string::npos;
+    if (tie)
+        value = std::nextafter(value, value < 0 ? -HUGE_VAL : HUGE_VAL);
+    return fixedText(value, decimals);
+}
 
 Reading readLeadingNumber(std::string_view text)
 {

@@ -27,6 +27,11 @@ inline std::string formulaText(double value) { return displayText(value, '.'); }
 // halves to the even neighbour. A value that rounds to zero has no sign.
 std::string patternText(double value, int integerDigits, int decimals, char separator);
 
+// A value with exactly `decimals` places and '.', a value exactly halfway
+// going away from zero: the class overview has always written its figures
+// so (0.25 gives "0.3"), while the instruments' patterns round halves to even.
+std::string fixedHalfAway(double value, int decimals);
+
 // Result of reading the number at the start of a text.
 struct Reading {
     double value = 0.0;   // 0 when the text has no leading number

@@ -36,6 +36,7 @@ EMSCRIPTEN_BINDINGS(kora_numbers)
 {
     emscripten::function("displayText", &displayText);
     emscripten::function("patternText", &patternText);
+    emscripten::function("fixedHalfAway", &numbers::fixedHalfAway);
     emscripten::function("readNumber", &readNumber);
     emscripten::function("roundHalfEven", &numbers::roundHalfEven);
     emscripten::function("roundDecimals", &numbers::roundDecimals);

@@ -33,6 +33,16 @@ TEST_P(PatternText, PadsAndRounds)
 INSTANTIATE_TEST_SUITE_P(Patterns, PatternText, testing::ValuesIn(tables::read("numbers_pattern.tsv")),
                          tables::rowName);
 
+class HalfAway : public testing::TestWithParam<Row> {};
+
+TEST_P(HalfAway, RoundsAnExactHalfAwayFromZero)
+{
+    EXPECT_EQ(fixedHalfAway(GetParam().number("value"), GetParam().integer("decimals")), GetParam().text("text"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Figures, HalfAway, testing::ValuesIn(tables::read("numbers_half_away.tsv")),
+                         tables::rowName);
+
 class LeadingNumber : public testing::TestWithParam<Row> {};
 
 TEST_P(LeadingNumber, ReadsTheStartOfTheText)

@@ -18,6 +18,11 @@ for (const row of read('numbers_pattern.tsv'))
                  row.text('text'));
   });
 
+for (const row of read('numbers_half_away.tsv'))
+  test(`${row.where} half away ${row.text('value')}`, async () => {
+    assert.equal((await core).fixedHalfAway(row.number('value'), row.integer('decimals')), row.text('text'));
+  });
+
 for (const row of read('numbers_read.tsv'))
   test(`${row.where} read ${JSON.stringify(row.text('text'))}`, async () => {
     assert.equal((await core).readNumber(row.text('text')).value, row.number('value'));
