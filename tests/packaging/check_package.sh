@@ -43,7 +43,8 @@ usr/share/icons/hicolor/scalable/apps/$id.svg
 usr/share/metainfo/$id.metainfo.xml"
 if [ -f "$page" ]; then
   expected="$expected
-usr/share/kora/web/kora.html"
+usr/share/kora/web/kora.html
+usr/share/kora/web/kora-lehrer.html"
 else
   skip "die Seite $page ist nicht gebaut (scripts/web)"
 fi
@@ -53,6 +54,8 @@ $actual"
 
 if [ -f "$page" ]; then
   cmp -s "$page" "$root/usr/share/kora/web/kora.html" || fail "/usr/share/kora/web/kora.html ist nicht die gebaute Seite"
+  cmp -s "${page%/*}/kora-lehrer.html" "$root/usr/share/kora/web/kora-lehrer.html" ||
+    fail "/usr/share/kora/web/kora-lehrer.html ist nicht die gebaute Seite"
 fi
 
 bin="$root/usr/bin/kora"
@@ -93,7 +96,8 @@ grep -q '<svg' "$icon" 2>/dev/null || fail "Symbol $id.svg fehlt oder ist kein S
 metainfo="$root/usr/share/metainfo/$id.metainfo.xml"
 if [ -f "$page" ]; then
   expected="$expected
-usr/share/kora/web/kora.html"
+usr/share/kora/web/kora.html
+usr/share/kora/web/kora-lehrer.html"
 else
   skip "die Seite $page ist nicht gebaut (scripts/web)"
 fi
