@@ -14,4 +14,6 @@ file(CREATE_LINK ${KORA_FAST_FLOAT_DIR}/fast_float ${KORA_TEXTLIBS_DIR}/fast_flo
 file(CREATE_LINK ${KORA_FMT_DIR}/fmt ${KORA_TEXTLIBS_DIR}/fmt SYMBOLIC)
 add_library(kora_textlibs INTERFACE)
 target_include_directories(kora_textlibs SYSTEM INTERFACE ${KORA_TEXTLIBS_DIR})
-target_compile_definitions(kora_textlibs INTERFACE FMT_HEADER_ONLY)
+# No number text takes the user's locale (they choose their separator
+# themselves), so fmt leaves std::locale and its facets out of the module.
+target_compile_definitions(kora_textlibs INTERFACE FMT_HEADER_ONLY FMT_STATIC_THOUSANDS_SEPARATOR)

@@ -163,8 +163,16 @@ ConfigCheck checkConfig(const std::string& path, const std::string& name, const 
         check.status = 2;
         return check;
     }
-    return checkConfigFile(file, name, std::filesystem::absolute(std::filesystem::path(path)).parent_path().string(),
-                           matrikel);
+    ConfigCheck check = checkConfigFile(
+        file, name, std::filesystem::absolute(std::filesystem::path(path)).parent_path().string(), matrikel);
+    // Only a file on disk has a results folder to try; a page has no folders
+    // (and so carries no file streams).
+    if (const std::string results = resultFolder(check.state.course, check.folder); !results.empty()) {
+        check.resultFolder = folderState(results);
+        if (check.resultFolder != ConfigCheck::ResultFolder::Fine)
+            check.status = std::max(check.status, 1);
+    }
+    return check;
 }
 
 ConfigCheck checkConfigFile(const ConfigFile& file, const std::string& name, const std::string& folder,
@@ -190,13 +198,6 @@ ConfigCheck checkConfigFile(const ConfigFile& file, const std::string& name, con
     check.folder = folder;
     if (std::any_of(check.hints.begin(), check.hints.end(), hintIsError))
         check.status = 1;
-    // Without a folder (a page has none) the results folder cannot be tried.
-    if (const std::string results = resultFolder(check.state.course, check.folder);
-        !folder.empty() && !results.empty()) {
-        check.resultFolder = folderState(results);
-        if (check.resultFolder != ConfigCheck::ResultFolder::Fine)
-            check.status = 1;
-    }
     if (matrikel)
         personalVariant(check, file, name, *matrikel);
     return check;

@@ -44,10 +44,11 @@ struct ConfigCheck {
 bool hintIsError(const ConfigProblem& hint);
 
 // Checks the file at `path`; the problems call it `name`. With `matrikel`,
-// the settings are the ones this student draws.
+// the settings are the ones this student draws. The results folder is tried
+// as the teacher's account finds it.
 ConfigCheck checkConfig(const std::string& path, const std::string& name, const std::string* matrikel = nullptr);
-// The same for a file already read; `folder` is where a relative results
-// folder lies, and "" (a page, which has no folders) leaves it untried.
+// The same for a file already read, its results folder untried (a page
+// has no folders); `folder` is where a relative results folder lies.
 ConfigCheck checkConfigFile(const ConfigFile& file, const std::string& name, const std::string& folder,
                             const std::string* matrikel = nullptr);
 // A file given as text (a page has it so), cut as a read would cut it.
