@@ -8,6 +8,7 @@
 #include "course/session.h"
 #include "journal/journal.h"
 #include "journal/row.h"
+#include "lab/journal.h"
 #include "scoring/scoring.h"
 #include "ui/services.h"
 
@@ -21,14 +22,16 @@ void Formexp::writeRecord(const QString& state)
 {
     if (!session_)
         return;
-    // The journal's rows as its file has them, with "." as decimal point.
+    // The journal's rows as the course record keeps them (the page's too).
+    std::vector<lab::JournalLine> lines;
+    for (const journal::Row& row : journal_->rows())
+        lines.push_back(journal::lineOf(row));
     QJsonArray rows;
-    const QStringList& columns = journal::fileColumnNames();
-    for (const journal::Row& row : journal_->rows()) {
-        QJsonObject cells;
-        for (int c = 0; c < columns.size(); ++c)
-            cells.insert(columns[c], journal::cellText(row, c, QLatin1Char('.')));
-        rows.append(cells);
+    for (const lab::RecordCells& cells : lab::recordCells(lines)) {
+        QJsonObject object;
+        for (const auto& [name, text] : cells)
+            object.insert(QString::fromStdString(name), QString::fromStdString(text));
+        rows.append(object);
     }
     const evaluation::Answers answers = formantwort_ ? formantwort_->answers() : evaluation::Answers{};
     const QString notice = session_->write(state, state_, answers, rows, scoring::maximumPoints(state_.sensortyp),

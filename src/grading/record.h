@@ -76,6 +76,8 @@ struct ReadRecord {
 // The record as its file holds it: indented JSON with its keys in order,
 // whole values as whole numbers, times with their offset.
 std::string recordText(const Record& r);
+// The journal's array as a record holds it: one object a row, its cells by name.
+std::string journalText(const std::vector<std::vector<std::pair<std::string, std::string>>>& rows);
 
 // A moment of the run (after the sign-in, when the evaluation closes, at
 // the sensor's destruction, at the end) as the record takes it.

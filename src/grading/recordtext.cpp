@@ -86,6 +86,18 @@ std::string recordText(const Record& r)
     return o.dump(4, ' ', false, json::error_handler_t::replace) + "\n";
 }
 
+std::string journalText(const std::vector<std::vector<std::pair<std::string, std::string>>>& rows)
+{
+    json out = json::array();
+    for (const auto& cells : rows) {
+        json row = json::object();
+        for (const auto& [name, text] : cells)
+            row[name] = text;
+        out.push_back(std::move(row));
+    }
+    return out.dump(-1, ' ', false, json::error_handler_t::replace);
+}
+
 std::string fileNamePart(std::string_view text)
 {
     std::string out;

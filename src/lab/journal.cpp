@@ -85,6 +85,18 @@ double seriesOhms(const std::string& vorwiderstand)
     return value;
 }
 
+std::vector<RecordCells> recordCells(const std::vector<JournalLine>& lines)
+{
+    std::vector<RecordCells> rows;
+    for (const JournalLine& line : lines) {
+        RecordCells cells;
+        for (int c = 0; c < fileColumnTotal; ++c)
+            cells.emplace_back(journalColumns[c], cellText(line, c, '.'));
+        rows.push_back(std::move(cells));
+    }
+    return rows;
+}
+
 std::string cellText(const JournalLine& line, int column, char decimal)
 {
     const JournalRow& r = line.row;

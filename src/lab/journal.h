@@ -9,6 +9,7 @@
 #include "lab/journalrow.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace lab {
@@ -73,6 +74,10 @@ double seriesOhms(const std::string& vorwiderstand);
 
 // A cell's text with `decimal` as separator, its words in the source language.
 std::string cellText(const JournalLine& line, int column, char decimal);
+// The rows as the course record keeps them: every file column by its name
+// in the source language, its cell with "." as decimal point.
+using RecordCells = std::vector<std::pair<std::string, std::string>>;
+std::vector<RecordCells> recordCells(const std::vector<JournalLine>& lines);
 // The same in `words`' language, as the table and a file show it.
 std::string shownCellText(const JournalLine& line, int column, char decimal, const JournalWords& words);
 

@@ -4,6 +4,7 @@
 
 #include "binding.h"
 #include "journalrow.h"
+#include "grading/record.h"
 #include "lab/journal.h"
 #include "lab/journalcharts.h"
 
@@ -142,6 +143,9 @@ public:
         return out;
     }
 
+    // The rows as the course record keeps them, the same as the desktop's.
+    std::string recordJournal() const { return grading::journalText(lab::recordCells(lines_)); }
+
     void restore(const val& rows)
     {
         lines_.clear();
@@ -200,6 +204,7 @@ EMSCRIPTEN_BINDINGS(kora_journal)
         .function("csv", &PageJournal::csv)
         .function("kept", &PageJournal::kept)
         .function("restore", &PageJournal::restore)
+        .function("recordJournal", &PageJournal::recordJournal)
         .function("characteristic", &PageJournal::characteristic)
         .function("timeCourse", &PageJournal::timeCourse)
         .function("rowsCourse", &PageJournal::rowsCourse);

@@ -69,17 +69,18 @@ public:
     }
 
     // A moment of the run on the bench alone (after the sign-in, at the
-    // sensor's destruction, at the end).
-    void add(const std::string& state, const std::string& time, const PageBench& page)
+    // sensor's destruction, at the end); `journal` is the journal's array as
+    // the page's journal gives it (recordJournal()).
+    void add(const std::string& state, const std::string& time, const PageBench& page, const std::string& journal)
     {
-        addWith(state, time, page, evaluation::Answers{});
+        addWith(state, time, page, evaluation::Answers{}, journal);
     }
 
     // The evaluation's moment, or a later one after it: its answers go in.
     void addEvaluated(const std::string& state, const std::string& time, const PageBench& page,
-                      const PageEvaluation& e)
+                      const PageEvaluation& e, const std::string& journal)
     {
-        addWith(state, time, page, e.evaluation().answers());
+        addWith(state, time, page, e.evaluation().answers(), journal);
     }
 
     std::string text() const { return grading::recordText(r_); }
@@ -90,13 +91,13 @@ public:
 
 private:
     void addWith(const std::string& state, const std::string& time, const PageBench& page,
-                 const evaluation::Answers& answers)
+                 const evaluation::Answers& answers, const std::string& journal)
     {
         const lab::Bench& b = page.bench();
         const model::ExperimentState& s = b.state();
         r_.exam = s.course.pruefung;
         r_.seed = page.seed();
-        grading::addMoment(r_, {state, grading::parseTime(time), s, answers, "[]",
+        grading::addMoment(r_, {state, grading::parseTime(time), s, answers, journal.empty() ? std::string("[]") : journal,
                                 scoring::maximumPoints(s.sensortyp), b.view().at("Framesensor").visible});
     }
 

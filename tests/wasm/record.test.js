@@ -34,14 +34,25 @@ for (const row of rows)
     const record = new kora.RunRecord('1.0.0', 'Jürgen Müller', 'ab-4711', 'f00d', started, 'ab12');
     let e = null;
     try {
-      record.add('begonnen', started, bench);
+      record.add('begonnen', started, bench, '[]');
       let o = JSON.parse(record.text());
+      assert.deepEqual(o.journal, []);
       assert.equal(o.sensor, null, 'no sensor before the evaluation');
       assert.deepEqual(o.answers, { type: null, equation: null, alpha: null });
       if (row.evaluate) {
+        // A row recorded in the journal goes into the record, its cells by
+        // the file's column names with "." as the desktop's record has them.
+        const d = kora.journalDesign();
+        const journal = new kora.Journal([...d.columns, d.on, d.off, d.bypassed], true);
+        bench.act('start', '', 0);
+        bench.act('record', '', 0);
+        journal.record(bench.rows().at(-1));
         e = evaluate(kora, bench);
-        record.addEvaluated('ausgewertet', '2026-12-09T14:20:07+01:00', bench, e);
+        record.addEvaluated('ausgewertet', '2026-12-09T14:20:07+01:00', bench, e, journal.recordJournal());
+        journal.delete();
         o = JSON.parse(record.text());
+        assert.equal(o.journal.length, 1);
+        assert.ok(Object.values(o.journal[0]).includes(bench.rows()[0].anzeige.replace(',', '.')));
         assert.equal(o.answers.type, 0);
         assert.equal(o.points.type, o.points.total);
         assert.ok(o.points.total > 0 && o.points.max >= o.points.total);
@@ -72,7 +83,7 @@ test('a course without a key word keeps the seed of its draw', async () => {
   const bench = new kora.Bench(file, ',', '4711');
   const record = new kora.RunRecord('1.0.0', 'Anna', '4711', 'f00d', started, 'ab12');
   try {
-    record.add('begonnen', started, bench);
+    record.add('begonnen', started, bench, '[]');
     assert.match(JSON.parse(record.text()).draw.seed, /^\d+$/);
   } finally {
     record.delete();

@@ -41,6 +41,7 @@ async function start() {
     evaluated: (evaluation) => record?.moment("ausgewertet", bench.bench, evaluation),
   };
   const bench = new BenchWindow(core, file, root, { matrikel: student?.matrikel }, moments);
+  if (record) record.journalOf = () => bench.journal.journal.recordJournal();
   record?.moment("begonnen", bench.bench);
   addEventListener("pagehide", () => record?.end(bench.bench));
   startClock((count) => bench.ticks(count));

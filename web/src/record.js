@@ -126,8 +126,10 @@ export class RecordKeeper {
   // A moment of the run: the core adds it, the browser keeps the text.
   moment(state, bench, evaluation = null) {
     // The evaluation's answers go in at its moment; later moments keep them.
-    if (evaluation) this.record.addEvaluated(state, isoTime(), bench, evaluation);
-    else this.record.add(state, isoTime(), bench);
+    // The journal's rows as they stand, as the desktop's record keeps them.
+    const journal = this.journalOf?.() ?? "[]";
+    if (evaluation) this.record.addEvaluated(state, isoTime(), bench, evaluation, journal);
+    else this.record.add(state, isoTime(), bench, journal);
     this.text = this.record.text();
     this.unsaved = true;
     try {
